@@ -1,0 +1,144 @@
+#include "common/Files.h"
+
+#include <algorithm>
+#include <fstream>
+#include <system_error>
+
+#include "common/Text.h"
+#include "platform/CodePage.h"
+
+namespace fs = std::filesystem;
+
+namespace tallowen {
+
+fs::path PathFromUtf8(std::string_view utf8) {
+    return fs::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::string PathToUtf8(const fs::path& path) {
+    std::u8string s = path.u8string();
+    return std::string(s.begin(), s.end());
+}
+
+std::optional<fs::path> FindFileNoCase(const fs::path& folder, std::string_view name) {
+    std::error_code ec;
+    fs::path exact = folder / PathFromUtf8(name);
+    if (fs::is_regular_file(exact, ec)) return exact;
+    std::string wanted = ToLower(name);
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        if (it->is_regular_file(ec) && ToLower(PathToUtf8(it->path().filename())) == wanted)
+            return it->path();
+    }
+    return std::nullopt;
+}
+
+bool FileExists(const fs::path& path) {
+    std::error_code ec;
+    return fs::is_regular_file(path, ec);
+}
+
+void EnsureFolder(const fs::path& path) {
+    std::error_code ec;
+    fs::path p = path;
+    if (!p.has_filename()) p = p.parent_path();  // a trailing separator does not count
+    if (!fs::is_directory(p, ec)) fs::create_directories(p, ec);
+}
+
+TextLines ReadTextLines(const fs::path& path, const CodePage& page) {
+    TextLines result;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        result.error = PathToUtf8(path.filename()) + ": cannot be opened";
+        return result;
+    }
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) {
+        result.error = PathToUtf8(path.filename()) + ": cannot be read";
+        return result;
+    }
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] != '\r' && bytes[i] != '\n') continue;
+        result.lines.push_back(page.ToUtf8(std::string_view(bytes).substr(start, i - start)).text);
+        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+        start = i + 1;
+    }
+    if (start < bytes.size())
+        result.lines.push_back(page.ToUtf8(std::string_view(bytes).substr(start)).text);
+    result.ok = true;
+    return result;
+}
+
+FileResult WriteBytes(const fs::path& path, std::string_view bytes, bool replace) {
+    FileResult result;
+    std::string name = PathToUtf8(path.filename());
+    std::error_code ec;
+    if (!replace && fs::exists(path, ec)) {
+        return {false, name + ": a file of that name exists already"};
+    }
+    fs::path temp = path;
+    temp += PathFromUtf8(".tmp~");
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        if (!out) return {false, name + ": cannot be created"};
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.flush();
+        if (!out) {
+            out.close();
+            fs::remove(temp, ec);
+            return {false, name + ": cannot be written (disk full?)"};
+        }
+    }
+    fs::rename(temp, path, ec);
+    if (ec) {
+        fs::remove(temp, ec);
+        return {false, name + ": cannot be put in place"};
+    }
+    return result;
+}
+
+FileResult WriteTextLines(const fs::path& path, const std::vector<std::string>& lines,
+                          const CodePage& page, bool replace) {
+    std::string bytes;
+    bool lossy = false;
+    for (const auto& line : lines) {
+        Converted c = page.FromUtf8(line);
+        lossy = lossy || c.lossy;
+        bytes += c.text;
+        bytes += "\r\n";
+    }
+    FileResult result = WriteBytes(path, bytes, replace);
+    result.lossy = lossy;
+    return result;
+}
+
+bool RecordNameLess(const std::string& a, const std::string& b) {
+    std::string_view x(a), y(b);
+    if (x.substr(0, 6) != y.substr(0, 6)) return x.substr(0, 6) < y.substr(0, 6);
+    if (x.size() != y.size()) return x.size() < y.size();
+    return x < y;
+}
+
+WorkFiles ScanWorkFiles(const Folders& folders) {
+    WorkFiles found;
+    std::error_code ec;
+    for (fs::directory_iterator it(folders.Work(), ec), end; !ec && it != end; it.increment(ec)) {
+        std::string name = PathToUtf8(it->path().filename());
+        std::string upper = ToUpper(name);
+        if (upper.size() < 4 || upper.substr(upper.size() - 4) != ".BRG") continue;
+        auto digit = [](char c) { return c >= '0' && c <= '9'; };
+        if (StartsWith(upper, "BAKBAK")) {
+            std::error_code rc;
+            fs::remove(it->path(), rc);
+        } else if (StartsWith(upper, "BAK")) {
+            if ((name.size() == 16 || name.size() == 17) && digit(name[3]))
+                found.backups.push_back(name.substr(3, name.size() - 7));
+        } else if ((name.size() == 13 || name.size() == 14) && digit(name[0])) {
+            found.work.push_back(name.substr(0, name.size() - 4));
+        }
+    }
+    std::sort(found.work.begin(), found.work.end(), RecordNameLess);
+    return found;
+}
+
+}  // namespace tallowen
