@@ -1,0 +1,194 @@
+#include "common/Notation.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "common/Text.h"
+
+namespace tallowen {
+
+namespace {
+constexpr SuitInfo kNoSuit{};
+constexpr std::uint8_t kPlain = 0;
+constexpr std::uint8_t kLed = 1;
+constexpr std::uint8_t kNotPlayed = 2;
+
+int NotationPos(char c) {
+    std::size_t p = kNotation.find(c);
+    return p == std::string_view::npos ? 0 : int(p) + 1;
+}
+}  // namespace
+
+const SuitInfo& SuitRow(int suit) {
+    if (suit < 0 || suit > kNoTrump) return kNoSuit;
+    return kSuitTable[std::size_t(suit)];
+}
+
+std::string SeatName(int seat) {
+    if (seat < 0 || seat >= kSeatCount) return {};
+    return std::string(kSeatNames[std::size_t(seat)]);
+}
+
+std::string SeatLetter(int seat) {
+    return SeatName(seat).substr(0, 1);
+}
+
+std::string SuitLetter(int suit) {
+    if (suit < 0 || suit > kNoTrump) return {};
+    if (suit == kNoTrump) return "NT";
+    return std::string(1, kNotation[std::size_t(kSuitLetterPos - 1 + suit)]);
+}
+
+int SuitIndex(std::string_view text) {
+    if (StartsWith(text, "NT")) return kNoTrump;
+    if (text.empty()) return 0;
+    switch (text[0]) {
+        case 'C':
+            return 0;
+        case 'D':
+            return 1;
+        case 'H':
+            return 2;
+        case 'S':
+            return 3;
+        default:
+            return 0;
+    }
+}
+
+std::string RankText(int rank) {
+    if (rank < 2 || rank > 14) return {};
+    return std::string(1, kNotation[std::size_t(rank - 1)]);
+}
+
+std::string CardText(int code) {
+    if (code <= 0) return {};
+    std::string rank = RankText(code % 100);
+    std::string suit = SuitLetter(code / 100);
+    if (rank.empty() || code / 100 > 3) return {};
+    return rank + suit;
+}
+
+int CardCode(std::string_view token) {
+    std::string text;
+    if (token.size() < 3) {
+        text = std::string(token);
+        text.resize(2, ' ');
+    } else {
+        text = std::string(token.substr(1, 2));
+    }
+    int suit = SuitIndex(std::string_view(text).substr(1));
+    return suit * 100 + NotationPos(text[0]);
+}
+
+void CardCodes(CardCodeGrid& codes, const CardTextGrid& texts) {
+    for (int s = 0; s < kSeatCount; ++s)
+        for (int t = 0; t < kTrickCount; ++t) codes[s][t] = std::int16_t(CardCode(texts[s][t]));
+}
+
+void SplitPlayToken(const std::string& token, std::string& card, std::uint8_t& mark) {
+    if (!token.empty() && (token[0] == '[' || token[0] == '(')) {
+        mark = token[0] == '[' ? kLed : kNotPlayed;
+        card = token.substr(1, 2);
+    } else {
+        mark = kPlain;
+        card = token;
+    }
+}
+
+void ReadPlayGrid(const std::array<std::string, kSeatCount>& lines, CardTextGrid& texts,
+                  CardMarkGrid& marks) {
+    for (auto& row : marks) row.fill(kPlain);
+    std::vector<std::string> items(kTrickCount);
+    for (int s = 0; s < kSeatCount; ++s) {
+        ReadLineItems(lines[s], items);
+        for (int t = 0; t < kTrickCount; ++t) SplitPlayToken(items[t], texts[s][t], marks[s][t]);
+    }
+}
+
+void FindLead(int& seat, int& code, const CardMarkGrid& marks, const CardCodeGrid& codes) {
+    seat = -1;
+    code = -1;
+    for (int s = 0; s < kSeatCount; ++s) {
+        if (marks[s][0] == kLed) {
+            seat = s;
+            code = codes[s][0];
+        }
+    }
+}
+
+void SortHands(CardCodeGrid& sorted, const CardCodeGrid& codes, int order) {
+    for (int s = 0; s < kSeatCount; ++s) {
+        auto hand = codes[s];
+        std::stable_sort(hand.begin(), hand.end(), std::greater<>());
+        if (order == 1) std::reverse(hand.begin(), hand.end());
+        sorted[s] = hand;
+    }
+}
+
+namespace {
+enum class MarkSeen { None, Lead, Unplayed };
+
+// The first marked card of trick t in seat order: a lead (and its seat) or an unplayed card.
+MarkSeen FirstMark(const CardMarkGrid& marks, int t, int& seat) {
+    for (int s = 0; s < kSeatCount; ++s) {
+        if (marks[s][t] == kLed) {
+            seat = s;
+            return MarkSeen::Lead;
+        }
+        if (marks[s][t] == kNotPlayed) return MarkSeen::Unplayed;
+    }
+    return MarkSeen::None;
+}
+
+// Winner of trick t by the cards played to it. A card that was never played (left in the
+// hand by a claim) takes no part, so it cannot win the trick.
+int DecideTrick(const CardCodeGrid& codes, const CardMarkGrid& marks, int t, int leader,
+                int trump) {
+    auto played = [&](int s) { return marks[s][t] != kNotPlayed; };
+    int led = codes[leader][t] / 100;
+    int winner = leader;
+    for (int s = 0; s < kSeatCount; ++s) {
+        if (played(s) && codes[s][t] / 100 == led && codes[s][t] > codes[winner][t]) winner = s;
+    }
+    if (trump == kNoTrump || trump == led) return winner;
+    int best = -1;
+    for (int s = 0; s < kSeatCount; ++s) {
+        if (!played(s) || codes[s][t] / 100 != trump) continue;
+        if (best < 0 || codes[s][t] % 100 > codes[best][t] % 100) best = s;
+    }
+    return best >= 0 ? best : winner;
+}
+}  // namespace
+
+void TrickWinners(TrickFlagGrid& won, TrickCounts& count, const CardCodeGrid& codes,
+                  const CardMarkGrid& marks, int trump) {
+    for (auto& row : won) row.fill(0);
+    count.fill(0);
+    int t = 0;
+    for (; t < kTrickCount - 1; ++t) {
+        int seat = -1;
+        MarkSeen next = FirstMark(marks, t + 1, seat);
+        if (next == MarkSeen::Unplayed) break;
+        if (next == MarkSeen::Lead) {
+            won[seat][t] = 1;
+            ++count[seat];
+        }
+    }
+    int leader = 0;
+    if (FirstMark(marks, t, leader) == MarkSeen::Unplayed) return;
+    int winner = DecideTrick(codes, marks, t, leader, trump);
+    won[winner][t] = 1;
+    ++count[winner];
+}
+
+bool IsPass(std::string_view call) {
+    return call == "パス" || Contains(call, "Pas");
+}
+
+int CallStrain(std::string_view call) {
+    if (call.empty() || call == "X" || call == "XX" || IsPass(call)) return -1;
+    return SuitIndex(call.substr(1));
+}
+
+}  // namespace tallowen
