@@ -12,6 +12,9 @@ namespace tallowen {
 
 // Rounds of an auction: row 0 is never used, rows 1..20 hold the calls.
 inline constexpr int kMaxRounds = 20;
+// Grid sizes of a board: seats by table order, tricks by number - 1.
+inline constexpr int kSeats = kSeatCount;
+inline constexpr int kTricks = kTrickCount;
 
 // Calls by round (0..20) and seat (0..3); an empty text is no call in that cell.
 using CallGrid = std::array<std::array<std::string, kSeatCount>, kMaxRounds + 1>;
