@@ -1,0 +1,57 @@
+// The text of one output file (page or text twin) while it is being written, and the encodings
+// it is saved in.
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/Files.h"
+#include "platform/CodePage.h"
+
+namespace tallowen {
+
+// Lines of UTF-8 text. Put continues the current line; Line ends it.
+class PageText {
+public:
+    void Put(std::string_view text) {
+        current_ += text;
+        open_ = true;
+    }
+    void Line(std::string_view text = {}) {
+        current_ += text;
+        lines_.push_back(std::move(current_));
+        current_.clear();
+        open_ = false;
+    }
+    bool Empty() const { return lines_.empty() && !open_; }
+    // The finished lines; a line still being put together counts as the last.
+    std::vector<std::string> Lines() const {
+        std::vector<std::string> all = lines_;
+        if (open_) all.push_back(current_);
+        return all;
+    }
+
+private:
+    std::vector<std::string> lines_;
+    std::string current_;
+    bool open_ = false;
+};
+
+// UTF-8 as a code page, for the pages that declare UTF-8: the text passes through unchanged.
+class Utf8CodePage final : public CodePage {
+public:
+    unsigned Number() const override { return 65001; }
+    Converted ToUtf8(std::string_view bytes) const override { return {std::string(bytes)}; }
+    Converted FromUtf8(std::string_view utf8) const override { return {std::string(utf8)}; }
+};
+
+// Markup-safe form of a recorded text (names, calls, contracts): & < > and " become references.
+std::string HtmlEscape(std::string_view text);
+
+// Writes the lines, each ended by CR LF, in the code page (whole or not at all).
+FileResult SaveText(const std::filesystem::path& path, const PageText& text, const CodePage& page);
+
+}  // namespace tallowen
