@@ -1,5 +1,6 @@
 #include "common/Settings.h"
 
+#include <exception>
 #include <limits>
 
 #include "common/Files.h"
@@ -239,6 +240,21 @@ const KeyRule* FindRule(std::string_view lowerKey) {
 
 }  // namespace
 
+TextLines ReadLinesSafely(const std::filesystem::path& file, const CodePage& page) {
+    TextLines text;
+    const std::string name = PathToUtf8(file.filename());
+    if (!FileExists(file)) {
+        text.error = name + ": cannot be opened";
+        return text;
+    }
+    try {
+        return ReadTextLines(file, page);
+    } catch (const std::exception&) {  // a read error or no memory for the file
+        text.error = name + ": cannot be read";
+        return text;
+    }
+}
+
 Settings CommonDefaults() {
     return Settings{};
 }
@@ -303,7 +319,7 @@ IniResult ApplyINILines(const std::vector<std::string>& lines,
 }
 
 IniResult ReadINI(const std::filesystem::path& file, const CodePage& page, Settings& settings) {
-    TextLines text = ReadTextLines(file, page);
+    TextLines text = ReadLinesSafely(file, page);
     if (!text.ok) {
         IniResult result;
         result.fileError = true;

@@ -15,6 +15,7 @@ namespace tallowen {
 
 class CodePage;
 struct Folders;
+struct TextLines;
 
 // A screen position or a pair of numbers from a settings value, signed 32-bit.
 struct PointXY {
@@ -138,6 +139,9 @@ IniResult ReadINI(const Folders& folders, std::string_view fileName, const CodeP
 // Applies already-read lines; `appFolder` is where named files are looked for.
 IniResult ApplyINILines(const std::vector<std::string>& lines,
                         const std::filesystem::path& appFolder, Settings& settings);
+
+// ReadTextLines for a regular file only, with read errors turned into an error result.
+TextLines ReadLinesSafely(const std::filesystem::path& file, const CodePage& page);
 
 // "ブリッジ.INI" when the program folder has it, else "Tallowen.INI" (case does not matter).
 std::optional<std::filesystem::path> FindSettingsFile(const std::filesystem::path& appFolder);
