@@ -1,0 +1,150 @@
+#include "reading/Bidding.h"
+
+#include "common/Notation.h"
+#include "common/Text.h"
+#include "reading/Capture.h"
+#include "reading/ReadingContext.h"
+
+namespace tallowen {
+
+namespace {
+
+constexpr int kBidding = int(WindowKind::Bidding);
+
+struct StrainWords {
+    std::string_view noTrump;  // empty: no-trump is written NT already
+    std::string_view letters;  // the letters of clubs, diamonds, hearts, spades
+};
+
+bool StrainWordsOf(int language, StrainWords& words) {
+    switch (language) {
+        case 3:
+            words = {"SA", "TDCP"};
+            return true;
+        case 5:
+            words = {"NT", "FQCP"};
+            return true;
+        case 6:
+            words = {"ST", "TRCP"};
+            return true;
+        case 7:
+        case 8:
+        case 9:
+            words = {"ST", "TDCP"};
+            return true;
+        default:
+            return false;
+    }
+}
+
+// Makes the bidding window one text line taller, where it stands.
+void GrowWindow(ReadingContext& ctx, int pixels) {
+    WindowHandle window = ctx.windows.Handle(WindowKind::Bidding);
+    Rect r = ctx.desktop.WindowRect(window);
+    r.bottom += pixels;
+    ctx.desktop.MoveWindow(window, r);
+    ctx.windows.rect[kBidding] = r;
+}
+
+enum class Attempt { Retry, Grown, Done };
+
+// Reads the rows of calls below the grid anchor; Done when the reading ended.
+Attempt ReadCalls(ReadingContext& ctx, AuctionReading& record, std::int32_t& error, int y0) {
+    const int width = ctx.GameGrid.WindowWidth;
+    const int height = ctx.GameGrid.WindowHeight;
+    const int step = ctx.glyphs.LineStep();
+    int y = ctx.glyphs.currentSet != 0 ? y0 + 4 : y0 + 1;
+    int passes = -1;
+    bool seenCall = false;
+    std::string word;
+    for (int r = 1; r <= kAuctionReadRows; ++r) {
+        ctx.codes.Size(1, width - 1);
+        if (r >= 2) y += step;
+        if (y + step + 2 > height) {
+            GrowWindow(ctx, step + 2);
+            return Attempt::Grown;
+        }
+        record.rows = r;
+        GetLineBMP(ctx, "CaptAuction", y, 1);
+        int pos = 1, empties = 0;
+        for (int c = 0; c < 4; ++c) {
+            ReadWord(ctx, word, pos);
+            std::string call = StripMarks(word);
+            if (call.empty()) {
+                if (++empties == 4 || seenCall) {
+                    error = kAuctionIncomplete;
+                    return Attempt::Done;
+                }
+                continue;
+            }
+            empties = 0;
+            seenCall = true;
+            record.calls[std::size_t(c)][std::size_t(r)] = call;
+            if (!IsPass(call)) {
+                passes = 0;
+            } else if (++passes == 3) {
+                error = kAuctionRead;
+                return Attempt::Done;
+            }
+        }
+    }
+    record.rows = kAuctionReadRows + 1;
+    return Attempt::Done;
+}
+
+}  // namespace
+
+std::string ConvertStrain(const std::string& call, int language) {
+    StrainWords words;
+    if (call.empty() || call[0] < '1' || call[0] > '7' || !StrainWordsOf(language, words))
+        return call;
+    std::string strain = call.substr(1);
+    std::string out = call.substr(0, 1);
+    if (strain == words.noTrump) return out + "NT";
+    std::size_t at = strain.empty() ? std::string::npos : words.letters.find(strain[0]);
+    if (at != std::string::npos) out += "CDHS"[at];
+    return out;
+}
+
+void CaptAuction(ReadingContext& ctx, AuctionReading& record, std::int32_t& error) {
+    int headingRow = 0;
+    record = AuctionReading{};
+    for (int attempt = 1;; ++attempt) {
+        if (headingRow == -1 && attempt == 2) {
+            error = kAuctionRead;  // the window shows no auction
+            return;
+        }
+        if (attempt == 5) {
+            error = kAuctionUnreadable;
+            return;
+        }
+        ctx.desktop.SetTopmost(ctx.windows.Handle(WindowKind::Bidding), true);
+        int lines = CaptureGameWindow(ctx, kBidding);
+        error = kAuctionRead;
+        record = AuctionReading{};
+        if (lines <= 0) {
+            headingRow = 0;  // not "no auction": the window could not be copied at all
+            continue;
+        }
+        const int width = ctx.GameGrid.WindowWidth;
+        const PixelView view = ctx.Game();
+        headingRow = FindBlackRow(view, Rect{0, 1, width - 1, 10});
+        if (headingRow <= 1) continue;
+        ctx.codes.Size(1, width - 1);
+        GetLineBMP(ctx, "CaptAuction", headingRow - 1, 1);
+        int pos = 1;
+        for (auto& heading : record.headings) ReadWord(ctx, heading, pos);
+
+        int y0 = FindGrayRow(view, Rect{10, 10, 20, 30});
+        if (y0 < 0) continue;
+        Attempt result = ReadCalls(ctx, record, error, y0);
+        if (result != Attempt::Done) continue;
+        break;
+    }
+    const int language = ctx.Language();
+    for (int r = 1; r <= record.rows && r <= kAuctionRows; ++r)
+        for (auto& column : record.calls)
+            column[std::size_t(r)] = ConvertStrain(column[std::size_t(r)], language);
+}
+
+}  // namespace tallowen

@@ -1,0 +1,297 @@
+#include "reading/Glyphs.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+
+#include "common/Text.h"
+#include "reading/ReadingContext.h"
+
+namespace tallowen {
+
+namespace {
+
+std::string NowText() {
+    std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+    char buffer[32] = "";
+    if (const std::tm* tm = std::localtime(&now))
+        std::strftime(buffer, sizeof buffer, "%Y/%m/%d %H:%M:%S", tm);
+    return buffer;
+}
+
+// One beep and one report per line built, however many pixels fall outside.
+void ReportOutside(ReadingContext& ctx, std::string_view callerName, int y, int graySwitch,
+                   std::int64_t index) {
+    ctx.sound.Beep();
+    if (!ctx.report) return;
+    const PixelGrid& g = ctx.GameGrid;
+    ctx.report({"Pixel read outside the captured window",
+                "GetLineBMP from " + std::string(callerName) + " " + NowText(),
+                "Line = " + NumText(y) + ", BM.Length = " + NumText(g.Length),
+                "BM = (" + NumText(g.Left) + "," + NumText(g.Top) + ")-(" + NumText(g.Right) + "," +
+                    NumText(g.Bottom) + ")",
+                "k, UB = " + NumText(index) + ", " + NumText(std::int64_t(ctx.pixels.size()) - 1),
+                "GraySwitch = " + NumText(graySwitch)});
+}
+
+std::string_view FirstChar(std::string_view name) {
+    auto chars = SplitChars(name);
+    return chars.empty() ? std::string_view() : chars[0];
+}
+
+// Moves past an unreadable run: up to the next column whose (masked) code is 0.
+void SkipUnreadable(const ColumnCodes& cc, int& pos, std::uint16_t mask) {
+    int from = pos;
+    while (pos < cc.last && (cc.At(pos) & mask) != 0) ++pos;
+    if (pos == from && pos < cc.last) ++pos;  // always make progress
+}
+
+}  // namespace
+
+void ColumnCodes::Size(int firstSlot, int lastSlot) {
+    first = std::max(0, firstSlot);
+    last = std::max(first, lastSlot);
+    codes.resize(std::size_t(last) + 1);
+}
+
+void GetLineBMP(ReadingContext& ctx, std::string_view callerName, int y, int graySwitch) {
+    ColumnCodes& cc = ctx.codes;
+    ctx.boxLineY = -1000;  // the box reader's band is gone
+    if (cc.codes.size() < std::size_t(cc.last) + 1) cc.Size(cc.first, cc.last);
+    const PixelView view = ctx.Game();
+    const int x0 = cc.first + 1, x1 = cc.last - 1, n = x1 - x0 + 1;
+    const bool grayTest = graySwitch >= 1 && graySwitch <= 10;
+    std::uint16_t orAll = 0;
+    if (n > 0) {
+        std::uint16_t* codes = cc.codes.data() + x0;
+        std::fill(codes, codes + n, 0);
+        std::vector<std::uint8_t> gray(grayTest ? std::size_t(n) : 0, 1);
+        bool reported = false;
+        for (int r = 0; r < kLineHeight; ++r) {
+            const bool grayRow = grayTest && r >= graySwitch && r <= 10;
+            if (const std::uint16_t* p = view.RowSpan(y + r, x0, x1)) {
+                for (int i = 0; i < n; ++i) codes[i] = std::uint16_t((codes[i] << 1) | IsInk(p[i]));
+                if (grayRow)
+                    for (int i = 0; i < n; ++i) gray[std::size_t(i)] &= IsGray(p[i]);
+                continue;
+            }
+            for (int i = 0; i < n; ++i) {
+                std::uint16_t px = 0;
+                bool inside = view.Get(x0 + i, y + r, px);
+                if (!inside && !reported) {
+                    ReportOutside(ctx, callerName, y, graySwitch, view.IndexOf(x0 + i, y + r));
+                    reported = true;
+                }
+                codes[i] = std::uint16_t((codes[i] << 1) | (inside && IsInk(px)));
+                if (grayRow) gray[std::size_t(i)] &= inside && IsGray(px);
+            }
+        }
+        for (int i = 0; i < n; ++i) {
+            if (codes[i] == 0 && grayTest && gray[std::size_t(i)]) codes[i] = kSeparatorCode;
+            orAll |= codes[i];
+        }
+    }
+    cc.codes[std::size_t(cc.first)] = orAll;
+    cc.codes[std::size_t(cc.last)] = kSeparatorCode;
+}
+
+void GetBoxLineBMP(ReadingContext& ctx, int y) {
+    ColumnCodes& cc = ctx.codes;
+    if (cc.codes.size() < std::size_t(cc.last) + 1) cc.Size(cc.first, cc.last);
+    const PixelView view = ctx.Screen();
+    const int x0 = cc.first + 1, x1 = cc.last - 1, n = x1 - x0 + 1;
+    // Sliding is only sound over the same capture and the same slots.
+    const bool slide = y == ctx.boxLineY + 1 && ctx.boxLineCapture == ctx.captureCount &&
+                       ctx.boxLineFirst == cc.first && ctx.boxLineLast == cc.last;
+    std::uint16_t orAll = 0;
+    if (n > 0) {
+        std::uint16_t* codes = cc.codes.data() + x0;
+        auto addRow = [&](int row) {
+            if (const std::uint16_t* p = view.RowSpan(row, x0, x1)) {
+                for (int i = 0; i < n; ++i)
+                    codes[i] = std::uint16_t((codes[i] << 1) | IsBlack(p[i]));
+                return;
+            }
+            for (int i = 0; i < n; ++i)
+                codes[i] = std::uint16_t((codes[i] << 1) | view.Black(x0 + i, row));
+        };
+        if (slide) {
+            for (int i = 0; i < n; ++i) codes[i] &= 0x7FF;
+            addRow(y + kLineHeight - 1);
+        } else {
+            std::fill(codes, codes + n, 0);
+            for (int r = 0; r < kLineHeight; ++r) addRow(y + r);
+        }
+        for (int i = 0; i < n; ++i) orAll |= codes[i];
+    }
+    cc.codes[std::size_t(cc.first)] = orAll;
+    cc.codes[std::size_t(cc.last)] = kSeparatorCode;
+    ctx.boxLineY = y;
+    ctx.boxLineCapture = ctx.captureCount;
+    ctx.boxLineFirst = cc.first;
+    ctx.boxLineLast = cc.last;
+}
+
+void MatchGlyphAt(const ReadingContext& ctx, std::string& name, std::uint16_t key, int& pos) {
+    const ColumnCodes& cc = ctx.codes;
+    const GlyphTable& table = ctx.glyphs;
+    if (pos < cc.last && key >= 1 && key < kGlyphIndexSize) {
+        int guard = int(table.templates.size());
+        for (int t = table.index[key]; t != 0 && t < int(table.templates.size()) && guard-- > 0;
+             t = table.templates[std::size_t(t)].chain) {
+            const GlyphTemplate& g = table.templates[std::size_t(t)];
+            bool same = true;
+            for (int k = 2; k <= g.width && same; ++k) {
+                int p = pos + k - 1;
+                same = p <= cc.last && cc.At(p) == g.columns[std::size_t(k)];
+            }
+            if (same) {
+                name = g.name;
+                pos += g.width;
+                return;
+            }
+        }
+    }
+    name = "?";
+    SkipUnreadable(cc, pos, 0xFFFF);
+}
+
+void MatchGlyphMasked(const ReadingContext& ctx, std::string& name, std::uint16_t key, int& pos,
+                      int listNo) {
+    const ColumnCodes& cc = ctx.codes;
+    const GlyphTable& table = ctx.glyphs;
+    const std::uint16_t mask = table.Mask();
+    if (pos < cc.last && key >= 1 && (listNo == 0 || listNo == 1)) {
+        for (int t : table.allowed[std::size_t(listNo)]) {
+            if (t <= 0 || t >= int(table.templates.size())) break;
+            const GlyphTemplate& g = table.templates[std::size_t(t)];
+            if (g.columns[1] == 0 || (g.columns[1] & mask) != (key & mask)) continue;
+            bool same = true;
+            for (int k = 2; k <= g.width && same; ++k) {
+                int p = pos + k - 1;
+                same = p <= cc.last && (cc.At(p) & mask) == (g.columns[std::size_t(k)] & mask);
+            }
+            if (same) {
+                name = g.name;
+                pos += g.width;
+                return;
+            }
+        }
+    }
+    name = "?";
+    SkipUnreadable(cc, pos, mask);
+}
+
+void ReadWord(const ReadingContext& ctx, std::string& text, int& pos) {
+    const ColumnCodes& cc = ctx.codes;
+    text.clear();
+    if (pos < cc.first) {
+        pos = 0;
+        return;
+    }
+    if (pos == cc.first) ++pos;  // the first slot holds the line's OR, not a column
+    std::string name;
+    while (pos < cc.last) {
+        std::uint16_t code = cc.At(pos);
+        if (code == 0) {
+            ++pos;
+        } else if (code == kSeparatorCode) {
+            ++pos;
+            break;
+        } else {
+            MatchGlyphAt(ctx, name, code, pos);
+            text += name;
+        }
+    }
+}
+
+void FindText(const ReadingContext& ctx, int start, int& pos, std::string_view text) {
+    const ColumnCodes& cc = ctx.codes;
+    pos = std::max(start, cc.first + 1);
+    std::size_t matched = 0;
+    std::string name;
+    while (!text.empty() && pos < cc.last) {
+        std::uint16_t code = cc.At(pos);
+        if (code == 0) {
+            ++pos;
+            continue;
+        }
+        MatchGlyphAt(ctx, name, code, pos);
+        if (text.substr(matched, name.size()) == name) {
+            matched += name.size();
+            if (matched == text.size()) return;
+        } else {
+            matched = 0;
+        }
+    }
+    pos = 0;
+}
+
+namespace {
+bool EndsNumber(std::string_view c) {
+    return c.size() == 1 &&
+           ((c[0] == '0') || (c[0] >= '2' && c[0] <= '9') || (c[0] >= 'A' && c[0] <= 'Z'));
+}
+}  // namespace
+
+void FindLabelAndNumber(const ReadingContext& ctx, int& pos, std::string& text,
+                        std::string_view label) {
+    const GlyphTable& table = ctx.glyphs;
+    if (!table.ready || table.currentSet < 0 || table.currentSet >= kGlyphSetCount) return;
+    const ColumnCodes& cc = ctx.codes;
+    const std::uint16_t mask = table.Mask();
+    const auto labelChars = SplitChars(label);
+    pos = 0;
+    int col = cc.first + 1;
+    std::size_t k = 0;
+    std::string c;
+    while (true) {
+        if (col >= cc.last || labelChars.empty()) {
+            pos = 0;
+            return;
+        }
+        std::uint16_t code = cc.At(col);
+        if ((code & mask) == 0) {
+            ++col;
+            continue;
+        }
+        int start = col;
+        MatchGlyphMasked(ctx, c, code, col, 0);
+        ++k;
+        if (k <= labelChars.size() && FirstChar(c) == labelChars[k - 1]) {
+            if (pos == 0) pos = start;
+            if (k == labelChars.size()) break;
+        } else {
+            k = 0;
+            pos = 0;
+        }
+    }
+    std::string number;
+    int limit = cc.last;
+    while (col < limit) {
+        std::uint16_t code = cc.At(col);
+        if ((code & mask) == 0) {
+            ++col;
+            continue;
+        }
+        MatchGlyphMasked(ctx, c, code, col, 1);
+        std::string_view ch = FirstChar(c);
+        if (ch == "?") break;
+        if (EndsNumber(ch)) {
+            number += ch;
+            break;
+        }
+        if (ch == "1") {
+            if (number == "1") {
+                number = "11";
+                break;
+            }
+            number = "1";
+            limit = std::min(col + 10, cc.last);
+        }
+    }
+    text = std::string(label) + number;
+}
+
+}  // namespace tallowen

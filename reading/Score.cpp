@@ -1,0 +1,144 @@
+#include "reading/Score.h"
+
+#include "common/Text.h"
+#include "reading/Capture.h"
+#include "reading/ReadingContext.h"
+
+namespace tallowen {
+
+namespace {
+
+constexpr int kScore = int(WindowKind::Score);
+
+enum class Step { NextAttempt, Grown, Vulnerability, Finish };
+
+void GrowWindow(ReadingContext& ctx, int pixels) {
+    WindowHandle window = ctx.windows.Handle(WindowKind::Score);
+    Rect r = ctx.desktop.WindowRect(window);
+    r.bottom += pixels;
+    ctx.desktop.MoveWindow(window, r);
+    ctx.windows.rect[kScore] = r;
+}
+
+// Judges one score text: true when it may stand.
+Step TakeScore(const std::string& text, ScoreVul& side, std::int32_t& error) {
+    const double value = LeadingNumber(text);
+    if (!text.empty() && text.back() != '0') {
+        // Scores are multiples of ten: another digit means the window was caught mid-update.
+        // A text that is no number at all will not improve by waiting.
+        if (value == 0 && text.find('?') == std::string::npos) {
+            error = kScoreBadNumber;
+            return Step::Finish;
+        }
+        return Step::NextAttempt;
+    }
+    if (text.find('?') != std::string::npos || (value == 0 && text != "0" && !text.empty())) {
+        error = kScoreBadNumber;
+        return Step::Finish;
+    }
+    if (!text.empty()) side.Score = std::int32_t(RoundHalfEven(value));
+    return Step::Vulnerability;
+}
+
+// One look at the copied window for the two scores.
+Step ReadScores(ReadingContext& ctx, ScorePair& scores, std::int32_t& error) {
+    const PixelView view = ctx.Game();
+    const int width = ctx.GameGrid.WindowWidth, h = ctx.GameGrid.WindowHeight;
+    const int step = ctx.glyphs.LineStep();
+    int gy = FindGrayRow(view, Rect{100, h - 35, 120, h - 1});
+    if (gy < 0) return Step::NextAttempt;
+    if (gy + step > h) {
+        GrowWindow(ctx, step + 2);
+        return Step::Grown;
+    }
+    int sy = FindBlackRow(view, Rect{50, gy + 1, width - 1, h - 1});
+    if (sy <= gy + 1) return Step::Vulnerability;
+    if (sy + 12 > h) {
+        GrowWindow(ctx, 14);
+        return Step::Grown;
+    }
+    ctx.codes.Size(1, width - 1);
+    int x = FindGrayAfterWhite(view, gy - 4, Rect{1, 0, width - 1, 0});
+    if (x < 0) return Step::NextAttempt;
+    GetLineBMP(ctx, "CaptScore", sy - 1, 0);
+    ctx.codes.Set(x, kSeparatorCode);  // the line between the sides
+    int pos = x - 60;
+    std::string text[2];
+    ReadWord(ctx, text[0], pos);
+    ReadWord(ctx, text[1], pos);
+    for (int i = 0; i < 2; ++i) {
+        Step s = TakeScore(text[i], scores[std::size_t(i)], error);
+        if (s != Step::Vulnerability) return s;
+    }
+    return Step::Vulnerability;
+}
+
+// Reads the vulnerability line from the last capture; false when error 5 ends the reading.
+bool ReadVulnerability(ReadingContext& ctx, ScorePair& scores, std::int32_t& error) {
+    const PixelView view = ctx.Game();
+    const int width = ctx.GameGrid.WindowWidth;
+    const std::string word(TitleTable::VulnerableWord(ctx.Language()));
+    std::string text[2];
+    int wy = FindWhiteRow(view, Rect{90, 20, 100, 50});
+    int vy = FindBlackRow(view, Rect{30, wy + 1, width - 20, wy + 10});
+    if (vy > wy + 1) {
+        int x0 = FindWhiteInRow(view, vy, Rect{30, 0, 100, 0});
+        if (x0 < 0) return true;  // nothing to go by: both sides stay unknown
+        ctx.codes.Size(x0, width - 2);
+        for (int y = vy; y >= vy - 3; --y) {
+            GetLineBMP(ctx, "CaptScore", y, 1);
+            int pos = x0;
+            ReadWord(ctx, text[0], pos);
+            ReadWord(ctx, text[1], pos);
+            if (text[0] == word || text[1] == word || (text[0].empty() && text[1].empty())) break;
+            if (y == vy - 3) {
+                error = kScoreBadVulnerable;
+                return false;
+            }
+        }
+    }
+    error = kScoreRead;
+    for (int i = 0; i < 2; ++i) {
+        ScoreVul& side = scores[std::size_t(i)];
+        if (text[i] == word)
+            side.Vul = 1;
+        else if (text[i].empty())
+            side.Vul = 0;
+        else
+            side.Vul = -1;
+    }
+    return true;
+}
+
+}  // namespace
+
+void CaptScore(ReadingContext& ctx, ScorePair& scores, std::int32_t& error) {
+    error = kScoreRead;
+    scores = ScorePair{};
+    const WindowHandle window = ctx.windows.Handle(WindowKind::Score);
+    ctx.desktop.SetTopmost(window, true);
+    int limit = 4;
+    bool readVulnerability = false;
+    for (int attempt = 1;; ++attempt) {
+        if (attempt > limit) {
+            error = kScoreUnreadable;
+            break;
+        }
+        if (CaptureGameWindow(ctx, kScore) <= 0) {
+            // Not even a copy after re-opening: say so rather than report unknown scores as read.
+            error = kScoreUnreadable;
+            return;
+        }
+        error = kScoreRead;
+        Step s = ReadScores(ctx, scores, error);
+        if (s == Step::Grown) limit = 5;  // the taller window gets one more look
+        if (s == Step::NextAttempt || s == Step::Grown) continue;
+        readVulnerability = s == Step::Vulnerability;
+        break;
+    }
+    if (readVulnerability) ReadVulnerability(ctx, scores, error);
+    ctx.desktop.SetTopmost(window, false);
+    if (!ctx.showScore) ctx.desktop.Minimize(window);
+}
+
+}  // namespace tallowen
