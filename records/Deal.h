@@ -46,6 +46,8 @@ struct Deal {
     std::int32_t Doubled = -1;  // 0, 1, 2; -1 without a contract
     std::int32_t Result = 0;    // odd tricks when made, minus the undertricks when down; 0 unknown
     std::int32_t DupPts = 0;    // duplicate score of the board
+
+    bool operator==(const Deal&) const = default;
 };
 
 // The two boards the recorder keeps for the whole run: the one the capture flows are filling,

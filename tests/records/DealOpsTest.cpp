@@ -1,0 +1,60 @@
+#include <gtest/gtest.h>
+
+#include "records/DealOps.h"
+
+namespace tallowen {
+namespace {
+
+CallGrid Auction(std::initializer_list<std::array<std::string, 4>> rounds) {
+    CallGrid calls;
+    int r = 1;
+    for (const auto& round : rounds) calls[r++] = round;
+    return calls;
+}
+
+TEST(KeepBid, ReplacesTheWholeKeptAuction) {
+    std::int32_t keptRounds = 3;
+    CallGrid kept = Auction(
+        {{"1C", "Pass", "1H", "Pass"}, {"2H", "Pass", "4H", "Pass"}, {"Pass", "Pass", "", ""}});
+    CallGrid calls = Auction({{"Pass", "Pass", "Pass", "Pass"}});
+    KeepBid(keptRounds, 1, kept, calls);
+    EXPECT_EQ(keptRounds, 1);
+    EXPECT_EQ(kept[1], calls[1]);
+    EXPECT_EQ(kept[2][0], "");  // nothing of the older, longer auction stays behind
+    EXPECT_EQ(kept[3][0], "");
+}
+
+TEST(TestSameAuction, SameRoundsAndSameTexts) {
+    CallGrid a = Auction({{"1C", "Pass", "1H", "Pass"}, {"Pass", "Pass", "", ""}});
+    CallGrid b = a;
+    EXPECT_TRUE(TestSameAuction(2, 2, a, b));
+    EXPECT_FALSE(TestSameAuction(2, 1, a, b));
+    b[2][1] = "pass";
+    EXPECT_FALSE(TestSameAuction(2, 2, a, b));  // case counts
+    b = a;
+    b[3][0] = "1S";  // beyond the rounds compared
+    EXPECT_TRUE(TestSameAuction(2, 2, a, b));
+    EXPECT_TRUE(TestSameAuction(99, 99, a, a));  // a broken count does not run off the grid
+}
+
+TEST(SameScorePair, ScoresAndVulnerabilityOfBothSides) {
+    ScorePair a;
+    a[0] = {1200, 0};
+    a[1] = {350, 1};
+    ScorePair b = a;
+    EXPECT_TRUE(SameScorePair(a, b));
+    b[1].Vul = 0;
+    EXPECT_FALSE(SameScorePair(a, b));
+    b = a;
+    b[0].Score = 1290;
+    EXPECT_FALSE(SameScorePair(a, b));
+}
+
+TEST(LongerName, FillsOnlyTheEmptyNames) {
+    SeatNames names{"Ann", "", "Cy", ""};
+    LongerName(names, SeatNames{"A", "Ben", "C", ""});
+    EXPECT_EQ(names, (SeatNames{"Ann", "Ben", "Cy", ""}));
+}
+
+}  // namespace
+}  // namespace tallowen

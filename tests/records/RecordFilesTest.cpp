@@ -1,0 +1,260 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "RecordSamples.h"
+#include "common/Files.h"
+#include "platform/CodePage.h"
+#include "records/RecordFiles.h"
+
+namespace fs = std::filesystem;
+
+namespace tallowen {
+namespace {
+
+using samples::Golden;
+using samples::ReadBytes;
+using samples::WriteBytesTo;
+
+class RecordFolder : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folders.app = fs::temp_directory_path() /
+                      (std::string("tallowen-records-") +
+                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folders.app);
+        fs::create_directories(folders.Work());
+        naming.RecordPrefix = "10_22_";
+        naming.RecordCounter = 1;
+    }
+    void TearDown() override { fs::remove_all(folders.app); }
+    std::string WorkBytes(const std::string& name) { return ReadBytes(folders.WorkFile(name)); }
+    std::unique_ptr<CodePage> Page932() {
+        auto page = OpenCodePage(932);
+        return page;
+    }
+
+    struct Listener : RecordListener {
+        std::vector<std::string> names;
+        void RecordWritten(const std::string& name) override { names.push_back(name); }
+    };
+
+    Folders folders;
+    RecordNaming naming;
+    Listener listener;
+    std::unique_ptr<CodePage> cp1252 = OpenCodePage(1252);
+};
+
+// --- Writing, byte for byte ---
+
+TEST_F(RecordFolder, RecordFileMatchesTheGoldenFile) {
+    RecordResult r = WriteDealFile(samples::Western(), naming, folders, *cp1252, &listener);
+    ASSERT_TRUE(r.ok) << r.error;
+    EXPECT_EQ(r.name, "10_22_001");
+    EXPECT_FALSE(r.lossy);
+    EXPECT_EQ(WorkBytes("10_22_001.brg"), ReadBytes(Golden("deal1252.brg")));
+    EXPECT_EQ(listener.names, std::vector<std::string>{"10_22_001"});
+    EXPECT_EQ(naming.RecordCounter, 2);
+}
+
+TEST_F(RecordFolder, JapaneseRecordMatchesTheGoldenFileInShiftJis) {
+    auto page = Page932();
+    if (!page) GTEST_SKIP() << "code page 932 not available";
+    RecordResult r = WriteDealFile(samples::Japanese(), naming, folders, *page, &listener);
+    ASSERT_TRUE(r.ok) << r.error;
+    EXPECT_EQ(WorkBytes("10_22_001.brg"), ReadBytes(Golden("deal932.brg")));
+}
+
+TEST_F(RecordFolder, BidFileMatchesTheGoldenFileAndIsReplacedEachTime) {
+    auto page = Page932();
+    if (!page) GTEST_SKIP() << "code page 932 not available";
+    Deal d = samples::Japanese();
+    d.Names = {"x", "x", "x", "x"};  // the current-auction file holds the auction's names
+    d.ScoreBefore = samples::Scores(0, 1, 10, 20);
+    ASSERT_TRUE(WriteBidFile(d, folders, *page).ok);
+    d.ScoreBefore = samples::Scores(0, 0, 0, 0);
+    RecordResult r = WriteBidFile(d, folders, *page);
+    ASSERT_TRUE(r.ok) << r.error;
+    EXPECT_EQ(WorkBytes("BridgeBid.brg"), ReadBytes(Golden("bid932.brg")));
+}
+
+// --- Reading the golden files ---
+
+TEST_F(RecordFolder, ReadsTheGoldenRecord) {
+    fs::copy_file(Golden("deal1252.brg"), folders.WorkFile("10_21_004.brg"));
+    Deal d;
+    RecordResult r = ReadDealFile(d, "10_21_004", folders, *cp1252);
+    ASSERT_TRUE(r.ok) << r.error;
+    Deal expected = samples::Western();
+    EXPECT_EQ(d, expected);
+}
+
+TEST_F(RecordFolder, ReadsTheJapaneseGoldenRecord) {
+    auto page = Page932();
+    if (!page) GTEST_SKIP() << "code page 932 not available";
+    fs::copy_file(Golden("deal932.brg"), folders.WorkFile("10_21_005.brg"));
+    Deal d;
+    ASSERT_TRUE(ReadDealFile(d, "10_21_005", folders, *page).ok);
+    Deal expected = samples::Japanese();
+    EXPECT_EQ(d.Names, expected.Names);
+    EXPECT_EQ(d.Calls, expected.Calls);
+    EXPECT_EQ(d.Cards, expected.Cards);
+    EXPECT_EQ(d.CardMarks, expected.CardMarks);
+    EXPECT_EQ(d.ScoreAfter, expected.ScoreAfter);
+    // Scores without vulnerability words come back as 0 (third and fourth items are empty).
+    EXPECT_EQ(d.ScoreBefore, samples::Scores(-1, -1, 0, 0));
+}
+
+TEST_F(RecordFolder, ReadsARecordWithoutScoreLines) {
+    fs::copy_file(Golden("noscore1252.brg"), folders.WorkFile("10_21_006.brg"));
+    Deal d;
+    ASSERT_TRUE(ReadDealFile(d, "10_21_006", folders, *cp1252).ok);
+    EXPECT_EQ(d.ScoreBefore, ScorePair{});
+    EXPECT_EQ(d.ScoreAfter, ScorePair{});
+    EXPECT_EQ(d.Cards, samples::Western().Cards);
+    EXPECT_EQ(d.Calls[1][3], "Pass");
+}
+
+TEST_F(RecordFolder, ReadsTheBidFileIntoTheAuctionFields) {
+    auto page = Page932();
+    if (!page) GTEST_SKIP() << "code page 932 not available";
+    fs::copy_file(Golden("bid932.brg"), folders.WorkFile("BridgeBid.brg"));
+    Deal d = samples::Western();
+    ASSERT_TRUE(ReadBidFile(d, folders, *page).ok);
+    EXPECT_EQ(d.AuctionNames, samples::Japanese().Names);
+    EXPECT_EQ(d.Names, samples::Western().Names);  // the hand's names are not touched
+    EXPECT_EQ(d.Calls, samples::Japanese().Calls);
+    EXPECT_EQ(d.ScoreBefore, samples::Scores(0, 0, 0, 0));
+    EXPECT_EQ(d.Cards, samples::Western().Cards);
+}
+
+// --- Names on disk ---
+
+TEST_F(RecordFolder, ANameTakenOnDiskIsSkippedAndNeverReplaced) {
+    WriteBytesTo(folders.WorkFile("10_22_001.brg"), "restored");
+    WriteBytesTo(folders.WorkFile("10_22_002.brg"), "restored");
+    RecordResult r = WriteDealFile(samples::Western(), naming, folders, *cp1252, &listener);
+    ASSERT_TRUE(r.ok) << r.error;
+    EXPECT_EQ(r.name, "10_22_003");
+    EXPECT_EQ(naming.RecordCounter, 4);
+    EXPECT_EQ(WorkBytes("10_22_001.brg"), "restored");
+    EXPECT_EQ(WorkBytes("10_22_002.brg"), "restored");
+}
+
+TEST_F(RecordFolder, TheNinthTenthAndThousandthRecordsOfADay) {
+    naming.RecordCounter = 9;
+    EXPECT_EQ(WriteDealFile(samples::Western(), naming, folders, *cp1252, nullptr).name,
+              "10_22_009");
+    EXPECT_EQ(WriteDealFile(samples::Western(), naming, folders, *cp1252, nullptr).name,
+              "10_22_010");
+    naming.RecordCounter = 999;
+    EXPECT_EQ(WriteDealFile(samples::Western(), naming, folders, *cp1252, nullptr).name,
+              "10_22_999");
+    RecordResult r = WriteDealFile(samples::Western(), naming, folders, *cp1252, nullptr);
+    EXPECT_EQ(r.name, "10_22_1000");
+    EXPECT_TRUE(fs::exists(folders.WorkFile("10_22_1000.brg")));
+}
+
+// --- Failures are results, and nothing stored changes ---
+
+TEST_F(RecordFolder, ARecordThatCannotBeWrittenIsAFailure) {
+    fs::remove_all(folders.Work());
+    WriteBytesTo(folders.Work(), "not a folder");
+    RecordResult r = WriteDealFile(samples::Western(), naming, folders, *cp1252, &listener);
+    EXPECT_FALSE(r.ok);
+    EXPECT_NE(r.error.find("10_22_001.brg"), std::string::npos) << r.error;
+    EXPECT_TRUE(listener.names.empty());
+    EXPECT_EQ(naming.RecordCounter, 1);  // the next try takes the same name
+    EXPECT_EQ(ReadBytes(folders.Work()), "not a folder");
+}
+
+TEST_F(RecordFolder, ABidFileThatCannotBeWrittenIsAFailureAndTheOldOneStays) {
+    WriteBytesTo(folders.WorkFile("BridgeBid.brg"), "old auction\r\n");
+    fs::create_directory(folders.WorkFile("BridgeBid.brg.tmp~"));  // the temporary name is blocked
+    RecordResult r = WriteBidFile(samples::Western(), folders, *cp1252);
+    EXPECT_FALSE(r.ok);
+    EXPECT_NE(r.error.find("BridgeBid.brg"), std::string::npos) << r.error;
+    EXPECT_EQ(WorkBytes("BridgeBid.brg"), "old auction\r\n");
+}
+
+TEST_F(RecordFolder, MissingFilesAreFailuresAndTheDealStays) {
+    Deal d = samples::Western();
+    RecordResult r = ReadDealFile(d, "10_22_077", folders, *cp1252);
+    EXPECT_FALSE(r.ok);
+    EXPECT_NE(r.error.find("10_22_077.brg"), std::string::npos) << r.error;
+    r = ReadBidFile(d, folders, *cp1252);
+    EXPECT_FALSE(r.ok);
+    EXPECT_NE(r.error.find("BridgeBid.brg"), std::string::npos) << r.error;
+    EXPECT_EQ(d, samples::Western());
+}
+
+TEST_F(RecordFolder, RecordNamesCannotLeaveTheWorkFolder) {
+    WriteBytesTo(folders.AppFile("outside.brg"), ReadBytes(Golden("deal1252.brg")));
+    Deal d;
+    EXPECT_FALSE(ReadDealFile(d, "../outside", folders, *cp1252).ok);
+    EXPECT_FALSE(ReadDealFile(d, "", folders, *cp1252).ok);
+}
+
+// A record cut off anywhere is read when its four hand lines have begun, and is a failure
+// (with the deal untouched) before that; nothing crashes on the way.
+TEST_F(RecordFolder, RecordsCutOffAtEveryByte) {
+    for (const char* golden : {"deal1252.brg", "deal932.brg", "noscore1252.brg"}) {
+        std::string bytes = ReadBytes(Golden(golden));
+        std::size_t lastHand = 0, lines = 0;
+        std::size_t handLine = std::string(golden) == "noscore1252.brg" ? 6 : 8;
+        for (std::size_t i = 0; i < bytes.size(); ++i)
+            if (bytes[i] == '\n' && ++lines == handLine) lastHand = i + 1;
+        ASSERT_GT(lastHand, 0u);
+        for (std::size_t cut = 0; cut <= bytes.size(); ++cut) {
+            WriteBytesTo(folders.WorkFile("10_22_001.brg"), bytes.substr(0, cut));
+            Deal d = samples::Western();
+            d.Contract = "sentinel";
+            const Deal before = d;
+            RecordResult r = ReadDealFile(d, "10_22_001", folders, *cp1252);
+            EXPECT_EQ(r.ok, cut > lastHand) << golden << " cut at " << cut;
+            if (!r.ok) {
+                EXPECT_EQ(d, before) << golden << " cut at " << cut;
+            }
+            EXPECT_EQ(d.Contract, "sentinel");
+        }
+    }
+}
+
+TEST_F(RecordFolder, BidFilesCutOffAtEveryByte) {
+    std::string bytes = ReadBytes(Golden("bid932.brg"));
+    for (std::size_t cut = 0; cut <= bytes.size(); ++cut) {
+        WriteBytesTo(folders.WorkFile("BridgeBid.brg"), bytes.substr(0, cut));
+        Deal d = samples::Western();
+        const Deal before = d;
+        if (!ReadBidFile(d, folders, *cp1252).ok) {
+            EXPECT_EQ(d, before) << "cut at " << cut;
+        }
+        EXPECT_EQ(d.Cards, before.Cards);
+    }
+}
+
+TEST_F(RecordFolder, RandomBytesNeverCrashTheReaders) {
+    std::mt19937 random(20240611);
+    auto page = Page932();
+    for (int i = 0; i < 300; ++i) {
+        std::string bytes(random() % 700, '\0');
+        const bool lineish = i % 2 == 0;  // half of them with many line ends and blanks
+        for (auto& b : bytes) {
+            b = static_cast<char>(random() % 256);
+            if (lineish && random() % 6 == 0) b = "\r\n ,[("[random() % 5];
+        }
+        WriteBytesTo(folders.WorkFile("10_22_001.brg"), bytes);
+        WriteBytesTo(folders.WorkFile("BridgeBid.brg"), bytes);
+        const CodePage& cp = (page && i % 3 == 0) ? *page : *cp1252;
+        Deal d;
+        RecordResult r = ReadDealFile(d, "10_22_001", folders, cp);
+        if (r.ok) {
+            EXPECT_GE(d.Rounds, 0);
+            EXPECT_LE(d.Rounds, 20);
+        }
+        ReadBidFile(d, folders, cp);
+    }
+}
+
+}  // namespace
+}  // namespace tallowen
