@@ -43,6 +43,69 @@ TEST(ReadINILines, KeysMatchWithoutRegardToCase) {
     EXPECT_FALSE(s.strict);
 }
 
+TEST(ReadINILines, EveryKnownKeyIsAcceptedAsWritten) {
+    const char* keys[] = {"link",
+                          "ニル集計",
+                          "CFG",
+                          "TopMostScoreWindow",
+                          "GamePoint",
+                          "AlertPlayers",
+                          "ブラックリスト",
+                          "MyYahooID",
+                          "AutoCapt Bid",
+                          "AutoCapt Hand",
+                          "WaitTime Bid",
+                          "WaitTime Hand",
+                          "AlertTime",
+                          "AlertSound",
+                          "AlertWinning",
+                          "AlertLosing",
+                          "Reduce SpadesWindow",
+                          "Minimize LastHand",
+                          "DebugWindow",
+                          "BOX の状態を表示",
+                          "log",
+                          "history",
+                          "日本語表示",
+                          "JPN",
+                          "Text Output",
+                          "BackColor",
+                          "BackColor2",
+                          "BackColor3",
+                          "BackColor4",
+                          "BackColor5",
+                          "Score Table",
+                          "スコアの表",
+                          "Card Order",
+                          "カードの順序",
+                          "Suit Marks",
+                          "strict",
+                          "AlertNilBids",
+                          "AlertFailNil",
+                          "AlertSuicideTable",
+                          "AlertDnilPassTable",
+                          "AlertCanDNilPass",
+                          "BoldBidTrick",
+                          "ShowTrickBox",
+                          "BridgeWindowWidth",
+                          "BidTrickCounter",
+                          "TopMostBiddingBoard",
+                          "BiddingBoard",
+                          "残りのカード",
+                          "ShowBiddingSequence",
+                          "CountCards",
+                          "PasteScoreTable",
+                          "MyHand",
+                          "HelpBidIn4thSeat",
+                          "AskAlert",
+                          "TopmostPlayerInfo"};
+    for (const char* key : keys) {
+        Settings s;
+        IniResult r = ApplyINILines({std::string(key) + " = yes"}, kDataFolder, s);
+        EXPECT_FALSE(r.illegal) << key;
+    }
+}
+
 TEST(ReadINILines, CommentWithEqualsAndLineWithoutEqualsAreSkipped) {
     IniResult r;
     Settings s;
