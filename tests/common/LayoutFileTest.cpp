@@ -99,16 +99,6 @@ TEST(LayoutFileName, CfgKeyThenLanguage) {
     EXPECT_EQ(LayoutFileName(s), "Laptop.CFG");
 }
 
-TEST(LayoutSlots, KindsFollowTheGameWindowNumbers) {
-    EXPECT_EQ(LayoutSlotKind(LayoutSlot::Table), 0);
-    EXPECT_EQ(LayoutSlotKind(LayoutSlot::Auction), 1);
-    EXPECT_EQ(LayoutSlotKind(LayoutSlot::LastTrick), 2);
-    EXPECT_EQ(LayoutSlotKind(LayoutSlot::LastHand), 3);
-    EXPECT_EQ(LayoutSlotKind(LayoutSlot::Score), 4);
-    EXPECT_EQ(LayoutSlotKind(LayoutSlot::BidBox), 5);
-    EXPECT_EQ(LayoutSlotKind(LayoutSlot::BiddingBoard), 6);
-}
-
 // ---- reading ----
 
 TEST(ReadCFG, GoldenFileOnItsOwnScreen) {
