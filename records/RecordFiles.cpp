@@ -18,6 +18,12 @@ RecordResult Failure(std::string error) {
     return result;
 }
 
+// The file system of the user's machine does not tell case apart; a copied "10_22_001.BRG"
+// is the same record there, so it is looked up the same way here.
+bool RecordFileExists(const Folders& folders, const std::string& fileName) {
+    return FindFileNoCase(folders.Work(), fileName).has_value();
+}
+
 std::filesystem::path BidFilePath(const Folders& folders) {
     if (auto found = FindFileNoCase(folders.Work(), kBidFileName)) return *found;
     return folders.WorkFile(kBidFileName);
@@ -38,7 +44,7 @@ RecordResult WriteDealFile(const Deal& deal, RecordNaming& naming, const Folders
                            const CodePage& page, RecordListener* listener) {
     EnsureFolder(folders.Work());
     std::string name = RecordName(naming.RecordPrefix, naming.RecordCounter);
-    for (int tries = 0; FileExists(folders.WorkFile(RecordFileName(name))); ++tries) {
+    for (int tries = 0; RecordFileExists(folders, RecordFileName(name)); ++tries) {
         if (tries >= kMaxNameTries) return Failure(RecordFileName(name) + ": no free record name");
         ++naming.RecordCounter;
         name = RecordName(naming.RecordPrefix, naming.RecordCounter);
@@ -73,7 +79,8 @@ RecordResult ReadDealFile(Deal& deal, const std::string& recordName, const Folde
     // A record name is a plain file name of the Work folder, never a way out of it.
     if (recordName.empty() || recordName.find_first_of("/\\:") != std::string::npos)
         return Failure(fileName + ": not a record name");
-    return ReadLines(folders.WorkFile(fileName), fileName, page, deal, ParseDealLines);
+    auto path = FindFileNoCase(folders.Work(), fileName).value_or(folders.WorkFile(fileName));
+    return ReadLines(path, fileName, page, deal, ParseDealLines);
 }
 
 }  // namespace tallowen

@@ -141,6 +141,17 @@ TEST_F(RecordFolder, ANameTakenOnDiskIsSkippedAndNeverReplaced) {
     EXPECT_EQ(WorkBytes("10_22_002.brg"), "restored");
 }
 
+TEST_F(RecordFolder, ANameTakenInOtherLetterCaseIsSkippedToo) {
+    WriteBytesTo(folders.WorkFile("10_22_001.BRG"), "copied");
+    RecordResult r = WriteDealFile(samples::Western(), naming, folders, *cp1252, &listener);
+    EXPECT_EQ(r.name, "10_22_002");
+    EXPECT_EQ(WorkBytes("10_22_001.BRG"), "copied");
+    fs::copy_file(Golden("deal1252.brg"), folders.WorkFile("10_22_005.BRG"));
+    Deal d;
+    EXPECT_TRUE(ReadDealFile(d, "10_22_005", folders, *cp1252).ok);
+    EXPECT_EQ(d.Names, samples::Western().Names);
+}
+
 TEST_F(RecordFolder, TheNinthTenthAndThousandthRecordsOfADay) {
     naming.RecordCounter = 9;
     EXPECT_EQ(WriteDealFile(samples::Western(), naming, folders, *cp1252, nullptr).name,

@@ -19,14 +19,6 @@ INSTANTIATE_TEST_SUITE_P(Counters, CounterTextTable,
                                            CounterCase{123, "123"}, CounterCase{999, "999"},
                                            CounterCase{1000, "1000"}));
 
-TEST(RecordNames, NameOfDayAndCounter) {
-    EXPECT_EQ(PrefixForDate(3, 7), "03_07_");
-    EXPECT_EQ(PrefixForDate(12, 31), "12_31_");
-    EXPECT_EQ(RecordName("03_07_", 10), "03_07_010");
-    EXPECT_EQ(RecordFileName("03_07_010"), "03_07_010.brg");
-    EXPECT_EQ(BackupFileName("03_07_010"), "BAK03_07_010.brg");
-}
-
 TEST(RecordNames, TheDaysThousandthRecordHasAFourteenCharacterName) {
     std::string file = RecordFileName(RecordName("10_22_", 1000));
     EXPECT_EQ(file, "10_22_1000.brg");

@@ -18,11 +18,6 @@ TEST(NumberField, BlankOrMinusThenDigitsThenBlank) {
     EXPECT_EQ(NumberField(-2147483647 - 1), "-2147483648 ");
 }
 
-TEST(PrintNameLine, JoinsWithCommaAndBlank) {
-    EXPECT_EQ(PrintNameLine({"Ann", "Ben", "Cy", "Di"}), "Ann, Ben, Cy, Di");
-    EXPECT_EQ(PrintNameLine({"", "Ben", "", ""}), ", Ben, , ");
-}
-
 TEST(PrintAuction, EachCallFillsEightColumnsButTheFourth) {
     auto page = Page(1252);
     CallGrid calls;
