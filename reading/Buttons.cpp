@@ -1,0 +1,91 @@
+#include "reading/Buttons.h"
+
+#include <algorithm>
+
+#include "reading/Capture.h"
+#include "reading/Glyphs.h"
+#include "reading/ReadingContext.h"
+#include "reading/TricksCount.h"
+
+namespace tallowen {
+
+namespace {
+
+constexpr int kButtonKinds = 4;
+
+bool Known(const Point& p) {
+    return !(p.x == 0 && p.y == 0);
+}
+
+int UnknownCount(const ButtonState& buttons) {
+    int n = 0;
+    for (int b = 1; b <= kButtonKinds; ++b) n += Known(buttons.position[std::size_t(b)]) ? 0 : 1;
+    return n;
+}
+
+}  // namespace
+
+void PrepareReading(ReadingContext& ctx, InfoBoxState& box) {
+    ctx.glyphs.currentSet = 1;
+    ctx.glyphs.ready = true;
+    PrepareGlyphSet(ctx.glyphs, 1, ctx.Language());
+    if (ctx.windows.table != 0 && !box.located) LocateInfoBox(ctx, box);
+}
+
+void ScanButtons(ReadingContext& ctx, ButtonState& buttons) {
+    const WindowHandle table = ctx.windows.table;
+    ctx.desktop.SetTopmost(table, true);
+    ctx.desktop.Restore(table);
+    if (UnknownCount(buttons) == 0) return;
+    const Rect w = ctx.desktop.WindowRect(table);
+    const Rect area{std::max(0, w.left), w.top + 65, w.left + 200, w.bottom};
+    if (CaptureDesktopRect(ctx, area) <= 0) return;
+    ctx.glyphs.currentSet = 1;
+    ctx.glyphs.ready = true;
+    ctx.codes.Size(area.left, area.right);
+    for (int y = area.top; y < area.bottom - 15 && UnknownCount(buttons) > 0; ++y) {
+        GetBoxLineBMP(ctx, y);
+        if (ctx.codes.Ink() == 0) continue;
+        for (int b = 1; b <= kButtonKinds; ++b) {
+            Point& at = buttons.position[std::size_t(b)];
+            if (Known(at)) continue;
+            int pos = 0;
+            FindText(ctx, ctx.codes.first + 1, pos, TitleTable::ButtonKeyword(b, ctx.Language()));
+            if (pos != 0) at = {pos, y};
+        }
+    }
+}
+
+void ClickGameButton(ReadingContext& ctx, ButtonState& buttons, int kind) {
+    buttons.clickCount = 0;
+    ScanButtons(ctx, buttons);
+    const Point saved = ctx.desktop.Cursor();
+    const int first = kind == kAllButtons ? 1 : kind;
+    const int last = kind == kAllButtons ? kButtonKinds : kind;
+    for (int b = first; b <= last; ++b) {
+        if (b < 1 || b > kButtonKinds) continue;
+        if (b != first) ctx.clock.DoEvents();
+        const Point at = buttons.position[std::size_t(b)];
+        if (!Known(at)) continue;
+        // Ten pixels left of the caption's end, four below the top of its text band.
+        SendLeftClick(ctx, at.x - 10, at.y + 4);
+        ++buttons.clickCount;
+    }
+    ctx.desktop.SetCursor(saved);
+}
+
+void SendLeftClick(ReadingContext& ctx, int x, int y) {
+    ctx.desktop.SetCursor(Point{x, y});
+    ctx.clock.DoEvents();
+    ctx.desktop.LeftClick();
+    ctx.clock.DoEvents();
+}
+
+void WarningSound(ReadingContext& ctx) {
+    if (ctx.windows.platform == 1)
+        ctx.sound.Beep();
+    else
+        ctx.sound.PlayAlias("SystemExclamation");
+}
+
+}  // namespace tallowen

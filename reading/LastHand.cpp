@@ -1,0 +1,134 @@
+#include "reading/LastHand.h"
+
+#include "common/Text.h"
+#include "reading/Capture.h"
+#include "reading/Glyphs.h"
+#include "reading/ReadingContext.h"
+
+namespace tallowen {
+
+namespace {
+
+constexpr int kLastHand = int(WindowKind::LastHand);
+constexpr int kAttempts = 4;
+constexpr int kWideEnough = 580;  // the card words of some editions need this width
+
+char MapRank(char r, int language) {
+    if (language == 4) {  // roi, dame, valet
+        if (r == 'R') return 'K';
+        if (r == 'D') return 'Q';
+        if (r == 'V') return 'J';
+    }
+    return r;
+}
+
+// The suit letter in C, D, H, S; 0 for a letter of the language's list that has no suit.
+char MapSuit(char s, int language) {
+    std::string_view list;
+    switch (language) {
+        case 3:
+        case 9:
+            list = "TDCP";
+            break;
+        case 4:
+            list = "TKCP";
+            break;  // trefle, carreau, coeur, pique
+        case 5:
+            list = "FQCP";
+            break;
+        case 7:
+        case 8:
+            return s == 'P' ? 'S' : s;
+        default:
+            return s;
+    }
+    std::size_t at = list.find(s);
+    return at == std::string_view::npos ? 0 : "CDHS"[at];
+}
+
+bool IsCard(const std::string& card) {
+    return card.size() == 2 &&
+           std::string_view("23456789TJQKA").find(card[0]) != std::string_view::npos &&
+           std::string_view("CDHS").find(card[1]) != std::string_view::npos;
+}
+
+void WidenWindow(ReadingContext& ctx) {
+    const WindowHandle window = ctx.windows.Handle(WindowKind::LastHand);
+    Rect r = ctx.desktop.WindowRect(window);
+    if (r.Width() >= kWideEnough) return;
+    r.right = r.left + kWideEnough;
+    ctx.desktop.MoveWindow(window, r);
+    ctx.windows.rect[kLastHand] = r;
+}
+
+void Minimize(ReadingContext& ctx, bool minimizeAfter) {
+    if (minimizeAfter) ctx.desktop.Minimize(ctx.windows.Handle(WindowKind::LastHand));
+}
+
+// Reads line h from band y; false at the first word that is not a card.
+bool ReadLine(ReadingContext& ctx, HandReading& hand, int h, int y) {
+    GetLineBMP(ctx, "CaptHand", y, 2);
+    int pos = 1;
+    std::string word;
+    ReadWord(ctx, word, pos);
+    hand.names[std::size_t(h)] = StripMarks(word);
+    for (int k = 0; k < kHandCards; ++k) {
+        ReadWord(ctx, word, pos);
+        std::string card;
+        std::uint8_t mark = 0;
+        const bool ok = NormaliseCardWord(word, ctx.Language(), card, mark);
+        hand.marks[std::size_t(h)][std::size_t(k)] = mark;
+        hand.cards[std::size_t(h)][std::size_t(k)] = card;
+        if (!ok) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool NormaliseCardWord(std::string w, int language, std::string& card, std::uint8_t& mark) {
+    mark = 0;
+    if (!w.empty() && (w[0] == '[' || w[0] == '(')) {
+        mark = w[0] == '[' ? 1 : 2;
+        w.erase(0, 1);
+    }
+    if (w.size() >= 2) {
+        if (w.compare(0, 2, "10") == 0) w.replace(0, 2, "T");
+        card.assign(1, MapRank(w[0], language));
+        if (w.size() >= 2) {
+            const char suit = MapSuit(w[1], language);
+            if (suit != 0) card += suit;
+        }
+    } else {
+        card = w;
+    }
+    return card.find('?') == std::string::npos && IsCard(card);
+}
+
+void CaptHand(ReadingContext& ctx, HandReading& hand, std::int32_t& error, bool minimizeAfter) {
+    const int language = ctx.Language();
+    if (language >= 5 && language <= 9 && ctx.glyphs.currentSet != 0) WidenWindow(ctx);
+    error = kHandRead;
+    int y0 = -1;
+    for (int attempt = 1; attempt <= kAttempts; ++attempt) {
+        if (CaptureGameWindow(ctx, kLastHand) <= 0) return;
+        y0 = FindGrayRow(ctx.Game(), Rect{10, 20, 20, 30});
+        if (y0 > 20) break;
+    }
+    if (y0 <= 20) {
+        error = kHandUnreadable;
+        Minimize(ctx, minimizeAfter);
+        return;
+    }
+    int y = ctx.glyphs.currentSet != 0 ? y0 + 4 : y0 + 1;
+    ctx.codes.Size(0, ctx.GameGrid.WindowWidth);
+    for (int h = 0; h < 4; ++h, y += ctx.glyphs.LineStep()) {
+        if (!ReadLine(ctx, hand, h, y)) {
+            error = kHandUnreadable;
+            return;
+        }
+    }
+    Minimize(ctx, minimizeAfter);
+}
+
+}  // namespace tallowen

@@ -1,0 +1,95 @@
+#include "reading/LastTrick.h"
+
+#include "reading/Capture.h"
+#include "reading/Cards.h"
+#include "reading/ReadingContext.h"
+
+namespace tallowen {
+
+namespace {
+
+constexpr int kLastTrick = int(WindowKind::LastTrick);
+constexpr int kAttempts = 2;
+
+struct Point2 {
+    int x = 0, y = 0;
+};
+
+// The four card anchors from the black rules around the trick; false when a rule is missing.
+bool FindAnchors(const PixelView& view, int width, std::array<Point2, 4>& at) {
+    const int r1 = FindSolidBlackRow(view, Rect{110, 0, 130, 0});
+    if (r1 < 0) return false;
+    const int r2 = FindSolidBlackRow(view, Rect{110, r1 + 4, 130, 0});
+    if (r2 < 0) return false;
+    const int r3 = FindSolidBlackRow(view, Rect{110, r2 + 1, 130, 0});
+    const int r4 = FindSolidBlackRow(view, Rect{30, 40, 50, 0});
+    const int c1 = FindSolidBlackColumn(view, Rect{85, 30, 110, 60});
+    if (c1 < 0) return false;
+    const int c2 = FindSolidBlackColumn(view, Rect{65, 70, 85, 90});
+    if (c2 < 0) return false;
+    const int c3 = FindSolidBlackColumn(view, Rect{230, 70, width, 90});
+    // A missing lower rule leaves its card where no face can be read.
+    if (r3 < 0 || r4 < 0 || c3 < 0) return false;
+    at[0] = {c1 + 3, r3 + 3};   // bottom
+    at[1] = {c2 - 25, r4 + 3};  // left
+    at[2] = {c1 + 3, r1 + 3};   // top
+    at[3] = {c3 - 25, r4 + 3};  // right
+    return true;
+}
+
+bool ReadTrick(ReadingContext& ctx, const CardImageTable& images, std::array<int, 4>& suits,
+               std::array<int, 4>& ranks) {
+    if (CaptureGameWindow(ctx, kLastTrick) <= 0) return false;
+    const PixelView view = ctx.Game();
+    std::array<Point2, 4> at;
+    if (!FindAnchors(view, ctx.GameGrid.WindowWidth, at)) return false;
+    for (int p = 0; p < 4; ++p) {
+        CardBlock block;
+        if (ReadCardImage(view, at[std::size_t(p)].x, at[std::size_t(p)].y, p, block) !=
+            ReadStatus::Read)
+            return false;
+        int suit = 0, rank = 0;
+        MatchCard(images, block, suit, rank);
+        if (rank == 0) return false;
+        suits[std::size_t(p)] = suit;
+        ranks[std::size_t(p)] = rank;
+    }
+    return true;
+}
+
+}  // namespace
+
+void CaptTrick(ReadingContext& ctx, const CardImageTable& images, TrickState& state,
+               std::array<int, 4>& suits, std::array<int, 4>& ranks, TrickMode mode) {
+    std::array<int, 4> s{}, r{};
+    bool read = false;
+    for (int attempt = 0; attempt < kAttempts && !read; ++attempt)
+        read = ReadTrick(ctx, images, s, r);
+    if (!read) {
+        ranks[0] = -1;
+        return;
+    }
+    if (mode == TrickMode::NewOnly) {
+        for (int p = 0; p < 4; ++p) {
+            if (s[std::size_t(p)] == state.previousSuits[std::size_t(p)] &&
+                r[std::size_t(p)] == state.previousRanks[std::size_t(p)]) {
+                suits.fill(0);
+                ranks.fill(0);
+                return;
+            }
+        }
+    }
+    if (mode == TrickMode::ResetCount) state.cardCount = 0;
+    for (int p = 0; p < 4; ++p) {
+        if (mode != TrickMode::ResetCount) {
+            ++state.cardCount;
+            if (state.playedCard) state.playedCard(s[std::size_t(p)], r[std::size_t(p)]);
+        }
+    }
+    state.previousSuits = s;
+    state.previousRanks = r;
+    suits = s;
+    ranks = r;
+}
+
+}  // namespace tallowen
