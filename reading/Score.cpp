@@ -40,6 +40,17 @@ Step TakeScore(const std::string& text, ScoreVul& side, std::int32_t& error) {
     return Step::Vulnerability;
 }
 
+bool HasMark(const std::string& text) { return text.find('?') != std::string::npos; }
+
+// The two words of the score line in the band from row y, the sides split at column x.
+void ReadScoreLine(ReadingContext& ctx, int y, int x, std::string (&text)[2]) {
+    GetLineBMP(ctx, "CaptScore", y, 0);
+    ctx.codes.Set(x, kSeparatorCode);  // the line between the sides
+    int pos = x - 60;
+    ReadWord(ctx, text[0], pos);
+    ReadWord(ctx, text[1], pos);
+}
+
 // One look at the copied window for the two scores.
 Step ReadScores(ReadingContext& ctx, ScorePair& scores, std::int32_t& error) {
     const PixelView view = ctx.Game();
@@ -60,12 +71,15 @@ Step ReadScores(ReadingContext& ctx, ScorePair& scores, std::int32_t& error) {
     ctx.codes.Size(1, width - 1);
     int x = FindGrayAfterWhite(view, gy - 4, Rect{1, 0, width - 1, 0});
     if (x < 0) return Step::NextAttempt;
-    GetLineBMP(ctx, "CaptScore", sy - 1, 0);
-    ctx.codes.Set(x, kSeparatorCode);  // the line between the sides
-    int pos = x - 60;
     std::string text[2];
-    ReadWord(ctx, text[0], pos);
-    ReadWord(ctx, text[1], pos);
+    ReadScoreLine(ctx, sy - 1, x, text);
+    // A line of digits without ink in their top row ("0", "20", "300") starts a row lower
+    // than its band assumes; read it one row higher before calling it unreadable.
+    if (HasMark(text[0]) || HasMark(text[1])) {
+        std::string again[2];
+        ReadScoreLine(ctx, sy - 2, x, again);
+        if (!HasMark(again[0]) && !HasMark(again[1])) text[0] = again[0], text[1] = again[1];
+    }
     for (int i = 0; i < 2; ++i) {
         Step s = TakeScore(text[i], scores[std::size_t(i)], error);
         if (s != Step::Vulnerability) return s;
