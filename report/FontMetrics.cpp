@@ -3,22 +3,11 @@
 #include <algorithm>
 
 #include "common/Text.h"
+#include "report/PageText.h"
 
 namespace tallowen {
 
 namespace {
-
-// The code point of one UTF-8 character; a broken sequence gives 0xFFFD.
-char32_t CodePoint(std::string_view ch) {
-    auto b = [&](std::size_t i) { return static_cast<unsigned char>(ch[i]); };
-    if (ch.empty()) return 0xFFFD;
-    if (b(0) < 0x80) return b(0);
-    int more = b(0) >= 0xF0 ? 3 : b(0) >= 0xE0 ? 2 : b(0) >= 0xC0 ? 1 : -1;
-    if (more < 0 || ch.size() != static_cast<std::size_t>(more) + 1) return 0xFFFD;
-    char32_t cp = b(0) & (0x3F >> more);
-    for (int i = 1; i <= more; ++i) cp = cp << 6 | (b(i) & 0x3F);
-    return cp;
-}
 
 int CharWidth(const FontWidthTable& table, char32_t cp, int ppem) {
     auto it = std::lower_bound(table.widths.begin(), table.widths.end(), cp,
@@ -44,7 +33,7 @@ int TableFontMetrics::TextWidth(std::string_view utf8, FontFace face) const {
     const FontWidthTable& table = face == FontFace::CourierNew ? kMonoWidths : kSerifWidths;
     const int ppem = PixelsPerEm();
     int width = 0;
-    for (std::string_view ch : SplitChars(utf8)) width += CharWidth(table, CodePoint(ch), ppem);
+    for (std::string_view ch : SplitChars(utf8)) width += CharWidth(table, Utf8CodePoint(ch), ppem);
     return width;
 }
 

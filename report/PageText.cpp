@@ -1,5 +1,7 @@
 #include "report/PageText.h"
 
+#include "common/Text.h"
+
 namespace tallowen {
 
 std::string HtmlEscape(std::string_view text) {
@@ -26,8 +28,43 @@ std::string HtmlEscape(std::string_view text) {
     return out;
 }
 
+char32_t Utf8CodePoint(std::string_view ch) {
+    auto b = [&](std::size_t i) { return static_cast<unsigned char>(ch[i]); };
+    if (ch.empty()) return 0xFFFD;
+    if (b(0) < 0x80) return b(0);
+    int more = b(0) >= 0xF0 ? 3 : b(0) >= 0xE0 ? 2 : b(0) >= 0xC0 ? 1 : -1;
+    if (more < 0 || ch.size() != static_cast<std::size_t>(more) + 1) return 0xFFFD;
+    char32_t cp = b(0) & (0x3F >> more);
+    for (int i = 1; i <= more; ++i) cp = cp << 6 | (b(i) & 0x3F);
+    return cp;
+}
+
+std::string HtmlForCodePage(std::string_view line, const CodePage& page) {
+    if (!page.FromUtf8(line).lossy) return std::string(line);
+    std::string out;
+    for (std::string_view ch : SplitChars(line)) {
+        if (page.FromUtf8(ch).lossy)
+            out += "&#" + std::to_string(static_cast<std::uint32_t>(Utf8CodePoint(ch))) + ";";
+        else
+            out += ch;
+    }
+    return out;
+}
+
+FileResult SaveHtmlNew(const std::filesystem::path& path, const PageText& text,
+                       const CodePage& page) {
+    std::vector<std::string> lines = text.Lines();
+    for (std::string& line : lines) line = HtmlForCodePage(line, page);
+    return WriteTextLines(path, lines, page, false);
+}
+
 FileResult SaveText(const std::filesystem::path& path, const PageText& text, const CodePage& page) {
     return WriteTextLines(path, text.Lines(), page);
+}
+
+FileResult SaveTextNew(const std::filesystem::path& path, const PageText& text,
+                       const CodePage& page) {
+    return WriteTextLines(path, text.Lines(), page, false);
 }
 
 }  // namespace tallowen

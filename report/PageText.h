@@ -51,7 +51,20 @@ public:
 // Markup-safe form of a recorded text (names, calls, contracts): & < > and " become references.
 std::string HtmlEscape(std::string_view text);
 
+// The code point of one UTF-8 character; a broken sequence gives U+FFFD.
+char32_t Utf8CodePoint(std::string_view ch);
+
+// The line with every character that the code page cannot carry written as a numeric
+// character reference, so that a page shows it whatever its character set.
+std::string HtmlForCodePage(std::string_view line, const CodePage& page);
+
 // Writes the lines, each ended by CR LF, in the code page (whole or not at all).
 FileResult SaveText(const std::filesystem::path& path, const PageText& text, const CodePage& page);
+// A page: as SaveTextNew, with the characters the code page lacks as references.
+FileResult SaveHtmlNew(const std::filesystem::path& path, const PageText& text,
+                       const CodePage& page);
+// Same, but an existing file of that name is left alone and reported.
+FileResult SaveTextNew(const std::filesystem::path& path, const PageText& text,
+                       const CodePage& page);
 
 }  // namespace tallowen

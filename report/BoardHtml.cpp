@@ -1,0 +1,199 @@
+#include "report/BoardHtml.h"
+
+#include <cstdlib>
+
+#include "common/Notation.h"
+#include "common/Text.h"
+#include "report/PageHead.h"
+
+namespace tallowen {
+
+namespace {
+
+constexpr int kSpades = 3;
+
+// The contract part of the bidding table's last row.
+std::string ContractMarkup(const Deal& deal) {
+    std::string line = "&nbsp;Contract<b>:</b> " + SeatName(deal.Declarer) + ",&nbsp; " +
+                       HtmlEscape(deal.Contract);
+    if (deal.Result != 0) {
+        line += ", &nbsp; ";
+        line += deal.Result > 0 ? "making " : "down ";
+        line += NumText(std::abs(deal.Result)) + " ";
+        line += deal.Result > 0 ? "&nbsp;( +" : "&nbsp;( &minus;";
+        line += NumText(std::abs(deal.DupPts)) + " )";
+    }
+    return line;
+}
+
+// One card of the play table: the mark's bracket, the suit mark, the rank.
+std::string PlayCellMarkup(const PageStyle& style, const std::string& card, int mark) {
+    if (card.size() < 2) return {};  // no card recorded in this place
+    std::string open = mark == 1 ? "[" : mark == 2 ? "(" : "";
+    std::string close = mark == 1 ? "]" : mark == 2 ? ")" : "";
+    return open + SuitMarkup(style, SuitIndex(card.substr(1, 1))) + HtmlEscape(card.substr(0, 1)) +
+           close;
+}
+
+}  // namespace
+
+void WriteBoardHeader(PageText& page, const Board& board) {
+    page.Line("<div class=clrboth><hr class=hr2>");
+    page.Line(BoardHeaderText(board, true) + "<br>");
+    const Deal& d = board.deal;
+    if (auto vul = VulText(d.ScoreBefore[0].Vul, d.ScoreBefore[1].Vul)) page.Line(*vul);
+    page.Line("</div>");
+}
+
+void WriteBidCell(PageText& page, const PageStyle& style, std::string_view call) {
+    page.Put("  <td>");
+    auto chars = SplitChars(call);
+    if (chars.size() == 2 && call[0] >= '1' && call[0] <= '7') {
+        page.Put(call.substr(0, 1));
+        WriteSuitMark(page, style, SuitIndex(chars[1]));
+    } else if (call == "パス") {
+        page.Put("&#12497;&#12473;");
+    } else {
+        page.Put(HtmlEscape(call));
+    }
+    page.Line();
+}
+
+void WriteBidTable(PageText& page, const PageContext& ctx, const Board& board) {
+    const Deal& d = board.deal;
+    WriteLangChoice(page, ctx.style, "<!-- ビッド経過 -->", "<!-- Bidding -->");
+    page.Line(ctx.style.strict ? "<table border=1 class=bid>"
+                               : "<table border=1 align=right class=bid>");
+    page.Line(" <tr>");
+    for (int seat = 0; seat < 4; ++seat)
+        page.Line((SeatVulnerable(d, seat) ? " <td class=vul>" : "  <td>") + SeatName(seat));
+    page.Line(" <tr>");
+    for (int seat = 0; seat < 4; ++seat) page.Line("  <td>" + HtmlEscape(board.bidNames[seat]));
+    for (int round = 1; round <= MinOf(d.Rounds, kMaxRounds); ++round) {
+        page.Line(" <tr>");
+        for (int seat = 0; seat < 4; ++seat)
+            WriteBidCell(page, ctx.style, Trim(d.Calls[round][seat]));
+    }
+    page.Line("<tr>");
+    page.Line(" <td colspan=4>");
+    page.Line(ContractMarkup(d));
+    page.Line("</table>");
+    page.Line();
+}
+
+void WriteSuitCell(PageText& page, const PageStyle& style, int suit) {
+    page.Line("  <td>" + SuitMarkup(style, suit));
+}
+
+void WriteEmptyCells(PageText& page, int n) {
+    for (int i = 0; i < n; ++i) page.Line("  <td>");
+}
+
+void prnHTM_HandName(PageText& page, const PageContext& ctx, const Board& board, int seat) {
+    const bool northSouth = SideOf(seat) == 0;
+    // Only a bid contract has a declarer to show; a passed-out board has none.
+    const bool bold = HasContract(board.deal) && board.deal.Declarer == seat;
+    std::string name = TruncToWidth(ctx.metrics, board.names[seat],
+                                    northSouth ? kHandNameWidthNS : kHandNameWidthEW);
+    page.Line(std::string("  <td colspan=") + (northSouth ? "4" : "2") + " class=lft>" +
+              (bold ? "<b>" : "") + HtmlEscape(name) + (bold ? "</b>" : ""));
+}
+
+void print_Cards(PageText& page, const Board& board, int seat, int suit) {
+    const Deal& d = board.deal;
+    page.Put("  <td class=cds>");
+    for (std::int16_t code : d.SortedCodes[seat]) {
+        if (code <= 0 || code / 100 != suit) continue;
+        std::string rank = RankText(code % 100);
+        if (seat == d.LeadSeat && code == d.LeadCode)
+            page.Put("<span class=vd>" + rank + "</span>");
+        else
+            page.Put(rank);
+    }
+    page.Line();
+}
+
+void WriteHandTable(PageText& page, const PageContext& ctx, const Board& board) {
+    enum { North = 0, East = 1, South = 2, West = 3 };
+    WriteLangChoice(page, ctx.style, "<!-- ハンド -->", "<!-- Hand -->");
+    page.Line(ctx.style.strict ? "<table border=0 class=hand>"
+                               : "<table border=0 align=left class=hand>");
+    page.Line(" <tr>");
+    WriteEmptyCells(page, 2);
+    prnHTM_HandName(page, ctx, board, North);
+    for (int suit = kSpades; suit >= 0; --suit) {
+        page.Line(" <tr>");
+        if (suit == 0)
+            prnHTM_HandName(page, ctx, board, West);
+        else
+            WriteEmptyCells(page, 2);
+        WriteSuitCell(page, ctx.style, suit);
+        print_Cards(page, board, North, suit);
+        if (suit == 0)
+            prnHTM_HandName(page, ctx, board, East);
+        else
+            WriteEmptyCells(page, 2);
+    }
+    for (int suit = kSpades; suit >= 0; --suit) {
+        page.Line(" <tr>");
+        WriteSuitCell(page, ctx.style, suit);
+        print_Cards(page, board, West, suit);
+        WriteEmptyCells(page, 2);
+        WriteSuitCell(page, ctx.style, suit);
+        print_Cards(page, board, East, suit);
+    }
+    for (int suit = kSpades; suit >= 0; --suit) {
+        page.Line(" <tr>");
+        WriteEmptyCells(page, 2);
+        WriteSuitCell(page, ctx.style, suit);
+        print_Cards(page, board, South, suit);
+        WriteEmptyCells(page, 2);
+    }
+    page.Line(" <tr>");
+    WriteEmptyCells(page, 2);
+    prnHTM_HandName(page, ctx, board, South);
+    page.Line("</table>");
+    page.Line();
+    page.Line("<div class=clrboth><hr></div>");
+    page.Line();
+}
+
+void write_HtmPlay(PageText& page, const PageStyle& style, const Board& board) {
+    const Deal& d = board.deal;
+    WriteLangChoice(page, style, "<!-- プレイ経過 -->", "<!-- Play -->");
+    if (style.strict) {
+        page.Line("<div class=ctr>");
+        page.Line("<table border=0 class=play>");
+    } else {
+        page.Line("<table border=0 align=center class=play>");
+    }
+    page.Line(" <tr class=htp1>");
+    WriteEmptyCells(page, 2);
+    for (int trick = 1; trick <= kTricks; ++trick) page.Put("  <td>" + NumText(trick));
+    page.Put(" <tr><td colspan=15><hr>");
+    for (int seat = 0; seat < 4; ++seat) {
+        page.Line(" <tr class=htp2>");
+        page.Line("  <td>" + SeatLetter(seat) + ":");
+        page.Line("  <td class=lft>" + HtmlEscape(board.playNames[seat]));
+        for (int t = 0; t < kTricks; ++t) {
+            page.Line((d.TrickWon[seat][t] ? "  <td class=wht>" : "  <td>") +
+                      PlayCellMarkup(style, d.Cards[seat][t], d.CardMarks[seat][t]));
+        }
+    }
+    page.Line("</table>");
+    if (style.strict) page.Line("</div>");
+}
+
+void WritePageEndRule(PageText& page) {
+    page.Line("<div class=clrboth><hr class=hr2>");
+    page.Line("</div>");
+}
+
+void WriteBoardHtml(PageText& page, const PageContext& ctx, const Board& board) {
+    WriteBoardHeader(page, board);
+    WriteBidTable(page, ctx, board);
+    WriteHandTable(page, ctx, board);
+    write_HtmPlay(page, ctx.style, board);
+}
+
+}  // namespace tallowen

@@ -1,0 +1,28 @@
+// The utility's view of time: today's date for the pages, and the year a work file was last
+// written. Behind an interface so that pages can be reproduced byte for byte in tests.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace tallowen {
+
+class ReportClock {
+public:
+    virtual ~ReportClock() = default;
+    // Today in the system's short date form.
+    virtual std::string ShortDate() const = 0;
+    // The year (four digits) of the file's last-modified time, local time.
+    virtual int FileYear(const std::filesystem::path& file) const = 0;
+};
+
+// The standard library's clock and file times. There is no portable short date form, so the
+// date is written year/month/day, "2006/10/22"; the Windows program can pass a clock that asks
+// the system for its own form.
+class SystemReportClock final : public ReportClock {
+public:
+    std::string ShortDate() const override;
+    int FileYear(const std::filesystem::path& file) const override;
+};
+
+}  // namespace tallowen

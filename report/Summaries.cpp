@@ -1,0 +1,196 @@
+#include "report/Summaries.h"
+
+#include <memory>
+#include <optional>
+#include <set>
+
+#include "common/Text.h"
+#include "platform/CodePage.h"
+#include "records/Contract.h"
+#include "records/LogSink.h"
+#include "records/PlayAnalysis.h"
+#include "records/RecordFiles.h"
+#include "records/Scoring.h"
+#include "report/BoardHtml.h"
+#include "report/BoardText.h"
+#include "report/PageHead.h"
+
+namespace tallowen {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Say(const PageStyle& style, std::string_view japanese, std::string_view english) {
+    return std::string(style.japanese ? japanese : english);
+}
+
+// The page of one day while its boards are written.
+struct OpenPage {
+    std::string day;       // "10_22"
+    std::string fileBase;  // "2006_10_22" + suffix
+    std::string displayDate;
+    PageText html;
+    std::optional<TextTwin> text;
+    int boards = 0;
+};
+
+class SummaryWriter {
+public:
+    explicit SummaryWriter(const SummaryJob& job) : job_(job), msg_(*job.messages) {}
+
+    SummaryResult Run();
+
+private:
+    bool ReadBoard(const std::string& record, Deal& deal);
+    void OpenNewPage(const std::string& record);
+    void ClosePage(bool last);
+    void Save(const std::string& fileName, const PageText& text, const CodePage& page, bool html);
+    const CodePage& HtmlCodePage() const;
+
+    const SummaryJob& job_;
+    MessageSink& msg_;
+    SummaryResult result_;
+    std::optional<OpenPage> page_;
+    Utf8CodePage utf8_;
+};
+
+const CodePage& SummaryWriter::HtmlCodePage() const {
+    // A page is written in the character set it declares.
+    if (job_.style.japanese && job_.sjisPage) return *job_.sjisPage;
+    return utf8_;
+}
+
+bool SummaryWriter::ReadBoard(const std::string& record, Deal& deal) {
+    RecordResult read = ReadDealFile(deal, record, job_.folders, *job_.textPage);
+    if (!read.ok) {
+        result_.errors.push_back(read.error);
+        msg_.Print("  " + read.error);
+        msg_.NewLines(1);
+        return false;
+    }
+    NullLogSink log;
+    FindContract(deal, log);
+    FindDealer(deal, log);
+    AnalysePlay(deal, job_.cardOrder);
+    DetermineResult(deal, log);
+    return true;
+}
+
+void SummaryWriter::OpenNewPage(const std::string& record) {
+    OpenPage& page = page_.emplace();
+    page.day = record.substr(0, 5);
+    int year = job_.clock->FileYear(job_.folders.WorkFile(record + ".brg"));
+    std::string base = NumText(year) + "_" + page.day;
+    page.fileBase = base + PageSuffix(job_.output, base);
+    page.displayDate = base;
+    page.displayDate[4] = '/';
+    page.displayDate[7] = '/';
+    if (job_.style.textOutput) page.text.emplace(*job_.textPage);
+    WritePageHead(page.html, job_.style, base, kUtilityProgram, kUtilityVersion,
+                  job_.clock->ShortDate());
+}
+
+void SummaryWriter::Save(const std::string& fileName, const PageText& text, const CodePage& page,
+                         bool html) {
+    // The name was chosen free; a file that appeared meanwhile is never overwritten.
+    fs::path path = job_.output / PathFromUtf8(fileName);
+    FileResult saved = html ? SaveHtmlNew(path, text, page) : SaveTextNew(path, text, page);
+    if (saved.ok) {
+        result_.pages.push_back(fileName);
+    } else {
+        result_.errors.push_back(saved.error);
+        msg_.Print("  " + saved.error);
+        msg_.NewLines(1);
+    }
+}
+
+void SummaryWriter::ClosePage(bool last) {
+    OpenPage& page = *page_;
+    if (page.boards > 0) {
+        WritePageEndRule(page.html);
+        if (page.text) page.text->Text().Line(std::string(kTextPageRule, '='));
+    }
+    const std::string htmName = page.fileBase + ".htm";
+    const std::string txtName = page.fileBase + ".txt";
+    msg_.Print("  " + htmName + "  <==  " + NumText(page.boards) + " Boards");
+    if (page.text) {
+        msg_.NewLines(1);
+        msg_.Print("  " + txtName);
+        if (last)
+            WriteTextClosing(*page.text, job_.clock->ShortDate(), kUtilityProgram, kUtilityVersion);
+        Save(txtName, page.text->Text(), *job_.textPage, false);
+    }
+    msg_.NewLines(1);
+    WritePageFoot(page.html, job_.style);
+    Save(htmName, page.html, HtmlCodePage(), true);
+    page_.reset();
+}
+
+SummaryResult SummaryWriter::Run() {
+    const PageStyle& style = job_.style;
+    WorkFiles scan = ScanWorkFiles(job_.folders);
+    result_.workFiles = static_cast<int>(scan.work.size());
+    msg_.Print(style.japanese
+                   ? "   作業ファイル (brg) = " + NumText(result_.workFiles) + " 個."
+                   : "  Number of work files (brg) input = " + NumText(result_.workFiles));
+    msg_.NewLines(2);
+    if (scan.work.empty()) {
+        msg_.Print(Say(style, "  Workフォルダの中に作業ファイルはありません.",
+                       "  No files in the Work folder."));
+        msg_.NewLines(2);
+        msg_.Print(
+            Say(style, "  「終了」ボタンを押して下さい.", "  Click END button and terminate job."));
+        msg_.NewLines(1);
+        return result_;
+    }
+    const PageContext ctx{style, *job_.metrics};
+    for (const std::string& record : scan.work) {
+        Board board;
+        if (!ReadBoard(record, board.deal)) continue;
+        if (page_ && page_->day != record.substr(0, 5)) ClosePage(false);
+        if (!page_) OpenNewPage(record);
+        board.number = ++page_->boards;
+        board.displayDate = page_->displayDate;
+        MakeNameForms(board, *job_.metrics);
+        ++result_.boards;
+        WriteBoardHtml(page_->html, ctx, board);
+        if (page_->text) {
+            WriteBoardTextHeader(*page_->text, board);
+            WriteBoardText(*page_->text, board);
+        }
+    }
+    if (page_) ClosePage(true);
+    msg_.Print(Say(style, " 上記のファイルは，下記のフォルダに作成されました.",
+                   " The above files have been made in folder"));
+    msg_.NewLines(2);
+    msg_.PrintPath("  " + DisplayPath(PathToUtf8(job_.folders.app)) +
+                   std::string(1, static_cast<char>(fs::path::preferred_separator)) +
+                   job_.outputName);
+    msg_.NewLines(2);
+    msg_.Print(Say(style, "  「終了」ボタンを押して下さい.", "  Click END button and finish job."));
+    msg_.NewLines(1);
+    return result_;
+}
+
+}  // namespace
+
+std::string PageSuffix(const fs::path& output, const std::string& baseName) {
+    // One listing of the folder, names compared without regard to case (as on Windows).
+    std::set<std::string> present;
+    std::error_code ec;
+    for (fs::directory_iterator it(output, ec), end; !ec && it != end; it.increment(ec))
+        present.insert(ToLower(PathToUtf8(it->path().filename())));
+    int last = -1;
+    for (int i = 0; i <= kMaxPageSuffixes; ++i) {
+        std::string name = ToLower(baseName + (i == 0 ? "" : NumText(i - 1) + "A"));
+        if (present.count(name + ".htm") || present.count(name + ".txt")) last = i;
+    }
+    return last < 0 ? std::string() : NumText(last) + "A";
+}
+
+SummaryResult MakeSummaries(const SummaryJob& job) {
+    return SummaryWriter(job).Run();
+}
+
+}  // namespace tallowen

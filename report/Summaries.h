@@ -1,0 +1,50 @@
+// The utility's job: every work file of the Work folder, in recording order, into one HTML
+// page per day of play (and its plain-text twin when asked for).
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "common/Files.h"
+#include "report/FontMetrics.h"
+#include "report/MessageSink.h"
+#include "report/PageStyle.h"
+#include "report/ReportClock.h"
+
+namespace tallowen {
+
+class CodePage;
+
+inline constexpr const char* kUtilityProgram = "TallowenUTL.exe";
+inline constexpr const char* kUtilityVersion = " 2.2";
+inline constexpr int kMaxPageSuffixes = 1000;
+
+struct SummaryJob {
+    Folders folders;               // the program folder and its Work folder
+    std::filesystem::path output;  // the output folder
+    std::string outputName;        // its name as the user sees it ("HandRec")
+    PageStyle style;
+    int cardOrder = 0;  // 0 high cards first, 1 low cards first
+    MessageSink* messages = nullptr;
+    const ReportClock* clock = nullptr;
+    const FontMetrics* metrics = nullptr;
+    const CodePage* textPage = nullptr;  // the ANSI code page: record files and text twins
+    const CodePage* sjisPage = nullptr;  // Shift_JIS, for the pages of the Japanese display
+};
+
+struct SummaryResult {
+    int workFiles = 0;
+    int boards = 0;
+    std::vector<std::string> pages;   // file names written, ".htm" and ".txt"
+    std::vector<std::string> errors;  // files that could not be read or written
+};
+
+// The page's base name and the suffix that makes its name new in the output folder: the one
+// after the highest of "", "0A", "1A" ... in use by a ".htm" or a ".txt" file.
+std::string PageSuffix(const std::filesystem::path& output, const std::string& baseName);
+
+// Reads, scores and writes everything; prints what it did.
+SummaryResult MakeSummaries(const SummaryJob& job);
+
+}  // namespace tallowen

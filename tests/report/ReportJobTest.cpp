@@ -1,0 +1,250 @@
+// Whole runs of the utility: the start-up refusals, the settings, and the pages it leaves.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "platform/Clock.h"
+#include "tests/report/ReportFixture.h"
+
+namespace tallowen {
+namespace {
+
+namespace fs = std::filesystem;
+
+bool HasLine(const std::vector<std::string>& lines, const std::string& line) {
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+// --- Start-up refusals ---
+
+class RefusedFolderTest : public ::testing::TestWithParam<std::pair<const char*, bool>> {};
+TEST_P(RefusedFolderTest, ArchiveAndSystemWordsInAnyCase) {
+    EXPECT_EQ(RefusedProgramFolder(GetParam().first), GetParam().second) << GetParam().first;
+}
+INSTANTIATE_TEST_SUITE_P(
+    Paths, RefusedFolderTest,
+    ::testing::Values(std::pair{"/home/u/Temp/Tallowen", true}, std::pair{"C:\\tmp\\x", true},
+                      std::pair{"C:\\Users\\u\\AppData\\Local\\temp\\a", true},
+                      std::pair{"D:\\Downloads\\Tallowen22.zip\\Tallowen", true},
+                      std::pair{"C:\\Windows\\Tallowen", true},
+                      std::pair{"C:\\Program Files\\Tallowen", false},
+                      std::pair{"/home/u/games/Tallowen", false},
+                      std::pair{"C:\\Zipper\\Tallowen", false}));
+
+TEST(StartUp, FolderWithTempIsRefusedAndNothingIsWritten) {
+    TempFolder folder;
+    fs::path app = folder.path() / "My Temp Files" / "Tallowen";
+    fs::create_directories(app / "Work");
+    FixedReportClock clock;
+    TableFontMetrics metrics;
+    auto ansi = OpenCodePage(1252);
+    ReportEnv env(clock, metrics, *ansi);
+    LineMessageSink messages;
+    EXPECT_EQ(RunReportJob({app}, messages, env), 1);
+    auto lines = messages.Lines();
+    ASSERT_GE(lines.size(), 5u);
+    EXPECT_EQ(lines[0], "  UnZip the archived file Tallowen22.zip before starting ");
+    EXPECT_EQ(lines[1], "  TallowenUTL.exe.");
+    EXPECT_EQ(lines[2].rfind("  App.Path = ", 0), 0u);
+    EXPECT_EQ(lines[3], "  Click END (or ESC) button and terminate job.");
+    EXPECT_EQ(lines[4], "  Waiting . . . ");
+    EXPECT_FALSE(fs::exists(app / "HandRec"));
+}
+
+TEST(StartUp, SecondCopyIsRefused) {
+    ReportRun run;
+    run.CopyWork("work");
+    auto held = AcquireInstanceLock(kUtilityLockName);
+    ASSERT_TRUE(held);
+    EXPECT_EQ(run.Run(), 1);
+    EXPECT_EQ(run.Messages()[0], " You are going to start TallowenUTL.exe again.");
+    EXPECT_FALSE(fs::exists(run.app() / "HandRec"));
+}
+
+TEST(StartUp, TheRunHoldsTheLockUntilItsHostLetsGo) {
+    ReportRun run;
+    ASSERT_EQ(run.Run(), 0);
+    EXPECT_FALSE(AcquireInstanceLock(kUtilityLockName));
+}
+
+TEST(StartUp, MissingWorkFolderIsRefused) {
+    ReportRun run;
+    fs::remove_all(run.work());
+    EXPECT_EQ(run.Run(), 1);
+    EXPECT_EQ(run.Messages()[0], "  Work folder is absent.");
+    EXPECT_FALSE(fs::exists(run.app() / "HandRec"));
+}
+
+TEST(StartUp, RefusalWaitsOnTheClockBeforeEnding) {
+    class CountingClock final : public Clock {
+    public:
+        std::uint32_t Ticks() override { return waited; }
+        void Wait(std::uint32_t ms) override { waited += ms; }
+        void DoEvents() override {}
+        std::uint32_t waited = 0;
+    } clock;
+    ReportRun run;
+    fs::remove_all(run.work());
+    FixedReportClock dates;
+    TableFontMetrics metrics;
+    ReportEnv env(dates, metrics, run.ansi(), &clock);
+    LineMessageSink messages;
+    EXPECT_EQ(RunReportJob({run.app()}, messages, env), 1);
+    EXPECT_EQ(clock.waited, kQuitWaitMs);
+}
+
+// --- Settings and messages ---
+
+TEST(Run, WithoutSettingsFileSaysSoAndUsesStrictEntities) {
+    ReportRun run;
+    run.CopyWork("work");
+    ASSERT_EQ(run.Run(), 0);
+    auto lines = run.Messages();
+    EXPECT_EQ(lines[0], "  Now preparing summary files in HTML.");
+    EXPECT_TRUE(HasLine(lines, "  Initialization file"));
+    EXPECT_TRUE(HasLine(lines, "  is not found."));
+    EXPECT_TRUE(HasLine(lines, "  TallowenUTL.exe  is running with standard setting."));
+    std::string page = run.Output("HandRec", "2006_10_22.htm");
+    EXPECT_NE(page.find("-//W3C//DTD HTML 4.01//EN"), std::string::npos);
+    EXPECT_NE(page.find("<span class=spd>&spades;</span>"), std::string::npos);
+    EXPECT_FALSE(fs::exists(run.app() / "HandRec" / "S.gif"));
+}
+
+TEST(Run, EmptyWorkFolderWritesNoPage) {
+    ReportRun run;
+    ASSERT_EQ(run.Run(), 0);
+    auto lines = run.Messages();
+    EXPECT_TRUE(HasLine(lines, "  Number of work files (brg) input = 0"));
+    EXPECT_TRUE(HasLine(lines, "  No files in the Work folder."));
+    EXPECT_TRUE(HasLine(lines, "  Click END button and terminate job."));
+    EXPECT_TRUE(fs::is_empty(run.app() / "HandRec"));
+}
+
+TEST(Run, UnknownSettingsKeyStopsReadingButNotTheRun) {
+    ReportRun run;
+    run.CopyWork("work");
+    run.WriteSettings({"strict = no", "Mystery = 1", "Text Output = yes"});
+    ASSERT_EQ(run.Run(), 0);
+    EXPECT_FALSE(run.env().settings.strict);
+    EXPECT_FALSE(run.env().settings.textOutput);  // after the unknown key
+    EXPECT_FALSE(fs::exists(run.app() / "HandRec" / "2006_10_22.txt"));
+    EXPECT_EQ(run.Messages()[0], "  Now preparing summary files in HTML.");
+}
+
+TEST(Run, PagesPerDayWithBoardsNumberedOnThePage) {
+    ReportRun run;
+    run.CopyWork("work");
+    ASSERT_EQ(run.Run(), 0);
+    auto lines = run.Messages();
+    EXPECT_TRUE(HasLine(lines, "  Number of work files (brg) input = 3"));
+    // 10_21 comes first although its serial is the highest.
+    auto first = std::find(lines.begin(), lines.end(), "  2006_10_21.htm  <==  1 Boards");
+    auto second = std::find(lines.begin(), lines.end(), "  2006_10_22.htm  <==  2 Boards");
+    ASSERT_NE(first, lines.end());
+    ASSERT_NE(second, lines.end());
+    EXPECT_LT(first, second);
+    std::string page = run.Output("HandRec", "2006_10_22.htm");
+    EXPECT_NE(page.find("2006/10/22: Board &#35;1  Dealer: North<br>"), std::string::npos);
+    EXPECT_NE(page.find("2006/10/22: Board &#35;2  Dealer: East<br>"), std::string::npos);
+    EXPECT_EQ(page.find("Board &#35;3"), std::string::npos);
+    EXPECT_TRUE(HasLine(lines, " The above files have been made in folder"));
+    EXPECT_TRUE(HasLine(lines, "  Click END button and finish job."));
+    EXPECT_EQ(run.env().summary.boards, 3);
+}
+
+TEST(Run, SecondRunTakesTheNextFreeSuffix) {
+    ReportRun run;
+    run.CopyWork("work");
+    ASSERT_EQ(run.Run(), 0);
+    ASSERT_EQ(run.Run(), 0);
+    ASSERT_EQ(run.Run(), 0);
+    fs::path out = run.app() / "HandRec";
+    EXPECT_TRUE(fs::exists(out / "2006_10_22.htm"));
+    EXPECT_TRUE(fs::exists(out / "2006_10_220A.htm"));
+    EXPECT_TRUE(fs::exists(out / "2006_10_221A.htm"));
+    EXPECT_TRUE(fs::exists(out / "2006_10_211A.htm"));
+    // Earlier pages stay as they were.
+    EXPECT_EQ(run.Output("HandRec", "2006_10_22.htm"), run.Output("HandRec", "2006_10_221A.htm"));
+}
+
+TEST(PageSuffix, AfterTheHighestNameInUseByEitherFile) {
+    TempFolder folder;
+    EXPECT_EQ(PageSuffix(folder.path(), "2006_10_22"), "");
+    std::ofstream(folder.path() / "2006_10_22.txt") << "x";
+    EXPECT_EQ(PageSuffix(folder.path(), "2006_10_22"), "0A");
+    std::ofstream(folder.path() / "2006_10_223A.htm") << "x";
+    EXPECT_EQ(PageSuffix(folder.path(), "2006_10_22"), "4A");
+    EXPECT_EQ(PageSuffix(folder.path(), "2006_10_21"), "");
+}
+
+TEST(Run, ScanDeletesDoubleBackupsAndSkipsOtherNames) {
+    ReportRun run;
+    run.CopyWork("work");
+    for (const char* name : {"BAKBAK10_22_001.brg", "BAK10_22_009.brg", "note.brg", "10_22_1.brg"})
+        std::ofstream(run.work() / name) << "x";
+    ASSERT_EQ(run.Run(), 0);
+    EXPECT_FALSE(fs::exists(run.work() / "BAKBAK10_22_001.brg"));
+    EXPECT_TRUE(fs::exists(run.work() / "BAK10_22_009.brg"));
+    EXPECT_TRUE(HasLine(run.Messages(), "  Number of work files (brg) input = 3"));
+}
+
+TEST(Run, UnreadableRecordIsReportedAndTheOthersAreWritten) {
+    ReportRun run;
+    run.CopyWork("work");
+    std::ofstream(run.work() / "10_22_003.brg", std::ios::binary) << "A, B, C, D\r\n 99 \r\n";
+    ASSERT_EQ(run.Run(), 0);
+    EXPECT_EQ(run.env().summary.boards, 3);
+    ASSERT_EQ(run.env().summary.errors.size(), 1u);
+    EXPECT_NE(run.MessageText().find("10_22_003.brg"), std::string::npos);
+    EXPECT_TRUE(HasLine(run.Messages(), "  2006_10_22.htm  <==  2 Boards"));
+}
+
+// --- Text twins ---
+
+TEST(Run, TextOutputWritesTwinsAndClosesOnlyTheLastPage) {
+    ReportRun run;
+    run.CopyWork("work");
+    run.WriteSettings({"Text Output = yes"});
+    ASSERT_EQ(run.Run(), 0);
+    EXPECT_EQ(run.Messages()[0], "  Now preparing summary files in HTML / Text.");
+    EXPECT_TRUE(HasLine(run.Messages(), "  2006_10_21.txt"));
+    std::string early = run.Output("HandRec", "2006_10_21.txt");
+    std::string last = run.Output("HandRec", "2006_10_22.txt");
+    EXPECT_EQ(early.find("Generated by"), std::string::npos);
+    EXPECT_NE(last.find("\r\n2006/10/23 Generated by TallowenUTL.exe Ver 2.2\r\n"),
+              std::string::npos);
+    EXPECT_EQ(last.substr(last.size() - 2), "\r\n");
+}
+
+TEST(Run, TextOffWritesNoTwin) {
+    ReportRun run;
+    run.CopyWork("work");
+    ASSERT_EQ(run.Run(), 0);
+    EXPECT_FALSE(fs::exists(run.app() / "HandRec" / "2006_10_22.txt"));
+}
+
+// --- Suit images ---
+
+TEST(Run, ImageStyleWritesTheFourImagesOnce) {
+    ReportRun run;
+    run.CopyWork("work");
+    run.WriteSettings({"Suit Marks = giff"});
+    ASSERT_EQ(run.Run(), 0);
+    for (const char* name : {"C.gif", "D.gif", "H.gif", "S.gif"})
+        EXPECT_TRUE(fs::exists(run.app() / "HandRec" / name)) << name;
+    EXPECT_NE(run.Output("HandRec", "2006_10_22.htm").find(R"(<img src="S.gif" alt="S">)"),
+              std::string::npos);
+}
+
+TEST(Run, SymbolWinsOverImages) {
+    ReportRun run;
+    run.CopyWork("work");
+    run.WriteSettings({"Suit Marks = symbol giff"});
+    ASSERT_EQ(run.Run(), 0);
+    EXPECT_FALSE(fs::exists(run.app() / "HandRec" / "S.gif"));
+    EXPECT_NE(run.Output("HandRec", "2006_10_22.htm").find("<span class=spd>&#170;</span>"),
+              std::string::npos);
+}
+
+}  // namespace
+}  // namespace tallowen
