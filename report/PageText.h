@@ -48,6 +48,26 @@ public:
     Converted FromUtf8(std::string_view utf8) const override { return {std::string(utf8)}; }
 };
 
+// Plain ASCII, for a page whose declared character set this system cannot convert to: every
+// other character is then written as a numeric character reference (HtmlForCodePage), which
+// any ASCII-based character set reads alike.
+class AsciiCodePage final : public CodePage {
+public:
+    unsigned Number() const override { return 20127; }
+    Converted ToUtf8(std::string_view bytes) const override { return {std::string(bytes)}; }
+    Converted FromUtf8(std::string_view utf8) const override {
+        Converted out;
+        for (char ch : utf8) {
+            if (static_cast<unsigned char>(ch) < 0x80)
+                out.text += ch;
+            else if ((static_cast<unsigned char>(ch) & 0xC0) != 0x80)
+                out.text += '?';
+            out.lossy = out.lossy || static_cast<unsigned char>(ch) >= 0x80;
+        }
+        return out;
+    }
+};
+
 // Markup-safe form of a recorded text (names, calls, contracts): & < > and " become references.
 std::string HtmlEscape(std::string_view text);
 

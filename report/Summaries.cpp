@@ -53,12 +53,14 @@ private:
     SummaryResult result_;
     std::optional<OpenPage> page_;
     Utf8CodePage utf8_;
+    AsciiCodePage ascii_;
 };
 
 const CodePage& SummaryWriter::HtmlCodePage() const {
     // A page is written in the character set it declares.
-    if (job_.style.japanese && job_.sjisPage) return *job_.sjisPage;
-    return utf8_;
+    if (!job_.style.japanese) return utf8_;
+    if (job_.sjisPage) return *job_.sjisPage;
+    return ascii_;
 }
 
 bool SummaryWriter::ReadBoard(const std::string& record, Deal& deal) {

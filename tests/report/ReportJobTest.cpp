@@ -3,6 +3,7 @@
 
 #include <fstream>
 
+#include "common/Text.h"
 #include "platform/Clock.h"
 #include "tests/report/ReportFixture.h"
 
@@ -91,6 +92,39 @@ TEST(StartUp, RefusalWaitsOnTheClockBeforeEnding) {
     LineMessageSink messages;
     EXPECT_EQ(RunReportJob({run.app()}, messages, env), 1);
     EXPECT_EQ(clock.waited, kQuitWaitMs);
+}
+
+TEST(StartUp, AbsentSettingsOnANarrowWindowBreaksThePath) {
+    class NarrowSink final : public MessageSink {
+    public:
+        void Print(std::string_view text) override { lines.back() += text; }
+        void PrintPath(std::string_view text) override { lines.back() += text; }
+        void NewLines(int n) override { lines.insert(lines.end(), n, std::string()); }
+        bool FitsWidth(std::string_view, double fraction) const override {
+            EXPECT_DOUBLE_EQ(fraction, 0.8);
+            return false;
+        }
+        std::vector<std::string> lines{std::string()};
+    } sink;
+    ReportOptions options;
+    options.appFolder = "/home/u/Tallowen";
+    AbsentINI(options, sink);
+    std::string sep(1, static_cast<char>(std::filesystem::path::preferred_separator));
+    EXPECT_EQ(sink.lines[0], "  Initialization file");
+    EXPECT_EQ(sink.lines[1], "  " + DisplayPath("/home/u/Tallowen"));
+    EXPECT_EQ(sink.lines[2], "  " + sep + "Tallowen.ini  is not found.");
+    EXPECT_EQ(sink.lines[3], "  TallowenUTL.exe  is running with standard setting.");
+}
+
+TEST(StartUp, AbsentSettingsOnAWideWindowKeepsThePathWhole) {
+    LineMessageSink sink;
+    ReportOptions options;
+    options.appFolder = "/home/u/Tallowen";
+    AbsentINI(options, sink);
+    std::string sep(1, static_cast<char>(std::filesystem::path::preferred_separator));
+    auto lines = sink.Lines();
+    EXPECT_EQ(lines[1], "  " + DisplayPath("/home/u/Tallowen") + sep + "Tallowen.ini");
+    EXPECT_EQ(lines[2], "  is not found.");
 }
 
 // --- Settings and messages ---

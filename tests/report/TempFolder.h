@@ -15,7 +15,11 @@ public:
     TempFolder() {
         namespace fs = std::filesystem;
         static std::atomic<int> serial{0};
+#ifdef _WIN32
+        const char* home = std::getenv("USERPROFILE");
+#else
         const char* home = std::getenv("HOME");
+#endif
         fs::path base = home && *home ? fs::path(home) : fs::current_path();
         // No test name in the path: a name could hold one of the refused words.
         std::string leaf = "r" + std::to_string(Salt()) + "-" + std::to_string(serial++);
@@ -29,7 +33,9 @@ public:
     }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
-    const std::filesystem::path& path() const { return path_; }
+    const std::filesystem::path& path() const {
+        return path_;
+    }
 
 private:
     static unsigned Salt() {
