@@ -171,12 +171,14 @@ void write_HtmPlay(PageText& page, const PageStyle& style, const Board& board) {
     WriteEmptyCells(page, 2);
     for (int trick = 1; trick <= kTricks; ++trick) page.Put("  <td>" + NumText(trick));
     page.Put(" <tr><td colspan=15><hr>");
+    // A passed-out board was never played: no trick has a winner to show.
+    const bool played = HasContract(d);
     for (int seat = 0; seat < 4; ++seat) {
         page.Line(" <tr class=htp2>");
         page.Line("  <td>" + SeatLetter(seat) + ":");
         page.Line("  <td class=lft>" + HtmlEscape(board.playNames[seat]));
         for (int t = 0; t < kTricks; ++t) {
-            page.Line((d.TrickWon[seat][t] ? "  <td class=wht>" : "  <td>") +
+            page.Line((played && d.TrickWon[seat][t] ? "  <td class=wht>" : "  <td>") +
                       PlayCellMarkup(style, d.Cards[seat][t], d.CardMarks[seat][t]));
         }
     }

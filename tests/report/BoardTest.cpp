@@ -162,6 +162,15 @@ TEST(BoardHtml, PassedOutBoardShowsNoDeclarer) {
     EXPECT_EQ(page.Lines(), std::vector<std::string>{"  <td colspan=4 class=lft>Alice"});
 }
 
+TEST(BoardHtml, PassedOutBoardHasNoTrickWinners) {
+    Board b = SampleBoard();
+    b.deal.Contract = "Pass Out";
+    b.deal.Level = 0;
+    PageText page;
+    write_HtmPlay(page, PageStyle{}, b);
+    EXPECT_EQ(Joined(page).find("class=wht"), std::string::npos);
+}
+
 TEST(BoardHtml, HandNamesAreCutToTheirCellWidths) {
     TableFontMetrics metrics;
     Board b = SampleBoard();

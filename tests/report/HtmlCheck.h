@@ -63,7 +63,21 @@ inline void ExpectGolden(const std::string& bytes, const std::string& name) {
         return;
     }
     ASSERT_TRUE(std::filesystem::exists(golden)) << "missing golden file " << golden;
-    EXPECT_EQ(bytes, ReadFileBytes(golden)) << "differs from " << golden;
+    const std::string expected = ReadFileBytes(golden);
+    if (bytes == expected) return;
+    // Name the first line that differs rather than printing both files.
+    std::size_t at = 0, line = 1;
+    while (at < bytes.size() && at < expected.size() && bytes[at] == expected[at]) {
+        if (bytes[at] == '\n') ++line;
+        ++at;
+    }
+    auto lineAt = [&](const std::string& text) {
+        std::size_t start = text.rfind('\n', at == 0 ? 0 : at - 1);
+        start = start == std::string::npos ? 0 : start + 1;
+        return text.substr(start, text.find('\n', start) - start);
+    };
+    ADD_FAILURE() << golden << " differs at line " << line << "\n  written: " << lineAt(bytes)
+                  << "\n  golden:  " << lineAt(expected);
 }
 
 }  // namespace tallowen
