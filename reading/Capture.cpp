@@ -37,7 +37,7 @@ int CaptureWindowRect(ReadingContext& ctx, WindowHandle window, PixelGrid& grid,
     grid.Right = rect.right;
     grid.Bottom = rect.bottom;
     grid.Length = std::int32_t(w + (w & 1));
-    ctx.pixels.assign(std::size_t(grid.Length) * std::size_t(h), 0);
+    ctx.pixels.resize(std::size_t(grid.Length) * std::size_t(h));
     // Give the window time to settle after being brought forward; the renderer of set 0
     // draws at once, the others later.
     Wait(ctx, ctx.glyphs.currentSet != 0 ? 0.5 : 0.1);

@@ -55,42 +55,75 @@ void ColumnCodes::Size(int firstSlot, int lastSlot) {
     codes.resize(std::size_t(last) + 1);
 }
 
+namespace {
+
+// The band lies wholly inside the capture: no pixel needs a check of its own. Row by row,
+// so that each pass is a straight run over one buffer row.
+std::uint16_t BuildBandFast(std::uint16_t* __restrict codes, int n,
+                            const std::uint16_t* const* rows, int graySwitch) {
+    std::fill(codes, codes + n, 0);
+    for (int r = 0; r < kLineHeight; ++r) {
+        const std::uint16_t* __restrict p = rows[r];
+        for (int i = 0; i < n; ++i)
+            codes[i] = std::uint16_t((codes[i] << 1) | ((p[i] & 31) < 15 ? 1 : 0));
+    }
+    std::uint16_t orAll = 0;
+    for (int i = 0; i < n; ++i) {
+        if (codes[i] == 0 && graySwitch != 0) {
+            bool gray = true;
+            for (int r = graySwitch; r <= 10 && gray; ++r) gray = IsGray(rows[r][i]);
+            if (gray) codes[i] = kSeparatorCode;
+        }
+        orAll = std::uint16_t(orAll | codes[i]);
+    }
+    return orAll;
+}
+
+// The band reaches outside the capture: every pixel is checked, and the first one missing
+// is reported.
+std::uint16_t BuildBandChecked(ReadingContext& ctx, std::string_view callerName, int y, int x0,
+                               int n, int graySwitch) {
+    const PixelView view = ctx.Game();
+    std::uint16_t* codes = ctx.codes.codes.data() + x0;
+    std::uint16_t orAll = 0;
+    bool reported = false;
+    for (int i = 0; i < n; ++i) {
+        unsigned code = 0;
+        bool gray = graySwitch != 0;
+        for (int r = 0; r < kLineHeight; ++r) {
+            std::uint16_t px = 0;
+            const bool inside = view.Get(x0 + i, y + r, px);
+            if (!inside && !reported) {
+                ReportOutside(ctx, callerName, y, graySwitch, view.IndexOf(x0 + i, y + r));
+                reported = true;
+            }
+            code = (code << 1) | unsigned(inside && IsInk(px));
+            if (r >= graySwitch && r <= 10) gray = gray && inside && IsGray(px);
+        }
+        if (code == 0 && gray) code = kSeparatorCode;
+        codes[i] = std::uint16_t(code);
+        orAll = std::uint16_t(orAll | code);
+    }
+    return orAll;
+}
+
+}  // namespace
+
 void GetLineBMP(ReadingContext& ctx, std::string_view callerName, int y, int graySwitch) {
     ColumnCodes& cc = ctx.codes;
     ctx.boxLineY = -1000;  // the box reader's band is gone
     if (cc.codes.size() < std::size_t(cc.last) + 1) cc.Size(cc.first, cc.last);
+    if (graySwitch < 1 || graySwitch > 10) graySwitch = 0;
     const PixelView view = ctx.Game();
     const int x0 = cc.first + 1, x1 = cc.last - 1, n = x1 - x0 + 1;
-    const bool grayTest = graySwitch >= 1 && graySwitch <= 10;
     std::uint16_t orAll = 0;
     if (n > 0) {
-        std::uint16_t* codes = cc.codes.data() + x0;
-        std::fill(codes, codes + n, 0);
-        std::vector<std::uint8_t> gray(grayTest ? std::size_t(n) : 0, 1);
-        bool reported = false;
-        for (int r = 0; r < kLineHeight; ++r) {
-            const bool grayRow = grayTest && r >= graySwitch && r <= 10;
-            if (const std::uint16_t* p = view.RowSpan(y + r, x0, x1)) {
-                for (int i = 0; i < n; ++i) codes[i] = std::uint16_t((codes[i] << 1) | IsInk(p[i]));
-                if (grayRow)
-                    for (int i = 0; i < n; ++i) gray[std::size_t(i)] &= IsGray(p[i]);
-                continue;
-            }
-            for (int i = 0; i < n; ++i) {
-                std::uint16_t px = 0;
-                bool inside = view.Get(x0 + i, y + r, px);
-                if (!inside && !reported) {
-                    ReportOutside(ctx, callerName, y, graySwitch, view.IndexOf(x0 + i, y + r));
-                    reported = true;
-                }
-                codes[i] = std::uint16_t((codes[i] << 1) | (inside && IsInk(px)));
-                if (grayRow) gray[std::size_t(i)] &= inside && IsGray(px);
-            }
-        }
-        for (int i = 0; i < n; ++i) {
-            if (codes[i] == 0 && grayTest && gray[std::size_t(i)]) codes[i] = kSeparatorCode;
-            orAll |= codes[i];
-        }
+        const std::uint16_t* rows[kLineHeight];
+        bool inside = true;
+        for (int r = 0; r < kLineHeight && inside; ++r)
+            inside = (rows[r] = view.RowSpan(y + r, x0, x1));
+        orAll = inside ? BuildBandFast(cc.codes.data() + x0, n, rows, graySwitch)
+                       : BuildBandChecked(ctx, callerName, y, x0, n, graySwitch);
     }
     cc.codes[std::size_t(cc.first)] = orAll;
     cc.codes[std::size_t(cc.last)] = kSeparatorCode;

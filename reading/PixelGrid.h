@@ -73,6 +73,8 @@ public:
         if (grid_.Lines <= 0 || x < grid_.Left || x >= grid_.Right || y < grid_.Top ||
             y >= grid_.Bottom)
             return false;
+        // Rows the copy did not deliver (buffer rows from Lines on) hold nothing of this window.
+        if (std::int64_t(grid_.Bottom) - 1 - y >= grid_.Lines) return false;
         std::int64_t i = IndexOf(x, y);
         return i >= 0 && i < std::int64_t(pixels_.size());
     }

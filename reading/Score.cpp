@@ -40,7 +40,9 @@ Step TakeScore(const std::string& text, ScoreVul& side, std::int32_t& error) {
     return Step::Vulnerability;
 }
 
-bool HasMark(const std::string& text) { return text.find('?') != std::string::npos; }
+bool HasMark(const std::string& text) {
+    return text.find('?') != std::string::npos;
+}
 
 // The two words of the score line in the band from row y, the sides split at column x.
 void ReadScoreLine(ReadingContext& ctx, int y, int x, std::string (&text)[2]) {
