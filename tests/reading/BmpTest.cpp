@@ -1,0 +1,117 @@
+// BMP files in and out of 5-5-5 pictures, and the buffer form of a capture.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "reading/Bmp.h"
+
+namespace tallowen {
+namespace {
+
+Image555 Pattern(int w, int h) {
+    Image555 image(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) image.Set(x, y, Rgb555(x % 32, y % 32, (x * 7 + y * 3) % 32));
+    return image;
+}
+
+void Patch32(std::string& bytes, std::size_t at, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) bytes[at + std::size_t(i)] = char((v >> (8 * i)) & 0xFF);
+}
+
+TEST(Bmp, TwentyFourAndSixteenBitFilesGiveTheSameLevelsBack) {
+    for (int bits : {24, 16}) {
+        for (auto [w, h] : {std::pair{1, 1}, std::pair{3, 2}, std::pair{301, 7}}) {
+            Image555 image = Pattern(w, h);
+            BmpRead back = ReadBmp(BmpBytes(image, bits));
+            ASSERT_TRUE(back.ok) << back.error;
+            EXPECT_EQ(back.image.width, w);
+            EXPECT_EQ(back.image.pixels, image.pixels) << bits << " bits, width " << w;
+        }
+    }
+}
+
+TEST(Bmp, RowsArePaddedToFourBytes) {
+    EXPECT_EQ(BmpBytes(Image555(3, 2), 24).size(), 54u + 2 * 12);
+    EXPECT_EQ(BmpBytes(Image555(3, 2), 16).size(), 54u + 2 * 8);
+}
+
+TEST(Bmp, EightBitLevelsKeepTheirTopFiveBitsLikeAScreenCopy) {
+    std::string bytes = BmpBytes(Image555(1, 1), 24);
+    bytes[54] = char(200);  // blue
+    bytes[55] = char(192);  // green
+    bytes[56] = char(7);    // red
+    BmpRead r = ReadBmp(bytes);
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(r.image.At(0, 0), Rgb555(0, 24, 25));
+}
+
+TEST(Bmp, ATopDownFileAndA565FileAreReadToo) {
+    Image555 image = Pattern(4, 3);
+    std::string bytes = BmpBytes(image, 24);
+    Patch32(bytes, 22, std::uint32_t(-3));  // same rows, now meant from the top
+    BmpRead flipped = ReadBmp(bytes);
+    ASSERT_TRUE(flipped.ok);
+    EXPECT_EQ(flipped.image.At(0, 0), image.At(0, 2));
+
+    // A 16-bit file with 5-6-5 bit fields: one pixel of green level 63 (5-bit 31).
+    std::string f = BmpBytes(Image555(1, 1), 16);
+    f.insert(54, std::string("\x00\xF8\x00\x00\xE0\x07\x00\x00\x1F\x00\x00\x00", 12));
+    Patch32(f, 10, 66);
+    Patch32(f, 30, 3);
+    f[66] = char(0xE0);
+    f[67] = char(0x07);
+    BmpRead g = ReadBmp(f);
+    ASSERT_TRUE(g.ok) << g.error;
+    EXPECT_EQ(g.image.At(0, 0), Rgb555(0, 31, 0));
+}
+
+TEST(Bmp, DamagedFilesAreErrorsNotCrashes) {
+    const std::string good = BmpBytes(Pattern(5, 4), 24);
+    for (std::size_t cut = 0; cut < good.size(); cut += 7)
+        EXPECT_FALSE(ReadBmp(good.substr(0, cut)).ok) << cut;
+    std::string huge = good;
+    Patch32(huge, 18, 100000);
+    Patch32(huge, 22, 100000);
+    EXPECT_FALSE(ReadBmp(huge).ok);
+    std::string zero = good;
+    Patch32(zero, 18, 0);
+    EXPECT_FALSE(ReadBmp(zero).ok);
+    std::string rle = good;
+    Patch32(rle, 30, 1);
+    EXPECT_FALSE(ReadBmp(rle).ok);
+    std::string offset = good;
+    Patch32(offset, 10, 0xFFFFFFF0u);
+    EXPECT_FALSE(ReadBmp(offset).ok);
+    EXPECT_FALSE(ReadBmp("not a picture at all, but long enough to have a header........").ok);
+}
+
+TEST(Bmp, FilesAreWrittenAndLoaded) {
+    auto dir = std::filesystem::temp_directory_path() / "tallowen-bmp-test";
+    std::filesystem::create_directories(dir);
+    Image555 image = Pattern(7, 5);
+    ASSERT_TRUE(SaveBmp(dir / "p.bmp", image, 16).ok);
+    BmpRead back = LoadBmp(dir / "p.bmp");
+    ASSERT_TRUE(back.ok);
+    EXPECT_EQ(back.image.pixels, image.pixels);
+    EXPECT_FALSE(LoadBmp(dir / "missing.bmp").ok);
+    std::filesystem::remove_all(dir);
+}
+
+TEST(Bmp, TheBufferFormIsBottomUpWithEvenRows) {
+    Image555 image = Pattern(301, 3);
+    std::vector<std::uint16_t> buffer = ToBuffer(image);
+    ASSERT_EQ(buffer.size(), 302u * 3);
+    PixelGrid grid{0, 0, 301, 3, 302, 3, 301, 3};
+    PixelView view(buffer, grid);
+    std::uint16_t p = 0;
+    ASSERT_TRUE(view.Get(300, 1, p));
+    EXPECT_EQ(p, image.At(300, 1));
+    EXPECT_EQ(buffer[0], image.At(0, 2)) << "row 0 of the buffer is the lowest row";
+    EXPECT_EQ(FromGrid(buffer, grid).pixels, image.pixels);
+    grid.Lines = 0;
+    EXPECT_EQ(FromGrid(buffer, grid).width, 0);
+}
+
+}  // namespace
+}  // namespace tallowen

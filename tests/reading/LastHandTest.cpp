@@ -1,0 +1,182 @@
+// The last-hand window: names, thirteen cards a line in the system's notation, and marks.
+#include <gtest/gtest.h>
+
+#include "ReaderPictures.h"
+#include "ReadingFixture.h"
+#include "reading/LastHand.h"
+
+namespace tallowen {
+namespace {
+
+using namespace testing;
+
+struct WordCase {
+    int language;
+    const char* word;
+    const char* card;  // nullptr: not a card
+    int mark;
+};
+
+class CardWords : public ::testing::TestWithParam<WordCase> {};
+
+TEST_P(CardWords, BecomeCardsOrFail) {
+    const WordCase& c = GetParam();
+    std::string card;
+    std::uint8_t mark = 9;
+    bool ok = NormaliseCardWord(c.word, c.language, card, mark);
+    EXPECT_EQ(ok, c.card != nullptr) << c.word;
+    if (c.card) {
+        EXPECT_EQ(card, c.card) << c.word;
+    }
+    EXPECT_EQ(mark, c.mark) << c.word;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Editions, CardWords,
+    ::testing::Values(
+        WordCase{1, "10H", "TH", 0}, WordCase{1, "[AS]", "AS", 1}, WordCase{1, "(7C)", "7C", 2},
+        WordCase{1, "[10D]", "TD", 1}, WordCase{1, "QD", "QD", 0},
+        // French: roi, dame, valet; trefle, carreau, coeur, pique.
+        WordCase{4, "RP", "KS", 0}, WordCase{4, "DK", "QD", 0}, WordCase{4, "VT", "JC", 0},
+        WordCase{4, "10C", "TH", 0}, WordCase{4, "(AP)", "AS", 2},
+        // German and Argentine: T D C P.
+        WordCase{3, "AT", "AC", 0}, WordCase{3, "KC", "KH", 0}, WordCase{9, "2P", "2S", 0},
+        WordCase{5, "AF", "AC", 0}, WordCase{5, "KP", "KS", 0}, WordCase{5, "9Q", "9D", 0},
+        // Mexico: only P is mapped.
+        WordCase{7, "AP", "AS", 0}, WordCase{7, "AC", "AC", 0},
+        // Not cards: the line is a failed read.
+        WordCase{1, "", nullptr, 0}, WordCase{1, "A", nullptr, 0}, WordCase{1, "[A", nullptr, 1},
+        WordCase{1, "AX", nullptr, 0}, WordCase{1, "ZS", nullptr, 0}, WordCase{1, "K?", nullptr, 0},
+        WordCase{1, "?S", nullptr, 0}, WordCase{5, "AD", nullptr, 0},
+        WordCase{4, "KD", nullptr, 0}));
+
+std::array<std::string, 13> Line(const char* const (&words)[13]) {
+    std::array<std::string, 13> line;
+    for (int k = 0; k < 13; ++k) line[std::size_t(k)] = words[k];
+    return line;
+}
+
+HandPicture EnglishHand() {
+    HandPicture p;
+    p.words[0] =
+        Line({"AS", "KS", "[10S]", "9H", "8H", "7H", "6D", "5D", "4D", "3C", "2C", "JC", "QC"});
+    p.words[1] =
+        Line({"QS", "JS", "9S", "AH", "KH", "(QH)", "JH", "AD", "KD", "QD", "AC", "KC", "10C"});
+    p.words[2] =
+        Line({"8S", "7S", "6S", "10H", "6H", "5H", "4H", "JD", "10D", "9D", "9C", "8C", "7C"});
+    p.words[3] =
+        Line({"5S", "4S", "3S", "2S", "3H", "2H", "8D", "7D", "3D", "2D", "6C", "5C", "4C"});
+    return p;
+}
+
+TEST(LastHand, ReadsNamesCardsAndMarks) {
+    ReadingRig rig(EnglishHand().Paint(), 1, "Last Hand");
+    HandReading hand;
+    std::int32_t error = -1;
+    CaptHand(rig.ctx, hand, error, false);
+    EXPECT_EQ(error, kHandRead);
+    EXPECT_EQ(hand.names, (std::array<std::string, 4>{"Ann", "Bob", "Cid", "Dee"}));
+    EXPECT_EQ(hand.cards[0][2], "TS");
+    EXPECT_EQ(hand.marks[0][2], 1);
+    EXPECT_EQ(hand.cards[1][5], "QH");
+    EXPECT_EQ(hand.marks[1][5], 2);
+    EXPECT_EQ(hand.cards[3][12], "4C");
+    EXPECT_EQ(hand.cards[2][4], "6H");
+    EXPECT_FALSE(rig.desktop.Minimized());
+}
+
+TEST(LastHand, UnreadableEndsOfANameAreDropped) {
+    HandPicture p = EnglishHand();
+    p.names[2] = "{#}Cid{#}";
+    p.names[3] = "{#}";
+    ReadingRig rig(p.Paint(), 1, "Last Hand");
+    HandReading hand;
+    std::int32_t error = -1;
+    CaptHand(rig.ctx, hand, error, true);
+    EXPECT_EQ(error, kHandRead);
+    EXPECT_EQ(hand.names[2], "Cid");
+    EXPECT_EQ(hand.names[3], "");
+    EXPECT_TRUE(rig.desktop.Minimized()) << "the setting asks for it";
+}
+
+TEST(LastHand, AWordThatIsNoCardFailsAndKeepsWhatWasRead) {
+    for (const char* bad : {"", "A", "AX", "K{#}"}) {
+        HandPicture p = EnglishHand();
+        p.words[1][4] = bad;
+        ReadingRig rig(p.Paint(), 1, "Last Hand");
+        HandReading hand;
+        std::int32_t error = -1;
+        CaptHand(rig.ctx, hand, error, true);
+        EXPECT_EQ(error, kHandUnreadable) << bad;
+        EXPECT_EQ(hand.cards[0][12], "QC") << "the first line stays";
+        EXPECT_EQ(hand.cards[1][3], "AH");
+        EXPECT_EQ(hand.names[2], "") << "nothing after the bad card";
+        EXPECT_FALSE(rig.desktop.Minimized());
+    }
+}
+
+TEST(LastHand, AnAnchorAtRowTwentyIsRejectedFourTimes) {
+    HandPicture p = EnglishHand();
+    p.anchor = 20;
+    ReadingRig rig(p.Paint(), 1, "Last Hand");
+    HandReading hand;
+    std::int32_t error = -1;
+    CaptHand(rig.ctx, hand, error, true);
+    EXPECT_EQ(error, kHandUnreadable);
+    EXPECT_EQ(rig.desktop.Copies(), 4);
+    EXPECT_EQ(hand.names[0], "");
+    EXPECT_TRUE(rig.desktop.Minimized());
+
+    p.anchor = 21;
+    ReadingRig moved(p.Paint(), 1, "Last Hand");
+    CaptHand(moved.ctx, hand, error, false);
+    EXPECT_EQ(error, kHandRead);
+    EXPECT_EQ(hand.cards[0][0], "AS");
+}
+
+TEST(LastHand, AWindowThatCannotBeCopiedLeavesTheOutputsAlone) {
+    ReadingRig rig(EnglishHand().Paint(), 1, "Last Hand");
+    rig.desktop.FailCopies(true);
+    HandReading hand;
+    hand.names[0] = "kept";
+    std::int32_t error = -1;
+    CaptHand(rig.ctx, hand, error, true);
+    EXPECT_EQ(error, kHandRead);
+    EXPECT_EQ(hand.names[0], "kept");
+    EXPECT_FALSE(rig.desktop.Minimized());
+}
+
+TEST(LastHand, ItalianToSpanishEditionsWidenANarrowWindow) {
+    HandPicture p = EnglishHand();
+    for (int language : {1, 4, 5, 9}) {
+        ReadingRig rig(p.Paint(), language, "Last Hand");
+        rig.desktop.SetPlace({10, 20, 10 + 500, 120});
+        HandReading hand;
+        std::int32_t error = -1;
+        CaptHand(rig.ctx, hand, error, false);
+        const int expected = language >= 5 ? 580 : 500;
+        EXPECT_EQ(rig.desktop.Place().Width(), expected) << language;
+        EXPECT_EQ(rig.desktop.Place().left, 10);
+        EXPECT_EQ(rig.desktop.Place().Height(), 100);
+    }
+}
+
+TEST(LastHand, ItalianLettersBecomeTheSystemsSuits) {
+    HandPicture p;
+    for (int h = 0; h < 4; ++h)
+        for (int k = 0; k < 13; ++k)
+            p.words[std::size_t(h)][std::size_t(k)] =
+                std::string(1, "AKQJ98765432A"[k]) + "FQCP"[h];
+    ReadingRig rig(p.Paint(), 5, "Ultima mano");
+    HandReading hand;
+    std::int32_t error = -1;
+    CaptHand(rig.ctx, hand, error, false);
+    EXPECT_EQ(error, kHandRead);
+    EXPECT_EQ(hand.cards[0][0], "AC");
+    EXPECT_EQ(hand.cards[1][1], "KD");
+    EXPECT_EQ(hand.cards[2][2], "QH");
+    EXPECT_EQ(hand.cards[3][3], "JS");
+}
+
+}  // namespace
+}  // namespace tallowen

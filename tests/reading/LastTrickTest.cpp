@@ -1,0 +1,92 @@
+// The last-trick window: four cards by table position, the modes that keep or reject a trick.
+#include <gtest/gtest.h>
+
+#include "ReaderPictures.h"
+#include "ReadingFixture.h"
+#include "reading/LastTrick.h"
+
+namespace tallowen {
+namespace {
+
+using namespace testing;
+
+class LastTrick : public ::testing::Test {
+protected:
+    LastTrick() { LoadCardImages(images, sound); }
+
+    std::array<int, 4> suits{}, ranks{};
+    CardImageTable images;
+    CountingSound sound;
+    TrickState state;
+
+    void Read(const TrickPicture& picture, TrickMode mode, ReadingRig* rig = nullptr) {
+        ReadingRig own(picture.Paint(), 1, "Last Trick");
+        ReadingRig& r = rig ? *rig : own;
+        CaptTrick(r.ctx, images, state, suits, ranks, mode);
+    }
+};
+
+TrickPicture Trick(std::array<std::array<int, 2>, 4> cards) {
+    TrickPicture p;
+    p.cards = cards;
+    return p;
+}
+
+TEST_F(LastTrick, ReadsTheFourCardsByPosition) {
+    Read(Trick({{{2, 10}, {3, 14}, {0, 2}, {1, 12}}}), TrickMode::Store);
+    EXPECT_EQ(suits, (std::array<int, 4>{2, 3, 0, 1}));
+    EXPECT_EQ(ranks, (std::array<int, 4>{10, 14, 2, 12}));
+    EXPECT_EQ(state.cardCount, 4);
+}
+
+TEST_F(LastTrick, StoreCountsAndReportsEachCardResetCountStartsAgain) {
+    std::vector<int> played;
+    state.playedCard = [&](int suit, int rank) { played.push_back(suit * 100 + rank); };
+    Read(Trick({{{0, 5}, {0, 6}, {0, 7}, {0, 8}}}), TrickMode::Store);
+    Read(Trick({{{1, 5}, {1, 6}, {1, 7}, {1, 8}}}), TrickMode::Store);
+    EXPECT_EQ(state.cardCount, 8);
+    EXPECT_EQ(played, (std::vector<int>{5, 6, 7, 8, 105, 106, 107, 108}));
+    Read(Trick({{{2, 5}, {2, 6}, {2, 7}, {2, 8}}}), TrickMode::ResetCount);
+    EXPECT_EQ(state.cardCount, 0);
+    EXPECT_EQ(state.previousSuits, (std::array<int, 4>{2, 2, 2, 2}));
+}
+
+TEST_F(LastTrick, NewOnlyRejectsATrickSharingOneCardInItsPosition) {
+    Read(Trick({{{3, 2}, {3, 3}, {3, 4}, {3, 5}}}), TrickMode::Store);
+    // Only the left card is the same as before: still not a new trick.
+    Read(Trick({{{2, 2}, {3, 3}, {2, 4}, {2, 5}}}), TrickMode::NewOnly);
+    EXPECT_EQ(ranks, (std::array<int, 4>{0, 0, 0, 0}));
+    EXPECT_EQ(state.cardCount, 4);
+    // The same cards in other positions make a new trick.
+    Read(Trick({{{3, 3}, {3, 2}, {3, 5}, {3, 4}}}), TrickMode::NewOnly);
+    EXPECT_EQ(ranks, (std::array<int, 4>{3, 2, 5, 4}));
+    EXPECT_EQ(state.cardCount, 8);
+}
+
+TEST_F(LastTrick, ACoveredCardFailsBothAttemptsAndLeavesTheRestAlone) {
+    TrickPicture p = Trick({{{0, 9}, {1, 9}, {2, 9}, {3, 9}}});
+    p.blot = 2;
+    suits = {7, 7, 7, 7};
+    ranks = {7, 7, 7, 7};
+    ReadingRig rig(p.Paint(), 1, "Last Trick");
+    CaptTrick(rig.ctx, images, state, suits, ranks, TrickMode::Store);
+    EXPECT_EQ(ranks, (std::array<int, 4>{-1, 7, 7, 7}));
+    EXPECT_EQ(suits, (std::array<int, 4>{7, 7, 7, 7}));
+    EXPECT_EQ(state.cardCount, 0);
+    EXPECT_EQ(rig.desktop.Copies(), 2);
+}
+
+TEST_F(LastTrick, MissingRulesOrAClosedWindowReadNothing) {
+    TrickPicture p = Trick({{{0, 9}, {1, 9}, {2, 9}, {3, 9}}});
+    p.rules = false;
+    Read(p, TrickMode::Store);
+    EXPECT_EQ(ranks[0], -1);
+    ranks = {};
+    ReadingRig rig(Trick({{{0, 9}, {1, 9}, {2, 9}, {3, 9}}}).Paint(), 1, "Last Trick");
+    rig.desktop.FailCopies(true);
+    CaptTrick(rig.ctx, images, state, suits, ranks, TrickMode::Store);
+    EXPECT_EQ(ranks[0], -1);
+}
+
+}  // namespace
+}  // namespace tallowen

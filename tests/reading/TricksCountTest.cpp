@@ -1,0 +1,159 @@
+// The information box of the table window: finding it by its frame, and the tricks counts.
+#include <gtest/gtest.h>
+
+#include "ReaderPictures.h"
+#include "ReadingFixture.h"
+#include "reading/TricksCount.h"
+
+namespace tallowen {
+namespace {
+
+using namespace testing;
+
+TablePicture BoxWith(const std::string& label, int we, int they) {
+    TablePicture t;
+    t.boxLines = {{6, label + " " + std::to_string(we)},
+                  {30, "Contract"},
+                  {56, label + " " + std::to_string(they)}};
+    return t;
+}
+
+struct Counts {
+    int we = -1, they = -1;
+};
+
+Counts ReadCounts(ReadingRig& rig, InfoBoxState& box) {
+    Counts c;
+    CaptureTotalTricks(rig.ctx, box, c.we, c.they);
+    return c;
+}
+
+TEST(InfoBox, IsFoundInsideItsFrame) {
+    ReadingRig rig(BoxWith("Tricks:", 5, 3).Paint(), 1, "Game: Bridge");
+    InfoBoxState box;
+    std::vector<bool> shown;
+    box.status = [&](bool found) { shown.push_back(found); };
+    ASSERT_TRUE(LocateInfoBox(rig.ctx, box));
+    EXPECT_EQ(box.box, (Rect{235, 316, 470, 465}));
+    EXPECT_EQ(box.centre, (Point{352, 390}));
+    EXPECT_EQ(shown, (std::vector<bool>{true}));
+}
+
+TEST(InfoBox, IsSearchedAgainForANewWidthAndTakenFromTheCacheForAKnownOne) {
+    TablePicture t = BoxWith("Tricks:", 5, 3);
+    ReadingRig rig(t.Paint(), 1, "Game: Bridge");
+    InfoBoxState box;
+    ASSERT_TRUE(LocateInfoBox(rig.ctx, box));
+    const int copies = rig.desktop.Copies();
+    rig.desktop.SetPlace({0, 0, 660, 520});  // 20 pixels wider: the box moved with it
+    t.width = 660;
+    t.frameX = 250;
+    rig.desktop.Picture() = t.Paint();
+    ASSERT_TRUE(LocateInfoBox(rig.ctx, box));
+    EXPECT_EQ(box.box.left, 255);
+    EXPECT_EQ(rig.desktop.Copies(), copies + 1);
+    rig.desktop.SetPlace({0, 0, 640, 520});
+    ASSERT_TRUE(LocateInfoBox(rig.ctx, box));
+    EXPECT_EQ(box.box.left, 235);
+    EXPECT_EQ(rig.desktop.Copies(), copies + 1) << "no search for a width seen before";
+}
+
+TEST(InfoBox, NoFrameMeansSevenSearchesAndOneLookupOfTheWindows) {
+    TablePicture t = BoxWith("Tricks:", 5, 3);
+    t.box = false;
+    ReadingRig rig(t.Paint(), 1, "Game: Bridge");
+    InfoBoxState box;
+    int lookups = 0;
+    bool shownFound = true;
+    box.lookupWindows = [&] { ++lookups; };
+    box.status = [&](bool found) { shownFound = found; };
+    EXPECT_FALSE(LocateInfoBox(rig.ctx, box));
+    EXPECT_EQ(rig.desktop.Copies(), 7);
+    EXPECT_EQ(lookups, 1);
+    EXPECT_FALSE(shownFound);
+    Counts c = ReadCounts(rig, box);
+    EXPECT_EQ(c.we, -1);
+    EXPECT_EQ(c.they, -1);
+}
+
+TEST(InfoBox, AFrameColourOffByMoreThanOneLevelIsNotTheFrame) {
+    TablePicture t = BoxWith("Tricks:", 5, 3);
+    Image555 picture = t.Paint();
+    for (auto& p : picture.pixels)
+        if (p == kFrameRed) p = Rgb555(7, 0, 0);
+    ReadingRig rig(picture, 1, "Game: Bridge");
+    InfoBoxState box;
+    EXPECT_FALSE(LocateInfoBox(rig.ctx, box));
+    for (auto& p : picture.pixels)
+        if (p == Rgb555(7, 0, 0)) p = Rgb555(6, 1, 0);
+    ReadingRig near(picture, 1, "Game: Bridge");
+    EXPECT_TRUE(LocateInfoBox(near.ctx, box));
+}
+
+TEST(TricksCount, ReadsWeNearTheTopAndTheyInTheMiddle) {
+    ReadingRig rig(BoxWith("Tricks:", 5, 3).Paint(), 1, "Game: Bridge");
+    InfoBoxState box;
+    Counts c = ReadCounts(rig, box);
+    EXPECT_EQ(c.we, 5);
+    EXPECT_EQ(c.they, 3);
+    EXPECT_EQ(box.remembered, (std::array<int, 2>{316 + 6, 316 + 56}));
+    EXPECT_FALSE(rig.desktop.Topmost());
+}
+
+TEST(TricksCount, TwoDigitCountsAndAOneAlone) {
+    for (auto [we, they] : {std::pair{10, 1}, std::pair{13, 11}, std::pair{12, 7}}) {
+        ReadingRig rig(BoxWith("Stiche:", we, they).Paint(), 3, "Spiel: Bridge");
+        InfoBoxState box;
+        Counts c = ReadCounts(rig, box);
+        EXPECT_EQ(c.we, we);
+        EXPECT_EQ(c.they, they);
+    }
+}
+
+TEST(TricksCount, ACountOfZeroIsNotReported) {
+    ReadingRig rig(BoxWith("Tricks:", 0, 4).Paint(), 1, "Game: Bridge");
+    InfoBoxState box;
+    Counts c = ReadCounts(rig, box);
+    EXPECT_EQ(c.we, -1);
+    EXPECT_EQ(c.they, 4);
+}
+
+TEST(TricksCount, TheBoxIsCopiedFromTheTableWindowWhereverItStands) {
+    // The box was found in the window's own coordinates; a table away from the screen's
+    // corner must still give the counts.
+    ReadingRig rig(BoxWith("Tricks:", 6, 2).Paint(), 1, "Game: Bridge");
+    rig.desktop.SetPlace({150, 90, 150 + 640, 90 + 520});
+    InfoBoxState box;
+    Counts c = ReadCounts(rig, box);
+    EXPECT_EQ(c.we, 6);
+    EXPECT_EQ(c.they, 2);
+}
+
+TEST(TricksCount, RememberedRowsAreReadFirstAndForgottenWhenTheLabelMoves) {
+    TablePicture t = BoxWith("Tricks:", 5, 3);
+    ReadingRig rig(t.Paint(), 1, "Game: Bridge");
+    InfoBoxState box;
+    ReadCounts(rig, box);
+    t.boxLines = {{6, "Tricks: 6"}, {56, "Tricks: 4"}};
+    rig.desktop.Picture() = t.Paint();
+    Counts c = ReadCounts(rig, box);
+    EXPECT_EQ(c.we, 6);
+    EXPECT_EQ(c.they, 4);
+    t.boxLines = {{8, "Tricks: 7"}, {70, "Tricks: 5"}};
+    rig.desktop.Picture() = t.Paint();
+    c = ReadCounts(rig, box);
+    EXPECT_EQ(c.we, 7);
+    EXPECT_EQ(c.they, 5);
+    EXPECT_EQ(box.remembered, (std::array<int, 2>{316 + 8, 316 + 70}));
+}
+
+TEST(TricksCount, ALabelThatIsNotTheEditionsIsNotRead) {
+    ReadingRig rig(BoxWith("Tricks:", 5, 3).Paint(), 3, "Spiel: Bridge");
+    InfoBoxState box;
+    Counts c = ReadCounts(rig, box);
+    EXPECT_EQ(c.we, -1);
+    EXPECT_EQ(c.they, -1);
+}
+
+}  // namespace
+}  // namespace tallowen
