@@ -262,28 +262,21 @@ void FindText(const ReadingContext& ctx, int start, int& pos, std::string_view t
 }
 
 namespace {
+
 bool EndsNumber(std::string_view c) {
     return c.size() == 1 &&
            ((c[0] == '0') || (c[0] >= '2' && c[0] <= '9') || (c[0] >= 'A' && c[0] <= 'Z'));
 }
-}  // namespace
 
-void FindLabelAndNumber(const ReadingContext& ctx, int& pos, std::string& text,
-                        std::string_view label) {
-    const GlyphTable& table = ctx.glyphs;
-    if (!table.ready || table.currentSet < 0 || table.currentSet >= kGlyphSetCount) return;
+// Looks for the label's characters in a row; `col` ends just after it. pos = its first column.
+bool FindLabel(const ReadingContext& ctx, std::string_view label, int& col, int& pos) {
     const ColumnCodes& cc = ctx.codes;
-    const std::uint16_t mask = table.Mask();
+    const std::uint16_t mask = ctx.glyphs.Mask();
     const auto labelChars = SplitChars(label);
-    pos = 0;
-    int col = cc.first + 1;
     std::size_t k = 0;
     std::string c;
-    while (true) {
-        if (col >= cc.last || labelChars.empty()) {
-            pos = 0;
-            return;
-        }
+    pos = 0;
+    while (!labelChars.empty() && col < cc.last) {
         std::uint16_t code = cc.At(col);
         if ((code & mask) == 0) {
             ++col;
@@ -294,13 +287,21 @@ void FindLabelAndNumber(const ReadingContext& ctx, int& pos, std::string& text,
         ++k;
         if (k <= labelChars.size() && FirstChar(c) == labelChars[k - 1]) {
             if (pos == 0) pos = start;
-            if (k == labelChars.size()) break;
+            if (k == labelChars.size()) return true;
         } else {
             k = 0;
             pos = 0;
         }
     }
-    std::string number;
+    pos = 0;
+    return false;
+}
+
+// The number from `col` on: one digit, or a 1 and a second digit starting within ten columns.
+std::string ReadNumber(const ReadingContext& ctx, int col) {
+    const ColumnCodes& cc = ctx.codes;
+    const std::uint16_t mask = ctx.glyphs.Mask();
+    std::string number, c;
     int limit = cc.last;
     while (col < limit) {
         std::uint16_t code = cc.At(col);
@@ -311,20 +312,25 @@ void FindLabelAndNumber(const ReadingContext& ctx, int& pos, std::string& text,
         MatchGlyphMasked(ctx, c, code, col, 1);
         std::string_view ch = FirstChar(c);
         if (ch == "?") break;
-        if (EndsNumber(ch)) {
-            number += ch;
-            break;
-        }
+        if (EndsNumber(ch)) return number + std::string(ch);
         if (ch == "1") {
-            if (number == "1") {
-                number = "11";
-                break;
-            }
+            if (number == "1") return "11";
             number = "1";
             limit = std::min(col + 10, cc.last);
         }
     }
-    text = std::string(label) + number;
+    return number;
+}
+
+}  // namespace
+
+void FindLabelAndNumber(const ReadingContext& ctx, int& pos, std::string& text,
+                        std::string_view label) {
+    const GlyphTable& table = ctx.glyphs;
+    if (!table.ready || table.currentSet < 0 || table.currentSet >= kGlyphSetCount) return;
+    int col = ctx.codes.first + 1;
+    if (!FindLabel(ctx, label, col, pos)) return;
+    text = std::string(label) + ReadNumber(ctx, col);
 }
 
 }  // namespace tallowen
