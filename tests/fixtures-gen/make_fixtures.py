@@ -14,6 +14,8 @@ import json
 import os
 import sys
 
+sys.dont_write_bytecode = True  # leave no cache files in the source tree
+
 from canvas import BLACK, DARK_RED, GRAY, GREEN, NAVY, RED, SILVER, WHITE, Canvas
 from glyphs import card_block, checked_columns, text_width, word_columns
 

@@ -11,6 +11,8 @@ import os
 import subprocess
 import sys
 
+sys.dont_write_bytecode = True  # leave no cache files in the source tree
+
 HERE = os.path.dirname(os.path.abspath(__file__))
 
 
@@ -19,7 +21,7 @@ def main():
         print(__doc__)
         return 2
     tool, outdir = sys.argv[1], sys.argv[2]
-    subprocess.run([sys.executable, os.path.join(HERE, "make_fixtures.py"), outdir], check=True)
+    subprocess.run([sys.executable, "-B", os.path.join(HERE, "make_fixtures.py"), outdir], check=True)
     failures = 0
     names = sorted(glob.glob(os.path.join(outdir, "*.json")))
     for path in names:
