@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "reading/Bmp.h"
 
@@ -17,6 +19,39 @@ Image555 Pattern(int w, int h) {
 
 void Patch32(std::string& bytes, std::size_t at, std::uint32_t v) {
     for (int i = 0; i < 4; ++i) bytes[at + std::size_t(i)] = char((v >> (8 * i)) & 0xFF);
+}
+
+// The picture of the golden files: levels red = 6x + y, green = 31 - 5y, blue = 3x.
+Image555 GoldenPicture() {
+    Image555 image(5, 3);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 5; ++x)
+            image.Set(x, y, Rgb555((6 * x + y) % 32, (31 - 5 * y) % 32, 3 * x));
+    return image;
+}
+
+std::string GoldenBytes(const char* name) {
+    std::ifstream in(std::filesystem::path(TALLOWEN_TESTDATA) / "reading" / name, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+class GoldenBmp : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(GoldenBmp, ReadsThePicture) {
+    BmpRead r = LoadBmp(std::filesystem::path(TALLOWEN_TESTDATA) / "reading" / GetParam());
+    ASSERT_TRUE(r.ok) << r.error;
+    EXPECT_EQ(r.image.width, 5);
+    EXPECT_EQ(r.image.height, 3);
+    EXPECT_EQ(r.image.pixels, GoldenPicture().pixels);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, GoldenBmp,
+                         ::testing::Values("bmp-24.bmp", "bmp-24-topdown.bmp", "bmp-16.bmp",
+                                           "bmp-16-565.bmp"));
+
+TEST(Bmp, WritesTheGoldenFilesByteForByte) {
+    EXPECT_EQ(BmpBytes(GoldenPicture(), 24), GoldenBytes("bmp-24.bmp"));
+    EXPECT_EQ(BmpBytes(GoldenPicture(), 16), GoldenBytes("bmp-16.bmp"));
 }
 
 TEST(Bmp, TwentyFourAndSixteenBitFilesGiveTheSameLevelsBack) {
