@@ -46,13 +46,22 @@ void EnsureFolder(const fs::path& path) {
 
 TextLines ReadTextLines(const fs::path& path, const CodePage& page) {
     TextLines result;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        result.error = PathToUtf8(path.filename()) + ": cannot be opened";
+    std::error_code ec;
+    if (!fs::is_regular_file(path, ec)) {
+        result.error = PathToUtf8(path.filename()) + ": no such file";
         return result;
     }
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) {
+    std::string bytes;
+    try {
+        std::ifstream in(path, std::ios::binary);
+        if (!in) {
+            result.error = PathToUtf8(path.filename()) + ": cannot be opened";
+            return result;
+        }
+        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        if (in.bad()) throw std::ios_base::failure("read");
+    } catch (const std::exception&) {
+        // The stream library reports some read errors by throwing; keep them inside.
         result.error = PathToUtf8(path.filename()) + ": cannot be read";
         return result;
     }

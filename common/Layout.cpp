@@ -104,7 +104,7 @@ CfgReadResult ReadCFG(const std::filesystem::path& file, int desktopWidth, const
         result.status = CfgStatus::Absent;
         return result;
     }
-    TextLines text = ReadLinesSafely(file, page);
+    TextLines text = ReadTextLines(file, page);
     if (!text.ok) {
         result.status = CfgStatus::Unreadable;
         result.error = text.error;
@@ -130,7 +130,7 @@ FileResult WriteCFG(const std::filesystem::path& file, int desktopWidth, PointXY
     if (file.filename().empty()) return {};
     std::array<PointXY, kLayoutSlots> previous{};
     if (FileExists(file)) {
-        TextLines old = ReadLinesSafely(file, page);
+        TextLines old = ReadTextLines(file, page);
         if (old.ok) previous = SlotsOf(old.lines, previous);
     }
     std::vector<std::string> lines;

@@ -240,21 +240,6 @@ const KeyRule* FindRule(std::string_view lowerKey) {
 
 }  // namespace
 
-TextLines ReadLinesSafely(const std::filesystem::path& file, const CodePage& page) {
-    TextLines text;
-    const std::string name = PathToUtf8(file.filename());
-    if (!FileExists(file)) {
-        text.error = name + ": cannot be opened";
-        return text;
-    }
-    try {
-        return ReadTextLines(file, page);
-    } catch (const std::exception&) {  // a read error or no memory for the file
-        text.error = name + ": cannot be read";
-        return text;
-    }
-}
-
 Settings CommonDefaults() {
     return Settings{};
 }
@@ -319,7 +304,7 @@ IniResult ApplyINILines(const std::vector<std::string>& lines,
 }
 
 IniResult ReadINI(const std::filesystem::path& file, const CodePage& page, Settings& settings) {
-    TextLines text = ReadLinesSafely(file, page);
+    TextLines text = ReadTextLines(file, page);
     if (!text.ok) {
         IniResult result;
         result.fileError = true;

@@ -7,6 +7,7 @@
 
 #include "common/Files.h"
 #include "common/Settings.h"
+#include "common/Text.h"
 #include "platform/CodePage.h"
 
 namespace tallowen {
@@ -147,11 +148,12 @@ TEST(FindSettingsFile, JapaneseNameFirstAnyCase) {
     dir.Write("tallowen.ini", "");
     auto found = FindSettingsFile(dir.path());
     ASSERT_TRUE(found.has_value());
-    EXPECT_EQ(PathToUtf8(found->filename()), "tallowen.ini");
+    // Windows answers with the name asked for, Linux with the name on disk.
+    EXPECT_EQ(ToLower(PathToUtf8(found->filename())), "tallowen.ini");
     dir.Write("ブリッジ.ini", "");
     found = FindSettingsFile(dir.path());
     ASSERT_TRUE(found.has_value());
-    EXPECT_EQ(PathToUtf8(found->filename()), "ブリッジ.ini");
+    EXPECT_EQ(ToLower(PathToUtf8(found->filename())), "ブリッジ.ini");
 }
 
 TEST(SettingsFile, FoldersAndNameFindTheFileWhateverItsCase) {

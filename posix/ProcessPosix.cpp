@@ -1,0 +1,14 @@
+#include <system_error>
+
+#include "platform/Process.h"
+
+namespace tallowen {
+
+std::filesystem::path ExecutableFolder() {
+    std::error_code ec;
+    auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec) return std::filesystem::current_path(ec);
+    return exe.parent_path();
+}
+
+}  // namespace tallowen

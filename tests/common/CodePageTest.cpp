@@ -1,0 +1,53 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "platform/CodePage.h"
+
+namespace tallowen {
+namespace {
+
+TEST(CodePage, OverrideSelectsTheFileCodePage) {
+    const char* wanted = std::getenv("TALLOWEN_CODEPAGE");
+    if (wanted) {
+        EXPECT_EQ(AnsiCodePage().Number(), unsigned(std::atoi(wanted)));
+    } else {
+#ifndef _WIN32
+        EXPECT_EQ(AnsiCodePage().Number(), 1252u);
+#endif
+    }
+}
+
+TEST(CodePage, ShiftJisRoundTrip) {
+    auto page = OpenCodePage(932);
+    ASSERT_TRUE(page);
+    Converted out = page->FromUtf8("パス ブリッジ");
+    EXPECT_FALSE(out.lossy);
+    EXPECT_EQ(out.text, "\x83\x70\x83\x58\x20\x83\x75\x83\x8A\x83\x62\x83\x57");
+    EXPECT_EQ(page->ToUtf8(out.text).text, "パス ブリッジ");
+}
+
+TEST(CodePage, UnrepresentableCharacterBecomesQuestionMarkAndIsReported) {
+    auto page = OpenCodePage(1252);
+    ASSERT_TRUE(page);
+    Converted out = page->FromUtf8("aパb€");
+    EXPECT_TRUE(out.lossy);
+    EXPECT_EQ(out.text, "a?b\x80");
+    EXPECT_EQ(page->ToUtf8("caf\xE9").text, "café");
+    EXPECT_FALSE(page->FromUtf8("café").lossy);
+}
+
+TEST(CodePage, InvalidShiftJisNeverCrashes) {
+    auto page = OpenCodePage(932);
+    ASSERT_TRUE(page);
+    std::string bad = "\x83";  // a lead byte with nothing after it
+    Converted out = page->ToUtf8(bad);
+    EXPECT_FALSE(out.text.empty());
+    std::string noise;
+    for (int i = 0; i < 4096; ++i) noise += char((i * 7919) & 0xFF);
+    EXPECT_NO_FATAL_FAILURE(page->ToUtf8(noise));
+    EXPECT_NO_FATAL_FAILURE(page->FromUtf8(noise));  // not valid UTF-8 either
+}
+
+}  // namespace
+}  // namespace tallowen
