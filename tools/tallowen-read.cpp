@@ -3,6 +3,8 @@
 // Runs one of the window readers on a saved screenshot and prints what it read as one JSON
 // object. For bidding, lasthand, lasttrick and score the picture is that window's client
 // area; for tricks and buttons it is the whole table window, standing at the screen origin.
+#include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
