@@ -17,11 +17,13 @@ std::string PathToUtf8(const std::filesystem::path& path);
 
 // The two folders every file name is relative to (instead of changing the current directory).
 struct Folders {
-    std::filesystem::path app;                 // the program folder
-    std::string workName = "Work";             // the Work folder below it
+    std::filesystem::path app;      // the program folder
+    std::string workName = "Work";  // the Work folder below it
     std::filesystem::path AppFile(std::string_view name) const { return app / PathFromUtf8(name); }
     std::filesystem::path Work() const { return app / PathFromUtf8(workName); }
-    std::filesystem::path WorkFile(std::string_view name) const { return Work() / PathFromUtf8(name); }
+    std::filesystem::path WorkFile(std::string_view name) const {
+        return Work() / PathFromUtf8(name);
+    }
 };
 
 // A file with this name in `folder`, the name compared without regard to case (the Windows
@@ -33,8 +35,8 @@ void EnsureFolder(const std::filesystem::path& path);
 
 struct FileResult {
     bool ok = true;
-    std::string error;  // the file name and the reason, for the user
-    bool lossy = false; // a character had no form in the code page and was written as "?"
+    std::string error;   // the file name and the reason, for the user
+    bool lossy = false;  // a character had no form in the code page and was written as "?"
 };
 
 // Reads a whole file's lines (CR LF, LF or CR) converted from the code page.
@@ -50,7 +52,8 @@ TextLines ReadTextLines(const std::filesystem::path& path, const CodePage& page)
 // With `replace` false an existing file is never overwritten.
 FileResult WriteTextLines(const std::filesystem::path& path, const std::vector<std::string>& lines,
                           const CodePage& page, bool replace = true);
-FileResult WriteBytes(const std::filesystem::path& path, std::string_view bytes, bool replace = true);
+FileResult WriteBytes(const std::filesystem::path& path, std::string_view bytes,
+                      bool replace = true);
 
 // The record names of the Work folder ("MM_DD_NNN", and "MM_DD_NNNN" from the day's 1000th
 // on), in recording order, and the record names of the backups ("BAK" + record name).

@@ -140,7 +140,6 @@ IniResult ReadINI(const Folders& folders, std::string_view fileName, const CodeP
 IniResult ApplyINILines(const std::vector<std::string>& lines,
                         const std::filesystem::path& appFolder, Settings& settings);
 
-
 // "ブリッジ.INI" when the program folder has it, else "Tallowen.INI" (case does not matter).
 std::optional<std::filesystem::path> FindSettingsFile(const std::filesystem::path& appFolder);
 

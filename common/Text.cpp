@@ -8,7 +8,9 @@
 namespace tallowen {
 
 namespace {
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 // Latin-1 letters À..Þ (but ×) pair with à..þ (but ÷): one byte apart in the second UTF-8 byte.
 std::string MapCase(std::string_view text, bool lower) {
@@ -42,9 +44,15 @@ std::string TrimLeft(std::string_view t) {
     return std::string(t.substr(b));
 }
 
-std::string ToLower(std::string_view text) { return MapCase(text, true); }
-std::string ToUpper(std::string_view text) { return MapCase(text, false); }
-bool EqualsNoCase(std::string_view a, std::string_view b) { return ToLower(a) == ToLower(b); }
+std::string ToLower(std::string_view text) {
+    return MapCase(text, true);
+}
+std::string ToUpper(std::string_view text) {
+    return MapCase(text, false);
+}
+bool EqualsNoCase(std::string_view a, std::string_view b) {
+    return ToLower(a) == ToLower(b);
+}
 bool StartsWith(std::string_view text, std::string_view prefix) {
     return text.substr(0, prefix.size()) == prefix;
 }
@@ -58,7 +66,8 @@ std::vector<std::string_view> SplitChars(std::string_view text) {
         unsigned char c = static_cast<unsigned char>(text[i]);
         std::size_t n = c < 0xC0 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
         std::size_t k = 1;
-        while (k < n && i + k < text.size() && (static_cast<unsigned char>(text[i + k]) & 0xC0) == 0x80)
+        while (k < n && i + k < text.size() &&
+               (static_cast<unsigned char>(text[i + k]) & 0xC0) == 0x80)
             ++k;
         chars.push_back(text.substr(i, k));
         i += k;
@@ -66,7 +75,9 @@ std::vector<std::string_view> SplitChars(std::string_view text) {
     return chars;
 }
 
-std::size_t CharCount(std::string_view text) { return SplitChars(text).size(); }
+std::size_t CharCount(std::string_view text) {
+    return SplitChars(text).size();
+}
 
 double LeadingNumber(std::string_view text) {
     std::size_t i = 0;
@@ -157,7 +168,9 @@ std::string StripMarks(std::string_view text) {
     return t.substr(b, e - b);
 }
 
-std::string NumText(std::int64_t n) { return std::to_string(n); }
+std::string NumText(std::int64_t n) {
+    return std::to_string(n);
+}
 
 std::vector<std::string> SortStrings(const std::vector<std::string>& list, int order) {
     std::size_t count = 0;
@@ -179,7 +192,8 @@ std::vector<std::string> SortStrings(const std::vector<std::string>& list, int o
 
 std::string CleanName(std::string_view name) {
     std::string n(name);
-    if (!n.empty() && (n[0] == '{' || n[0] == '<')) n = n.size() >= 2 ? n.substr(1, n.size() - 2) : "";
+    if (!n.empty() && (n[0] == '{' || n[0] == '<'))
+        n = n.size() >= 2 ? n.substr(1, n.size() - 2) : "";
     std::size_t p = n.find('(');
     return p == std::string::npos ? n : n.substr(0, p);
 }

@@ -40,8 +40,12 @@ void ReadLineItems(std::string line, std::vector<std::string>& items);
 std::string StripQuotes(std::string_view text);
 std::string StripMarks(std::string_view text);
 std::string NumText(std::int64_t n);
-inline int MaxOf(int a, int b) { return a > b ? a : b; }
-inline int MinOf(int a, int b) { return a < b ? a : b; }
+inline int MaxOf(int a, int b) {
+    return a > b ? a : b;
+}
+inline int MinOf(int a, int b) {
+    return a < b ? a : b;
+}
 
 // Sorts `list` up to its first empty entry; order 1 ascending, 0 descending (byte order).
 std::vector<std::string> SortStrings(const std::vector<std::string>& list, int order);

@@ -64,7 +64,9 @@ private:
 
 }  // namespace
 
-unsigned DefaultCodePageNumber() { return 1252; }
+unsigned DefaultCodePageNumber() {
+    return 1252;
+}
 
 std::unique_ptr<CodePage> OpenCodePage(unsigned number) {
     char name[32];

@@ -59,11 +59,15 @@ void ReadScoreLine(LineCursor& in, ScorePair& pair) {
     pair = ScorePair{};
     if (in.AtEnd() || !IsScoreLine(in.Peek())) return;
     auto items = Items(in.Take(), 4);
+    // A line written while the vulnerability was unknown holds only the two scores; taking
+    // them from the third and fourth items would read both as 0 and lose them.
+    std::string first = ToUpper(items[0]);
+    int scoreAt = first == "NONVUL" || first == "VUL" || items[2] != "" ? 2 : 0;
     for (int side = 0; side < 2; ++side) {
         std::string word = ToUpper(items[side]);
         if (word == "NONVUL") pair[side].Vul = 0;
         if (word == "VUL") pair[side].Vul = 1;
-        pair[side].Score = WholeNumber(items[side + 2]);
+        pair[side].Score = WholeNumber(items[side + scoreAt]);
     }
 }
 

@@ -34,8 +34,8 @@ public:
         MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), wide.data(), n);
         // No best-fit: a character the code page lacks must become "?", not a look-alike.
         BOOL usedDefault = FALSE;
-        int m = WideCharToMultiByte(number_, WC_NO_BEST_FIT_CHARS, wide.data(), n, nullptr, 0,
-                                    "?", &usedDefault);
+        int m = WideCharToMultiByte(number_, WC_NO_BEST_FIT_CHARS, wide.data(), n, nullptr, 0, "?",
+                                    &usedDefault);
         r.text.resize(size_t(m));
         WideCharToMultiByte(number_, WC_NO_BEST_FIT_CHARS, wide.data(), n, r.text.data(), m, "?",
                             &usedDefault);
@@ -49,7 +49,9 @@ private:
 
 }  // namespace
 
-unsigned DefaultCodePageNumber() { return GetACP(); }
+unsigned DefaultCodePageNumber() {
+    return GetACP();
+}
 
 std::unique_ptr<CodePage> OpenCodePage(unsigned number) {
     CPINFO info;

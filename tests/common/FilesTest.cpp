@@ -82,7 +82,8 @@ TEST_F(WorkFolder, FindsFilesWhateverTheCaseAndJapaneseNames) {
     std::ofstream(folders.AppFile("ブリッジ.INI")) << "JPN=yes";
     auto found = FindFileNoCase(folders.app, "Tallowen.INI");
     ASSERT_TRUE(found);
-    EXPECT_TRUE(FileExists(*found));  // Windows answers with the name asked for, Linux with the stored one
+    EXPECT_TRUE(
+        FileExists(*found));  // Windows answers with the name asked for, Linux with the stored one
     EXPECT_EQ(ToLower(PathToUtf8(found->filename())), "tallowen.ini");
     EXPECT_TRUE(FindFileNoCase(folders.app, "ブリッジ.ini"));
     EXPECT_FALSE(FindFileNoCase(folders.app, "Other.ini"));

@@ -101,8 +101,9 @@ TEST_F(RecordFolder, ReadsTheJapaneseGoldenRecord) {
     EXPECT_EQ(d.Cards, expected.Cards);
     EXPECT_EQ(d.CardMarks, expected.CardMarks);
     EXPECT_EQ(d.ScoreAfter, expected.ScoreAfter);
-    // Scores without vulnerability words come back as 0 (third and fourth items are empty).
-    EXPECT_EQ(d.ScoreBefore, samples::Scores(-1, -1, 0, 0));
+    // Scores without vulnerability words keep their values; the vulnerability stays unknown.
+    EXPECT_EQ(d.ScoreBefore, expected.ScoreBefore);
+    EXPECT_EQ(d.ScoreBefore[0].Vul, -1);
 }
 
 TEST_F(RecordFolder, ReadsARecordWithoutScoreLines) {

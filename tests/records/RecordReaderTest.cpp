@@ -75,14 +75,13 @@ TEST(RecordRoundTrip, ACardWithAnUnknownMarkIsLostAndTheRestShiftLeft) {
     EXPECT_EQ(back.Cards[3], d.Cards[3]);  // the other seats keep their lines
 }
 
-TEST(RecordRoundTrip, WithoutVulnerabilityTheScoresComeBackAsZero) {
-    // The reader takes the scores from the third and fourth items, which a line of scores
-    // alone does not have.
+TEST(RecordRoundTrip, WithoutVulnerabilityTheScoresComeBack) {
+    // A line of scores alone: the vulnerability stays unknown and the scores are not lost.
     auto page = OpenCodePage(1252);
     Deal d = samples::Western();
     d.ScoreBefore = Scores(-1, -1, 1200, 350);
     Deal back = RoundTrip(d, *page);
-    EXPECT_EQ(back.ScoreBefore, Scores(-1, -1, 0, 0));
+    EXPECT_EQ(back.ScoreBefore, Scores(-1, -1, 1200, 350));
     EXPECT_EQ(back.Cards, d.Cards);
     EXPECT_EQ(back.ScoreAfter, d.ScoreAfter);
 }
