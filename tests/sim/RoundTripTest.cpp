@@ -1,0 +1,91 @@
+// Every window of the simulated client, in every edition, read by the engine: what it reads
+// is what the simulator drew (with the editions' known limits).
+#include <gtest/gtest.h>
+
+#include "SimHarness.h"
+#include "reading/Bidding.h"
+#include "reading/LastHand.h"
+#include "reading/LastTrick.h"
+#include "reading/Score.h"
+
+namespace tallowen::testing {
+namespace {
+
+struct Edition {
+    int language;
+    std::uint32_t seed;
+};
+
+class RoundTrip : public ::testing::TestWithParam<Edition> {};
+
+TEST_P(RoundTrip, BiddingWindowReadsAsDrawn) {
+    SimHarness h(GetParam().language, MakeBoard(GetParam().seed));
+    AuctionReading read, want;
+    std::int32_t error = -1, wantError = -1;
+    CaptAuction(h.ctx, read, error);
+    h.client->ExpectedAuction(want, wantError);
+    EXPECT_EQ(error, wantError);
+    EXPECT_EQ(read.headings, want.headings);
+    EXPECT_EQ(read.rows, want.rows);
+    EXPECT_EQ(read.calls, want.calls);
+}
+
+TEST_P(RoundTrip, ScoreWindowReadsAsDrawn) {
+    SimHarness h(GetParam().language, MakeBoard(GetParam().seed));
+    ScorePair read, want;
+    std::int32_t error = -1, wantError = -1;
+    CaptScore(h.ctx, read, error);
+    h.client->ExpectedScore(want, wantError);
+    EXPECT_EQ(error, wantError);
+    EXPECT_EQ(read, want);
+}
+
+TEST_P(RoundTrip, LastHandReadsAsDrawn) {
+    SimHarness h(GetParam().language, MakeBoard(GetParam().seed));
+    HandReading read, want;
+    std::int32_t error = -1, wantError = -1;
+    CaptHand(h.ctx, read, error, false);
+    h.client->ExpectedHand(want, wantError);
+    EXPECT_EQ(error, wantError);
+    EXPECT_EQ(read.names, want.names);
+    EXPECT_EQ(read.cards, want.cards);
+    EXPECT_EQ(read.marks, want.marks);
+}
+
+TEST_P(RoundTrip, LastTrickReadsAsDrawn) {
+    SimHarness h(GetParam().language, MakeBoard(GetParam().seed), SimStage::Play, 5);
+    TrickState state;
+    std::array<int, 4> suits{}, ranks{}, wantSuits{}, wantRanks{};
+    CaptTrick(h.ctx, h.client->CardImages(), state, suits, ranks, TrickMode::Store);
+    h.client->ExpectedTrick(wantSuits, wantRanks);
+    EXPECT_EQ(suits, wantSuits);
+    EXPECT_EQ(ranks, wantRanks);
+}
+
+TEST_P(RoundTrip, TricksCountReadsAsDrawn) {
+    SimHarness h(GetParam().language, MakeBoard(GetParam().seed), SimStage::Play, 7);
+    int we = -1, they = -1, wantWe = 0, wantThey = 0;
+    ASSERT_TRUE(h.box.located);
+    CaptureTotalTricks(h.ctx, h.box, we, they);
+    h.client->ExpectedTricks(wantWe, wantThey);
+    EXPECT_EQ(we, wantWe);
+    EXPECT_EQ(they, wantThey);
+}
+
+TEST_P(RoundTrip, ButtonCaptionsAreFoundWhereDrawn) {
+    SimHarness h(GetParam().language, MakeBoard(GetParam().seed));
+    ScanButtons(h.ctx, h.buttons);
+    EXPECT_EQ(h.buttons.position, h.client->ExpectedButtons());
+}
+
+INSTANTIATE_TEST_SUITE_P(AllEditions, RoundTrip,
+                         ::testing::Values(Edition{1, 11}, Edition{2, 12}, Edition{3, 13},
+                                           Edition{4, 14}, Edition{5, 15}, Edition{6, 16},
+                                           Edition{7, 17}, Edition{8, 18}, Edition{9, 19},
+                                           Edition{10, 20}),
+                         [](const auto& info) {
+                             return "Lang" + std::to_string(info.param.language);
+                         });
+
+}  // namespace
+}  // namespace tallowen::testing
