@@ -1,0 +1,31 @@
+// Four hands of card codes (suit * 100 + rank, rank 2..14) and what a bidder sees in them.
+#pragma once
+
+#include <array>
+#include <vector>
+
+#include "ExampleRandom.h"
+
+namespace tallowen::examples {
+
+using Hand = std::vector<int>;
+using Hands = std::array<Hand, 4>;
+
+inline int SuitOf(int code) {
+    return code / 100;
+}
+inline int RankOf(int code) {
+    return code % 100;
+}
+
+// A shuffled pack dealt thirteen cards each.
+Hands DealHands(ExampleRandom& random);
+
+int Points(const Hand& hand);  // high-card points, ace 4 .. jack 1
+int Length(const Hand& hand, int suit);
+int Aces(const Hand& hand);
+bool Balanced(const Hand& hand);               // 4-3-3-3, 4-4-3-2 or 5-3-3-2
+int LongestSuit(const Hand& hand);             // the higher one of equal lengths
+Hand CardsOfSuit(const Hand& hand, int suit);  // highest first
+
+}  // namespace tallowen::examples
