@@ -1,0 +1,191 @@
+// The simulated client as the shell meets it: buttons that open windows, windows that show
+// more when made taller or wider, an auction that grows call by call, play trick by trick.
+#include <gtest/gtest.h>
+
+#include "SimHarness.h"
+#include "reading/Bidding.h"
+#include "reading/Capture.h"
+#include "reading/LastHand.h"
+#include "reading/LastTrick.h"
+#include "reading/Score.h"
+
+namespace tallowen::testing {
+namespace {
+
+// A board whose auction is given, the rest following from the seed.
+SimBoard WithCalls(std::vector<std::string> calls, int dealer = 0, std::uint32_t seed = 7) {
+    SimBoard b = MakeBoard(seed);
+    b.dealer = dealer;
+    b.calls = std::move(calls);
+    CompleteBoard(b, seed);
+    return b;
+}
+
+void SetClientHeight(SimHarness& h, int kind, int height) {
+    const WindowHandle w = h.client->Handle(kind);
+    Rect r = h.desktop.WindowRect(w);
+    r.bottom = r.top + kCaptionFrame.top + kCaptionFrame.bottom + height;
+    h.desktop.MoveWindow(w, r);
+}
+
+TEST(SimClient, ButtonsOpenTheirWindowsAndTheCursorGoesBack) {
+    SimHarness h(1, MakeBoard(3), SimStage::Done, 0, /*openAll=*/false);
+    for (int k = 1; k <= 4; ++k) EXPECT_EQ(h.client->Handle(k), 0u);
+    h.desktop.SetCursor({700, 700});
+    ClickGameButton(h.ctx, h.buttons, kAllButtons);
+    EXPECT_EQ(h.buttons.clickCount, 4);
+    EXPECT_EQ(h.client->clicksSeen, 4);
+    for (int k = 1; k <= 4; ++k) EXPECT_NE(h.client->Handle(k), 0u) << k;
+    EXPECT_EQ(h.client->Handle(5), 0u);
+    EXPECT_EQ(h.desktop.Cursor(), (Point{700, 700}));
+    // The titles are those of the edition, so the shell can find them.
+    EXPECT_EQ(h.desktop.Find(h.client->Handle(3))->title, "Last Hand");
+}
+
+TEST(SimClient, WindowsOpenedByAClickAppearAfterTheClientsDelay) {
+    SimHarness h(3, MakeBoard(4), SimStage::Done, 0, false);
+    h.client->openDelay = 200;
+    ClickGameButton(h.ctx, h.buttons, 4);
+    EXPECT_EQ(h.buttons.clickCount, 1);
+    EXPECT_EQ(h.client->Handle(4), 0u);
+    Wait(h.ctx, 0.3);
+    ASSERT_NE(h.client->Handle(4), 0u);
+    EXPECT_EQ(h.desktop.Find(h.client->Handle(4))->title, "Bridge-Punktestand");
+}
+
+TEST(SimClient, AClosedWindowIsReopenedThroughTheShellsCallback) {
+    SimHarness h(1, MakeBoard(5));
+    h.client->Close(4);
+    ScorePair scores;
+    std::int32_t error = 0;
+    CaptScore(h.ctx, scores, error);
+    EXPECT_EQ(error, kScoreUnreadable);
+    h.ctx.reopenWindow = [&](int kind) {
+        ClickGameButton(h.ctx, h.buttons, kind);
+        h.FindHandles();
+    };
+    CaptScore(h.ctx, scores, error);
+    EXPECT_EQ(error, kScoreRead);
+    EXPECT_EQ(scores, h.client->Board().after);
+}
+
+// Bids one step apart, each followed by two passes: `bids` bids fill 3 * bids + 1 cells.
+std::vector<std::string> SlowAuction(int bids) {
+    std::vector<std::string> calls;
+    for (int i = 0; i < bids; ++i) {
+        calls.push_back(std::string(1, char('1' + i / 5)) +
+                        (i % 5 == 4 ? "NT" : std::string(1, "CDHS"[i % 5])));
+        calls.insert(calls.end(), {"Pass", "Pass"});
+    }
+    calls.push_back("Pass");
+    return calls;
+}
+
+TEST(SimClient, AShortBiddingWindowShowsMoreWhenGrown) {
+    SimHarness h(3, WithCalls(SlowAuction(11)));          // 34 calls: nine rows
+    SetClientHeight(h, 1, BiddingView::BandTop(7) + 18);  // seven rows fit
+    AuctionReading read, want;
+    std::int32_t error = -1, wantError = -1;
+    CaptAuction(h.ctx, read, error);
+    h.client->ExpectedAuction(want, wantError);
+    EXPECT_EQ(error, kAuctionRead);
+    EXPECT_EQ(read.rows, 9);
+    EXPECT_EQ(read.calls, want.calls);
+    EXPECT_EQ(read.calls[1][9], "Passe");
+    // Grown twice, by a line and two pixels each time.
+    EXPECT_EQ(h.desktop.ClientRect(h.client->Handle(1)).Height(),
+              BiddingView::BandTop(7) + 18 + 36);
+}
+
+TEST(SimClient, AnAuctionLongerThanTenRowsIsReadToItsTenthRow) {
+    SimHarness h(1, WithCalls(SlowAuction(15)));          // 46 calls
+    SetClientHeight(h, 1, BiddingView::BandTop(7) + 18);  // seven rows fit
+    AuctionReading read, want;
+    std::int32_t error = -1, wantError = -1;
+    CaptAuction(h.ctx, read, error);
+    h.client->ExpectedAuction(want, wantError);
+    EXPECT_EQ(error, kAuctionRead);
+    EXPECT_EQ(read.rows, kAuctionReadRows + 1);  // ten rows read without an end
+    EXPECT_EQ(read.calls, want.calls);
+    EXPECT_GE(h.desktop.ClientRect(h.client->Handle(1)).Height(), BiddingView::BandTop(10) + 18);
+}
+
+TEST(SimClient, AuctionGrowsCallByCall) {
+    const SimBoard b =
+        WithCalls({"Pass", "1H", "X", "XX", "2C", "Pass", "Pass", "3NT", "Pass", "Pass", "Pass"},
+                  /*dealer=*/2);
+    SimHarness h(6, b, SimStage::Auction, 0);
+    for (int shown = 0; shown <= int(b.calls.size()); ++shown) {
+        h.client->SetStage(SimStage::Auction, shown);
+        AuctionReading read, want;
+        std::int32_t error = -1, wantError = -1;
+        CaptAuction(h.ctx, read, error);
+        h.client->ExpectedAuction(want, wantError);
+        EXPECT_EQ(error, shown == int(b.calls.size()) ? kAuctionRead : kAuctionIncomplete) << shown;
+        EXPECT_EQ(error, wantError) << shown;
+        EXPECT_EQ(read.calls, want.calls) << shown;
+    }
+    AuctionReading read;
+    std::int32_t error = -1;
+    CaptAuction(h.ctx, read, error);
+    // Spanish of Spain: 2T, 3ST and Paso as drawn, read as 2C, 3NT and the pass word. The
+    // dealer sits in the third column.
+    EXPECT_EQ(read.calls[2][1], "Paso");
+    EXPECT_EQ(read.calls[3][1], "1H");
+    EXPECT_EQ(read.calls[2][2], "2C");
+    EXPECT_EQ(read.calls[1][3], "3NT");
+    EXPECT_EQ(read.rows, 4);
+}
+
+TEST(SimClient, ShortScoreWindowGrowsAndReads) {
+    SimHarness h(1, MakeBoard(9));
+    SetClientHeight(h, 4, 60);
+    ScorePair scores;
+    std::int32_t error = -1;
+    CaptScore(h.ctx, scores, error);
+    EXPECT_EQ(error, kScoreRead);
+    EXPECT_EQ(scores, h.client->Board().after);
+    EXPECT_GT(h.desktop.Find(h.client->Handle(4))->rect.Height(), 60 + 27);
+}
+
+TEST(SimClient, SpanishHandIsWidenedToShowAllCards) {
+    SimHarness h(7, MakeBoard(10));
+    HandReading read, want;
+    std::int32_t error = -1, wantError = -1;
+    CaptHand(h.ctx, read, error, true);
+    h.client->ExpectedHand(want, wantError);
+    EXPECT_EQ(error, kHandRead);
+    EXPECT_EQ(read.cards, want.cards);
+    EXPECT_TRUE(h.desktop.Find(h.client->Handle(3))->minimized);  // as the setting asked
+    h.desktop.Restore(h.client->Handle(3));
+    EXPECT_EQ(h.desktop.ClientRect(h.client->Handle(3)).Width(), 580 - 8);
+}
+
+TEST(SimClient, PlayTrickByTrick) {
+    const SimBoard b = MakeBoard(31);
+    ASSERT_FALSE(b.PassedOut());
+    SimHarness h(1, b, SimStage::Play, 0);
+    TrickState state;
+    for (int t = 1; t <= b.played; ++t) {
+        h.client->SetStage(SimStage::Play, t);
+        std::array<int, 4> suits{}, ranks{}, wantSuits{}, wantRanks{};
+        CaptTrick(h.ctx, h.client->CardImages(), state, suits, ranks, TrickMode::NewOnly);
+        h.client->ExpectedTrick(wantSuits, wantRanks);
+        EXPECT_EQ(suits, wantSuits) << t;
+        EXPECT_EQ(ranks, wantRanks) << t;
+        int we = -1, they = -1, wantWe = 0, wantThey = 0;
+        CaptureTotalTricks(h.ctx, h.box, we, they);
+        h.client->ExpectedTricks(wantWe, wantThey);
+        // A count of 0 reads as nothing, and an output not read keeps its value.
+        if (wantWe > 0) {
+            EXPECT_EQ(we, wantWe) << t;
+        }
+        if (wantThey > 0) {
+            EXPECT_EQ(they, wantThey) << t;
+        }
+    }
+    EXPECT_EQ(state.cardCount, 4 * b.played);
+}
+
+}  // namespace
+}  // namespace tallowen::testing
