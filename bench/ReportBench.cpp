@@ -76,6 +76,10 @@ void BM_ReportJob(benchmark::State& state) {
     SystemReportClock clock;
     TableFontMetrics metrics;
     for (auto _ : state) {
+        // Pages already there would make every run write new names beside them.
+        state.PauseTiming();
+        fs::remove_all(options.appFolder / "HandRec");
+        state.ResumeTiming();
         ReportEnv env(clock, metrics, AnsiCodePage());
         LineMessageSink messages;
         int code = RunReportJob(options, messages, env);

@@ -44,21 +44,30 @@ bytes=$(cat "$dir"/Work/*.brg | wc -c)
 # Both runs start from a warm file cache: read everything once.
 cat "$dir"/Work/*.brg >/dev/null
 
-start=$(now)
-"$utility" --folder "$dir" >"$dir/report.log"
-stop=$(now)
-report=$(elapsed "$start" "$stop")
-
-start=$(now)
-cp -r "$dir/Work" "$dir-copy"
-stop=$(now)
-copy=$(elapsed "$start" "$stop")
+# Three rounds; the best of each is the figure (the machine may be busy with other work).
+best() { printf '%s\n' "$@" | sort -n | head -1; }
+reports=""
+copies=""
+for round in 1 2 3; do
+    rm -rf "$dir/HandRec" "$dir-copy"
+    start=$(now)
+    "$utility" --folder "$dir" >"$dir/report.log"
+    stop=$(now)
+    reports="$reports $(elapsed "$start" "$stop")"
+    sync
+    start=$(now)
+    cp -r "$dir/Work" "$dir-copy"
+    stop=$(now)
+    copies="$copies $(elapsed "$start" "$stop")"
+done
+report=$(best $reports)
+copy=$(best $copies)
 
 pages=$(ls "$dir/HandRec" | grep -c '\.htm$' || true)
 out=$(cat "$dir"/HandRec/* | wc -c)
 echo "record files:  $files ($bytes bytes) over $days days"
-echo "report:        ${report} s -> $pages pages and text twins ($out bytes)"
-echo "cp -r of Work: ${copy} s"
+echo "report:        ${report} s (best of:$reports) -> $pages pages and text twins ($out bytes)"
+echo "cp -r of Work: ${copy} s (best of:$copies)"
 awk -v r="$report" 'BEGIN { exit !(r < 2.0) }' && echo "target (< 2 s): met" ||
     echo "target (< 2 s): missed"
 rm -rf "$dir-copy"
