@@ -1,0 +1,169 @@
+// Every card face at every place of the last trick, every card and mark of the hand window
+// in every edition, and the faults the simulator injects, each seen by the reader.
+#include <gtest/gtest.h>
+
+#include "SimHarness.h"
+#include "reading/Bidding.h"
+#include "reading/LastHand.h"
+#include "reading/LastTrick.h"
+#include "reading/Score.h"
+
+namespace tallowen::testing {
+namespace {
+
+TEST(SimFaces, EveryCardReadsAtEveryPlaceOfTheLastTrick) {
+    CountingSound sound;
+    CardImageTable cards;
+    LoadCardImages(cards, sound);
+    TrickView view;
+    for (int i = 0; i < 52; ++i) {
+        for (int p = 0; p < 4; ++p) {
+            const int card = (i + 13 * p) % 52;
+            view.suits[std::size_t(p)] = card / 13;
+            view.ranks[std::size_t(p)] = 2 + card % 13;
+        }
+        Image555 image(TrickView::kWidth, TrickView::kHeight);
+        PaintLastTrick(image, cards, view);
+        ImageDesktop desktop(image, "Last Trick");
+        ManualClock clock;
+        GameWindows windows;
+        windows.handle[2] = ImageDesktop::kWindow;
+        ReadingContext ctx(desktop, clock, sound, windows);
+        TrickState state;
+        std::array<int, 4> suits{}, ranks{};
+        CaptTrick(ctx, cards, state, suits, ranks, TrickMode::Store);
+        EXPECT_EQ(suits, view.suits) << i;
+        EXPECT_EQ(ranks, view.ranks) << i;
+    }
+}
+
+// A board whose play was cut short by a claim, so that all three marks show.
+SimBoard ClaimedBoard() {
+    for (std::uint32_t seed = 1;; ++seed) {
+        SimBoard b = MakeBoard(seed);
+        if (!b.PassedOut() && b.played < kTrickCount) return b;
+    }
+}
+
+class SimHandEdition : public ::testing::TestWithParam<int> {};
+
+TEST_P(SimHandEdition, EveryCardAndMarkReadsInTheSystemsLetters) {
+    const SimBoard board = ClaimedBoard();
+    SimHarness h(GetParam(), board);
+    HandReading read;
+    std::int32_t error = -1;
+    CaptHand(h.ctx, read, error, false);
+    ASSERT_EQ(error, kHandRead);
+    std::vector<std::string> deck;
+    int marks[3] = {0, 0, 0};
+    for (int seat = 0; seat < 4; ++seat) {
+        EXPECT_EQ(read.names[std::size_t(seat)], board.names[std::size_t(seat)]);
+        for (int k = 0; k < kTrickCount; ++k) {
+            int mark = 0;
+            const int code = board.PlayedCard(seat, k, mark);
+            EXPECT_EQ(read.cards[std::size_t(seat)][std::size_t(k)], CardText(code));
+            EXPECT_EQ(read.marks[std::size_t(seat)][std::size_t(k)], mark);
+            deck.push_back(read.cards[std::size_t(seat)][std::size_t(k)]);
+            ++marks[read.marks[std::size_t(seat)][std::size_t(k)]];
+        }
+    }
+    std::sort(deck.begin(), deck.end());
+    EXPECT_EQ(std::unique(deck.begin(), deck.end()), deck.end());  // 52 different cards
+    EXPECT_EQ(marks[1], board.played);
+    EXPECT_EQ(marks[2], 4 * (kTrickCount - board.played));
+}
+
+INSTANTIATE_TEST_SUITE_P(AllEditions, SimHandEdition, ::testing::Range(1, 11));
+
+TEST(SimFaults, MinimisedScoreWindowIsRestoredReadAndPutAway) {
+    SimHarness h(1, MakeBoard(41));
+    h.client->Minimize(4);
+    ScorePair scores;
+    std::int32_t error = -1;
+    CaptScore(h.ctx, scores, error);
+    EXPECT_EQ(error, kScoreRead);
+    EXPECT_EQ(scores, h.client->Board().after);
+    EXPECT_TRUE(h.desktop.Find(h.client->Handle(4))->minimized);
+}
+
+TEST(SimFaults, CoveredWindowsCopyBlackAndDoNotRead) {
+    SimHarness h(1, MakeBoard(42));
+    h.client->Cover(1, {0, 0, 400, 400});
+    AuctionReading auction;
+    std::int32_t error = -1;
+    CaptAuction(h.ctx, auction, error);
+    EXPECT_EQ(error, kAuctionUnreadable);
+
+    h.client->Cover(2, {90, 0, 130, 45});  // the top card and its rules
+    TrickState state;
+    std::array<int, 4> suits{}, ranks{};
+    CaptTrick(h.ctx, h.client->CardImages(), state, suits, ranks, TrickMode::Store);
+    EXPECT_EQ(ranks[0], -1);
+
+    h.client->Cover(4, {0, 40, 240, 110});  // the band and the scores
+    ScorePair scores;
+    CaptScore(h.ctx, scores, error);
+    EXPECT_EQ(error, kScoreUnreadable);
+}
+
+TEST(SimFaults, MisdrawnGlyphsReadAsUnreadable) {
+    SimHarness h(1, MakeBoard(43));
+    SimFaults faults;
+    faults.misdrawnKind = 3;
+    faults.misdrawnGlyph = 8;  // a glyph of the first line's cards
+    h.client->SetFaults(faults);
+    HandReading hand;
+    std::int32_t error = -1;
+    CaptHand(h.ctx, hand, error, false);
+    EXPECT_EQ(error, kHandUnreadable);
+
+    faults.misdrawnKind = 4;
+    // The first digit of the left score: after the side names and the vulnerability words.
+    const ScoreView view = h.client->Score();
+    faults.misdrawnGlyph = int(view.sides[0].size() + view.sides[1].size() +
+                               view.vulnerable[0].size() + view.vulnerable[1].size());
+    h.client->SetFaults(faults);
+    ScorePair scores;
+    CaptScore(h.ctx, scores, error);
+    EXPECT_EQ(error, kScoreBadNumber);
+
+    faults.misdrawnKind = 1;
+    faults.misdrawnGlyph = 0;  // the first letter of the first heading
+    h.client->SetFaults(faults);
+    AuctionReading auction;
+    CaptAuction(h.ctx, auction, error);
+    EXPECT_EQ(auction.headings[0], "?" + h.client->Board().names[0].substr(1));
+}
+
+TEST(SimFaults, HighlightedCardFailsTheTrickAtEveryPlace) {
+    SimHarness h(5, MakeBoard(44), SimStage::Play, 3);
+    for (int p = 0; p < 4; ++p) {
+        SimFaults faults;
+        faults.highlightedCard = p;
+        h.client->SetFaults(faults);
+        TrickState state;
+        std::array<int, 4> suits{}, ranks{};
+        CaptTrick(h.ctx, h.client->CardImages(), state, suits, ranks, TrickMode::Store);
+        EXPECT_EQ(ranks[0], -1) << p;
+    }
+}
+
+TEST(SimFaults, ScoreNotYetUpdatedShowsTheScoreBefore) {
+    SimBoard board = MakeBoard(45);
+    for (std::uint32_t seed = 45; board.before == board.after; ++seed) board = MakeBoard(seed);
+    SimHarness h(1, board);
+    SimFaults faults;
+    faults.staleScore = true;
+    h.client->SetFaults(faults);
+    ScorePair scores;
+    std::int32_t error = -1;
+    CaptScore(h.ctx, scores, error);
+    EXPECT_EQ(error, kScoreRead);
+    EXPECT_EQ(scores, board.before);
+    h.client->SetFaults(SimFaults{});
+    CaptScore(h.ctx, scores, error);
+    EXPECT_EQ(scores, board.after);
+}
+
+}  // namespace
+}  // namespace tallowen::testing
