@@ -1,8 +1,23 @@
 #!/usr/bin/env bash
-# Builds the programs and runs the main job on its built-in default.
+# The main job on its built-in default: builds TallowenUTL and turns the sample week of boards
+# (examples/) into the daily summary pages, in English and, from the Japanese sample, Japanese.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh --native-only
 cmake --preset native >/dev/null
-cmake --build --preset native --target Tallowen >/dev/null
-./build/native/apps/Tallowen
+cmake --build --preset native --target TallowenUTL >/dev/null
+
+# The utility refuses folders whose path holds TMP, TEMP, WINDOWS or .ZIP (unpacked archives),
+# so it works on a copy under the home folder, wherever this checkout lies.
+out="${TALLOWEN_SAMPLE_DIR:-$HOME/tallowen-sample}"
+rm -rf "$out"
+mkdir -p "$out"
+cp -r examples/. "$out/"
+
+./build/native/apps/TallowenUTL --folder "$out"
+TALLOWEN_CODEPAGE=932 ./build/native/apps/TallowenUTL --folder "$out/Japanese" >/dev/null
+echo
+echo "English pages:  $out/HandRec/"
+ls "$out/HandRec" | sed 's/^/  /'
+echo "Japanese pages: $out/Japanese/ハンド記録/"
+ls "$out/Japanese/ハンド記録" | sed 's/^/  /'
