@@ -30,6 +30,13 @@ private:
 
     Converted Run(iconv_t cd, std::string_view src, bool decoding) const {
         Converted result;
+        // Both code pages keep ASCII as it is; most lines of the files are nothing else.
+        bool ascii = true;
+        for (char c : src) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+        if (ascii) {
+            result.text.assign(src);
+            return result;
+        }
         result.text.reserve(src.size() * (decoding ? 2 : 1));
         iconv(cd, nullptr, nullptr, nullptr, nullptr);
         char* inp = const_cast<char*>(src.data());
