@@ -20,6 +20,27 @@ void Put(Image555& image, int x, int bandTop, std::uint16_t column, std::uint16_
         if (column & (1u << bit)) image.Set(x, bandTop + (11 - bit), ink);
 }
 
+// The characters of a text, an entity reference ("&atilde;") standing for the accented
+// glyph of that name.
+std::vector<std::string_view> Glyphs(std::string_view text) {
+    std::vector<std::string_view> out;
+    for (std::size_t i = 0; i < text.size();) {
+        if (text[i] == '&') {
+            const std::size_t end = text.find(';', i);
+            if (end != std::string_view::npos && end - i > 1 && end - i < 10) {
+                out.push_back(text.substr(i + 1, end - i));
+                i = end + 1;
+                continue;
+            }
+        }
+        std::string_view rest = text.substr(i);
+        std::string_view ch = SplitChars(rest.substr(0, std::min<std::size_t>(4, rest.size())))[0];
+        out.push_back(ch);
+        i += ch.size();
+    }
+    return out;
+}
+
 }  // namespace
 
 GlyphPainter::GlyphPainter(const GlyphTable& table) {
@@ -61,7 +82,7 @@ int GlyphPainter::Draw(Image555& image, int x, int bandTop, std::string_view tex
     placed.clear();
     int end = x;
     bool inRun = false;  // inside a run of characters without templates
-    for (std::string_view ch : SplitChars(text)) {
+    for (std::string_view ch : Glyphs(text)) {
         if (ch == " ") {
             x = end + 1 + kSpace;
             inRun = false;
