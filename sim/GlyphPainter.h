@@ -1,7 +1,7 @@
 // Writes text into a picture the way the game client does: every glyph column by column
 // from its template of the client's font, one blank column between glyphs, a space three
-// more; "&name;" draws the accented glyph of that name. Characters the font has no template for (the Japanese editions' kana and kanji)
-// come out as one unbroken run of ink per word.
+// more; "&name;" draws the accented glyph of that name. Characters the font has no template for
+// (the Japanese editions' kana and kanji) come out as one unbroken run of ink per word.
 #pragma once
 
 #include <cstdint>

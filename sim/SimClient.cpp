@@ -38,7 +38,7 @@ SimClient::~SimClient() {
         if (h) desktop_.Close(h);
     for (WindowHandle h : covers_) desktop_.Close(h);
     if (clock_)
-        for (int id : pendingOpens_) clock_->Cancel(id);
+        for (int id : pending_) clock_->Cancel(id);
 }
 
 Rect SimClient::DefaultRect(int kind, int /*language*/) {
@@ -66,6 +66,25 @@ void SimClient::SetStage(SimStage stage, int progress) {
     stage_ = stage;
     progress_ = std::max(0, progress);
     RepaintAll();
+}
+
+void SimClient::Run(std::uint32_t callMs, std::uint32_t trickMs) {
+    if (!clock_) return;
+    SetStage(SimStage::Auction, 0);
+    const int calls = int(board_.calls.size());
+    std::uint32_t at = 0;
+    for (int shown = 1; shown <= calls; ++shown) {
+        at += callMs;
+        pending_.push_back(
+            clock_->After(at, [this, shown] { SetStage(SimStage::Auction, shown); }));
+    }
+    const int tricks = board_.PassedOut() ? 0 : board_.played;
+    for (int t = 0; t < tricks; ++t) {
+        at += trickMs;
+        pending_.push_back(clock_->After(at, [this, t] { SetStage(SimStage::Play, t); }));
+    }
+    at += trickMs;
+    pending_.push_back(clock_->After(at, [this] { SetStage(SimStage::Done); }));
 }
 
 void SimClient::SetFaults(const SimFaults& faults) {
@@ -138,7 +157,7 @@ void SimClient::Click(Point at) {
         ++clicksSeen;
         const int kind = i + 1;
         if (clock_ && openDelay > 0)
-            pendingOpens_.push_back(clock_->After(openDelay, [this, kind] { Open(kind); }));
+            pending_.push_back(clock_->After(openDelay, [this, kind] { Open(kind); }));
         else
             Open(kind);
     }

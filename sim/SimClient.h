@@ -42,6 +42,9 @@ public:
     SimStage Stage() const { return stage_; }
     // Auction: calls shown so far; play: tricks completed. Done ignores `progress`.
     void SetStage(SimStage stage, int progress = 0);
+    // Plays the board over the clock's time from the first call on: one call every
+    // `callMs`, one trick every `trickMs`, then the board is done. Needs a clock.
+    void Run(std::uint32_t callMs, std::uint32_t trickMs);
     SimFaults& Faults() { return faults_; }
     void SetFaults(const SimFaults& faults);
 
@@ -102,7 +105,7 @@ private:
     std::unique_ptr<GlyphPainter> font_;
     std::array<WindowHandle, 6> handles_{};
     std::vector<WindowHandle> covers_;
-    std::vector<int> pendingOpens_;  // clock events that open a window after a click
+    std::vector<int> pending_;  // clock events of this client not yet run
 };
 
 }  // namespace tallowen

@@ -189,3 +189,33 @@ TEST(SimClient, PlayTrickByTrick) {
 
 }  // namespace
 }  // namespace tallowen::testing
+
+namespace tallowen::testing {
+namespace {
+
+TEST(SimClientRun, BoardPlaysOverTheClocksTime) {
+    const SimBoard b = MakeBoard(61);
+    ASSERT_FALSE(b.PassedOut());
+    SimHarness h(1, b);
+    h.client->Run(1000, 5000);
+    const std::uint32_t calls = std::uint32_t(b.calls.size());
+    AuctionReading read;
+    std::int32_t error = -1;
+    h.clock.Wait(1500);  // one call made
+    EXPECT_EQ(h.client->Stage(), SimStage::Auction);
+    CaptAuction(h.ctx, read, error);
+    EXPECT_EQ(error, kAuctionIncomplete);
+    h.clock.Wait(1000 * calls);  // every call made; play starts a trick's time later
+    CaptAuction(h.ctx, read, error);
+    EXPECT_EQ(error, kAuctionRead);
+    h.clock.Wait(5000);
+    EXPECT_EQ(h.client->Stage(), SimStage::Play);
+    h.clock.Wait(5000 * 14);
+    EXPECT_EQ(h.client->Stage(), SimStage::Done);
+    ScorePair scores;
+    CaptScore(h.ctx, scores, error);
+    EXPECT_EQ(scores, b.after);
+}
+
+}  // namespace
+}  // namespace tallowen::testing
