@@ -219,3 +219,31 @@ TEST(SimClientRun, BoardPlaysOverTheClocksTime) {
 
 }  // namespace
 }  // namespace tallowen::testing
+
+namespace tallowen::testing {
+namespace {
+
+class SimTitles : public ::testing::TestWithParam<int> {};
+
+// The shell finds the windows by title; where an edition gives the auction history and the
+// bid box the same title, the client areas tell them apart (at most 300 rows: the bid box).
+TEST_P(SimTitles, WindowsCarryTheEditionsTitles) {
+    const int language = GetParam();
+    SimHarness h(language, MakeBoard(71));
+    std::vector<std::string> titles;
+    for (const TopWindow& w : h.desktop.TopLevelWindows()) {
+        EXPECT_TRUE(w.visible && w.hasCaption);
+        titles.push_back(w.title);
+    }
+    for (int kind = 0; kind <= 5; ++kind) {
+        const std::string title(TitleTable::Title(kind, language));
+        EXPECT_NE(std::find(titles.begin(), titles.end(), title), titles.end()) << kind;
+    }
+    EXPECT_GE(h.desktop.ClientRect(h.client->Handle(1)).Height(), 301);
+    EXPECT_LE(h.desktop.ClientRect(h.client->Handle(5)).Height(), 300);
+}
+
+INSTANTIATE_TEST_SUITE_P(AllEditions, SimTitles, ::testing::Range(1, 11));
+
+}  // namespace
+}  // namespace tallowen::testing
