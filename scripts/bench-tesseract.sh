@@ -17,8 +17,8 @@ if ! command -v tesseract >/dev/null 2>&1; then
     $SUDO apt-get install -y tesseract-ocr
 fi
 
-flock /tmp/tallowen-build.lock cmake --preset native -DTALLOWEN_BENCH=ON >/dev/null
-flock /tmp/tallowen-build.lock cmake --build build/native -j2 --target tallowen_bench
+cmake --preset native -DTALLOWEN_BENCH=ON >/dev/null
+cmake --build build/native -j2 --target tallowen_bench
 
 OUT=$(mktemp)
 trap 'rm -f "$OUT"' EXIT
