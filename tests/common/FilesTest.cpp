@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <fstream>
 
+#include "Scratch.h"
 #include "common/Files.h"
 #include "common/Text.h"
 #include "platform/CodePage.h"
@@ -14,16 +15,10 @@ namespace {
 
 class WorkFolder : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folders.app = fs::temp_directory_path() /
-                      (std::string("tallowen-files-") +
-                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folders.app);
-        fs::create_directories(folders.Work());
-    }
-    void TearDown() override { fs::remove_all(folders.app); }
+    void SetUp() override { fs::create_directories(folders.Work()); }
     void Touch(const std::string& name) { std::ofstream(folders.WorkFile(name)) << "x"; }
-    Folders folders;
+    scratch::ScratchFolder dir;
+    Folders folders{dir.path()};
 };
 
 TEST_F(WorkFolder, ScanSortsRecordsDeletesDoubleBackupsAndIgnoresOtherNames) {
@@ -39,13 +34,9 @@ TEST_F(WorkFolder, ScanSortsRecordsDeletesDoubleBackupsAndIgnoresOtherNames) {
     EXPECT_FALSE(fs::exists(folders.WorkFile("BAKBAK10_22_001.brg")));
     EXPECT_FALSE(fs::exists(folders.WorkFile("bakbak10_22_009.BRG")));
     EXPECT_TRUE(fs::exists(folders.WorkFile("note.brg")));
-}
-
-TEST_F(WorkFolder, ScanOfAMissingFolderIsEmpty) {
     fs::remove_all(folders.Work());
-    WorkFiles found = ScanWorkFiles(folders);
-    EXPECT_TRUE(found.work.empty());
-    EXPECT_TRUE(found.backups.empty());
+    found = ScanWorkFiles(folders);
+    EXPECT_TRUE(found.work.empty() && found.backups.empty());
 }
 
 TEST_F(WorkFolder, WritesAreWholeAndNeverReplaceWhenAskedNotTo) {
@@ -60,9 +51,7 @@ TEST_F(WorkFolder, WritesAreWholeAndNeverReplaceWhenAskedNotTo) {
     TextLines back = ReadTextLines(file, *page);
     ASSERT_TRUE(back.ok);
     EXPECT_EQ(back.lines, (std::vector<std::string>{"パス", "1S"}));
-    std::ifstream raw(file, std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(raw)), {});
-    EXPECT_EQ(bytes, "\x83\x70\x83\x58\r\n1S\r\n");
+    EXPECT_EQ(scratch::Bytes(file), "\x83\x70\x83\x58\r\n1S\r\n");
     for (auto& e : fs::directory_iterator(folders.Work()))
         EXPECT_EQ(e.path().filename(), "10_22_001.brg");  // no temporary file left behind
 }
@@ -90,11 +79,8 @@ TEST_F(WorkFolder, FindsFilesWhateverTheCaseAndJapaneseNames) {
 }
 
 TEST(Lines, AllLineEndsAndALastLineWithoutOne) {
-    fs::path f = fs::temp_directory_path() / "tallowen-lines.txt";
-    std::ofstream(f, std::ios::binary) << "a\r\nb\nc\rd";
-    auto page = OpenCodePage(1252);
-    TextLines t = ReadTextLines(f, *page);
-    fs::remove(f);
+    scratch::ScratchFolder dir;
+    TextLines t = ReadTextLines(dir.Write("lines.txt", "a\r\nb\nc\rd"), *scratch::Page(1252));
     EXPECT_EQ(t.lines, (std::vector<std::string>{"a", "b", "c", "d"}));
 }
 

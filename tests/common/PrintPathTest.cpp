@@ -14,82 +14,55 @@ int Width(std::string_view text) {
     return w;
 }
 
-struct Piece {
-    std::string text;
-    int x;
-    int line;
-    friend bool operator==(const Piece&, const Piece&) = default;
-    friend std::ostream& operator<<(std::ostream& os, const Piece& p) {
-        return os << "{" << p.text << " @" << p.x << "," << p.line << "}";
-    }
+// The pieces as "text@x,line" joined by blanks, then the end x and the line count.
+std::string Layout(int x, int width, const std::string& path) {
+    PathLayout l = LayoutPath(x, width, Width, path);
+    std::string out;
+    for (const auto& p : l.pieces)
+        out += p.text + "@" + std::to_string(p.x) + "," + std::to_string(p.line) + " ";
+    return out + "end " + std::to_string(l.endX) + " lines " + std::to_string(l.lines);
+}
+
+struct PathCase {
+    const char* why;
+    int x, width;
+    std::string path, layout;
 };
+void PrintTo(const PathCase& c, std::ostream* os) {
+    *os << c.why;
+}
+class PrintPathTable : public ::testing::TestWithParam<PathCase> {};
 
-std::vector<Piece> Pieces(const PathLayout& layout) {
-    std::vector<Piece> out;
-    for (const auto& p : layout.pieces) out.push_back({p.text, p.x, p.line});
-    return out;
+TEST_P(PrintPathTable, Pieces) {
+    const PathCase& c = GetParam();
+    EXPECT_EQ(Layout(c.x, c.width, c.path), c.layout);
 }
 
-TEST(PrintPath, TextThatFitsIsOnePiece) {
-    PathLayout l = LayoutPath(50, 400, Width, "C:\\Games\\Tallowen");
-    EXPECT_EQ(Pieces(l), (std::vector<Piece>{{"C:\\Games\\Tallowen", 50, 0}}));
-    EXPECT_EQ(l.endX, 50 + 170);
-    EXPECT_EQ(l.lines, 0);
-}
+const std::string kWide(40, 'w');
 
-TEST(PrintPath, FitsOnlyWhenBelowTheUsableWidth) {
-    // 8 characters end exactly at the usable width: that is not below it.
-    PathLayout l = LayoutPath(20, 100, Width, "C:\\ab\\cd");
-    EXPECT_GT(l.pieces.size(), 1u);
-    EXPECT_EQ(LayoutPath(19, 100, Width, "C:\\ab\\cd").pieces.size(), 1u);
-}
-
-TEST(PrintPath, BreaksAtBackslashesKeepingTheBackslashWithTheNextPart) {
-    PathLayout l = LayoutPath(100, 200, Width, "C:\\Program Files\\Tallowen\\Work");
-    EXPECT_EQ(
-        Pieces(l),
-        (std::vector<Piece>{{"C:\\Program Files", 8, 1}, {"\\Tallowen", 8, 2}, {"\\Work", 98, 2}}));
-    EXPECT_EQ(l.endX, 148);
-    EXPECT_EQ(l.lines, 2);
-}
-
-TEST(PrintPath, PartsStayOnTheLineWhileTheyFit) {
-    PathLayout l = LayoutPath(8, 150, Width, "D:\\a\\bb\\ccc\\dddd\\e");
-    EXPECT_EQ(
-        Pieces(l),
-        (std::vector<Piece>{
-            {"D:\\a", 8, 0}, {"\\bb", 48, 0}, {"\\ccc", 78, 0}, {"\\dddd", 8, 1}, {"\\e", 58, 1}}));
-}
-
-TEST(PrintPath, DrivePrefixIsNeverSplitOff) {
-    PathLayout l = LayoutPath(8, 60, Width, "C:\\x\\y");
-    ASSERT_FALSE(l.pieces.empty());
-    EXPECT_EQ(l.pieces[0].text, "C:\\x");
-}
-
-TEST(PrintPath, FirstSearchCountsCharactersNotBytes) {
-    // "ア\" would be split off if the fourth byte were taken for the fourth character.
-    PathLayout l = LayoutPath(8, 70, Width, "ア\\イウ\\x");
-    ASSERT_FALSE(l.pieces.empty());
-    EXPECT_EQ(l.pieces[0].text, "ア\\イウ");
-}
-
-TEST(PrintPath, PartWiderThanTheWholeLineGetsALineOfItsOwn) {
-    std::string wide(40, 'w');
-    PathLayout l = LayoutPath(120, 200, Width, "C:\\x\\" + wide + "\\end");
-    EXPECT_EQ(Pieces(l),
-              (std::vector<Piece>{{"C:\\x", 120, 0}, {"\\" + wide, 8, 1}, {"\\end", 8, 2}}));
-    // At the line start a too-wide first part is printed where it stands, not moved down.
-    l = LayoutPath(8, 100, Width, wide + "\\b");
-    EXPECT_EQ(l.pieces[0].x, 8);
-    EXPECT_EQ(l.pieces[0].line, 0);
-}
-
-TEST(PrintPath, TextWithoutBackslashThatDoesNotFitStartsANewLine) {
-    PathLayout l = LayoutPath(150, 200, Width, "LongFileName.brg");
-    EXPECT_EQ(Pieces(l), (std::vector<Piece>{{"LongFileName.brg", 8, 1}}));
-    EXPECT_EQ(l.endX, 168);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Paths, PrintPathTable,
+    ::testing::Values(PathCase{"fits", 50, 400, "C:\\Games\\Tallowen",
+                               "C:\\Games\\Tallowen@50,0 end 220 lines 0"},
+                      PathCase{"fits only below the usable width", 19, 100, "C:\\ab\\cd",
+                               "C:\\ab\\cd@19,0 end 99 lines 0"},
+                      PathCase{"backslash goes with the next part", 100, 200,
+                               "C:\\Program Files\\Tallowen\\Work",
+                               "C:\\Program Files@8,1 \\Tallowen@8,2 \\Work@98,2 end 148 lines 2"},
+                      PathCase{"parts stay on the line while they fit", 8, 150,
+                               "D:\\a\\bb\\ccc\\dddd\\e",
+                               "D:\\a@8,0 \\bb@48,0 \\ccc@78,0 \\dddd@8,1 \\e@58,1 end 78 lines 1"},
+                      PathCase{"the drive is never split off", 8, 60, "C:\\x\\y",
+                               "C:\\x@8,0 \\y@8,1 end 28 lines 1"},
+                      PathCase{"the first search counts characters, not bytes", 8, 70,
+                               "ア\\イウ\\x", "ア\\イウ@8,0 \\x@8,1 end 28 lines 1"},
+                      PathCase{"a part wider than the line gets a line of its own", 120, 200,
+                               "C:\\x\\" + kWide + "\\end",
+                               "C:\\x@120,0 \\" + kWide + "@8,1 \\end@8,2 end 48 lines 2"},
+                      PathCase{"a too-wide first part stays where it stands", 8, 100, kWide + "\\b",
+                               kWide + "@8,0 \\b@8,1 end 28 lines 1"},
+                      PathCase{"no backslash and no room: a new line", 150, 200, "LongFileName.brg",
+                               "LongFileName.brg@8,1 end 168 lines 1"}));
 
 TEST(PrintPath, DegenerateInputs) {
     EXPECT_EQ(LayoutPath(8, 100, Width, "").pieces.size(), 1u);
@@ -97,8 +70,8 @@ TEST(PrintPath, DegenerateInputs) {
     std::string joined;
     for (const auto& p : l.pieces) joined += p.text;
     EXPECT_EQ(joined, "\\\\\\\\");  // nothing lost, nothing repeated
-    l = LayoutPath(8, -50, Width, std::string(10000, '\\'));
-    EXPECT_EQ(l.pieces.size(), 9998u);
+    EXPECT_EQ(LayoutPath(8, -50, Width, std::string(10000, '\\')).pieces.size(), 9998u);
+    EXPECT_GT(LayoutPath(20, 100, Width, "C:\\ab\\cd").pieces.size(), 1u);  // ends at the edge
 }
 
 }  // namespace

@@ -1,85 +1,46 @@
 // Reading whole settings files: the two code pages, finding the file, and bad input.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <random>
+#include <tuple>
 
-#include "common/Files.h"
+#include "Scratch.h"
 #include "common/Settings.h"
 #include "common/Text.h"
-#include "platform/CodePage.h"
 
 namespace tallowen {
 namespace {
 
-namespace fs = std::filesystem;
+using scratch::Page;
+using scratch::ScratchFolder;
 using namespace std::string_literals;
+namespace fs = std::filesystem;
 
 const fs::path kDataFolder = fs::path(TALLOWEN_TESTDATA) / "common" / "settings";
-
-class ScratchFolder {
-public:
-    ScratchFolder() {
-        std::random_device rd;
-        path_ = fs::temp_directory_path() / ("tallowen-settings-" + std::to_string(rd()));
-        fs::create_directories(path_);
-    }
-    ~ScratchFolder() {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    const fs::path& path() const { return path_; }
-    fs::path Write(std::string_view name, std::string_view bytes) const {
-        fs::path p = path_ / PathFromUtf8(name);
-        std::ofstream(p, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
-        return p;
-    }
-
-private:
-    fs::path path_;
-};
-
-std::unique_ptr<CodePage> Page(unsigned number) {
-    auto page = OpenCodePage(number);
-    if (!page) ADD_FAILURE() << "code page " << number << " not available";
-    return page;
-}
 
 TEST(SettingsFile, WesternFileGoldenValues) {
     auto page = Page(1252);
     ASSERT_TRUE(page);
-    Settings s;
+    Settings s = CommonDefaults();
     SetTallowenDefaults(s);
     IniResult r = ReadINI(kDataFolder / "Tallowen.INI", *page, s);
     ASSERT_FALSE(r.fileError) << r.error;
     EXPECT_FALSE(r.illegal) << r.badKey;
-    EXPECT_TRUE(s.autoCaptBid);
-    EXPECT_FALSE(s.autoCaptHand);
-    EXPECT_EQ(s.waitTimeBid, 1500);
-    EXPECT_EQ(s.waitTimeHand, 240000);
-    EXPECT_EQ(s.alertTime, 45000);
-    EXPECT_EQ(s.alertSound, "systemexclamation");
+    EXPECT_EQ(std::tuple(s.autoCaptBid, s.autoCaptHand, s.minimizeLastHand, s.strict, s.textOutput,
+                         s.topMostScoreWindow, s.countCards.on),
+              std::tuple(true, false, true, false, true, true, true));
+    EXPECT_EQ(std::tuple(s.waitTimeBid, s.waitTimeHand, s.alertTime, s.bridgeWindowWidth),
+              std::tuple(1500, 240000, 45000, 800));
+    EXPECT_EQ(std::tuple(s.alertSound, s.log, s.cfg, s.alertPlayers, s.link),
+              std::tuple("systemexclamation", "Débug.Log", "MyLayout.CFG", "blacklist.txt", "uk"));
     EXPECT_EQ(s.myYahooID, (std::vector<std::string>{"alice", "bob_smith", "josé"}));
-    EXPECT_TRUE(s.minimizeLastHand);
-    EXPECT_EQ(s.backColor, 0xFFE8E8u);
+    EXPECT_EQ(s.backColor, 0xFFE8E8u);  // red in the low byte
     EXPECT_EQ(s.backColor2, 0xC0C0FFu);
-    EXPECT_EQ(s.backColor3, "#ffe8e8");
+    EXPECT_EQ(std::tuple(s.backColor3, s.backColor4), std::tuple("#ffe8e8", "#D0D0D0"));
     EXPECT_EQ(s.cardOrder, CardOrder::Ascending);
     EXPECT_EQ(s.suitMarkSizes, (std::array<std::string, 4>{"90", "110", "100", "100"}));
-    EXPECT_FALSE(s.strict);
-    EXPECT_TRUE(s.textOutput);
-    EXPECT_EQ(s.log, "Débug.Log");
-    EXPECT_EQ(s.cfg, "MyLayout.CFG");
-    EXPECT_EQ(s.alertPlayers, "blacklist.txt");
-    EXPECT_TRUE(s.topMostScoreWindow);
-    EXPECT_EQ(s.showBiddingSequence, (PointXY{12, 34}));
-    EXPECT_EQ(s.bridgeWindowWidth, 800);
-    EXPECT_EQ(s.link, "uk");
-    EXPECT_EQ(s.bidTrickCounter[1], (PointXY{3, 4}));
-    EXPECT_EQ(s.biddingBoard.mode, 7);
-    EXPECT_EQ(s.myHand.view, 2);
-    EXPECT_TRUE(s.countCards.on);
+    EXPECT_EQ(std::tuple(s.showBiddingSequence, s.bidTrickCounter[1]),
+              std::tuple(PointXY{12, 34}, PointXY{3, 4}));
+    EXPECT_EQ(std::tuple(s.biddingBoard.mode, s.myHand.view), std::tuple(7, 2));
     // The file's last line has no line end; it is applied all the same.
     EXPECT_TRUE(s.topmostPlayerInfo);
 }
@@ -91,83 +52,46 @@ TEST(SettingsFile, JapaneseFileGoldenValuesAndStopAtUnknownKey) {
     IniResult r = ReadINI(kDataFolder / PathFromUtf8("ブリッジ.INI"), *page, s);
     ASSERT_FALSE(r.fileError) << r.error;
     EXPECT_TRUE(s.jpn);  // "JPN = no" after it does not turn it off
-    EXPECT_TRUE(s.showBoxStatus);
+    EXPECT_EQ(std::tuple(s.showBoxStatus, s.scoreTable, s.nilTotals, s.suitMarkSymbol),
+              std::tuple(true, true, true, true));
     EXPECT_EQ(s.cardOrder, CardOrder::Descending);
-    EXPECT_TRUE(s.scoreTable);
-    EXPECT_TRUE(s.nilTotals);
     EXPECT_EQ(s.boxPosition, (PointXY{-100, -100}));
     EXPECT_EQ(s.alertPlayers, "");  // that file does not exist
     EXPECT_EQ(s.myYahooID, (std::vector<std::string>{"たろう", "hanako"}));
-    EXPECT_EQ(s.log, "ログ");
-    EXPECT_EQ(s.cfg, "ブリッジ配置.CFG");
-    EXPECT_TRUE(s.suitMarkSymbol);
-    EXPECT_EQ(s.alertSound, "通知");
+    EXPECT_EQ(std::tuple(s.log, s.cfg, s.alertSound),
+              std::tuple("ログ", "ブリッジ配置.CFG", "通知"));
     EXPECT_TRUE(r.illegal);
     EXPECT_EQ(r.badKey, "未知のキー");
     EXPECT_EQ(r.badValue, "値 \"そのまま\"");
     EXPECT_TRUE(s.strict);  // the line after the unknown key is not applied
 }
 
-TEST(SettingsFile, SameTextReadsAlikeInBothCodePages) {
-    std::string text = "AutoCapt Hand = no\r\nWaitTime Bid = 2.5\r\nMyYahooID = Ann\r\n";
-    ScratchFolder dir;
-    fs::path file = dir.Write("Tallowen.INI", text);
-    for (unsigned cp : {1252u, 932u}) {
-        auto page = Page(cp);
-        ASSERT_TRUE(page);
-        Settings s;
-        IniResult r = ReadINI(file, *page, s);
-        EXPECT_FALSE(r.fileError || r.illegal) << cp;
-        EXPECT_FALSE(s.autoCaptHand) << cp;
-        EXPECT_EQ(s.waitTimeBid, 2500) << cp;
-        EXPECT_EQ(s.myYahooID, std::vector<std::string>{"ann"}) << cp;
-    }
-}
-
-TEST(SettingsFile, DefaultsBeforeReading) {
+TEST(SettingsFile, ReportUtilityDefaultsLeaveTheCaptureTimesUnset) {
     Settings s = CommonDefaults();
-    EXPECT_TRUE(s.autoCaptBid && s.autoCaptHand && s.strict);
-    EXPECT_FALSE(s.minimizeLastHand || s.jpn || s.textOutput);
-    EXPECT_EQ(s.cardOrder, CardOrder::Descending);
-    EXPECT_EQ(s.suitMarkSizes, (std::array<std::string, 4>{"90", "120", "90", "95"}));
-    EXPECT_EQ(s.backColor2, 205u | 205u << 8 | 205u << 16);
-    EXPECT_EQ(s.backColor3, "#FFE8E8");
-    EXPECT_EQ(s.backColor4, "#D0D0D0");
-    EXPECT_EQ(s.backColor5, "#E0C0C0");
-    EXPECT_EQ(s.waitTimeBid, 0);  // the report utility never sets the capture times
+    EXPECT_EQ(s.waitTimeBid, 0);
     SetTallowenDefaults(s);
     EXPECT_EQ(s.waitTimeBid, 20000);
     EXPECT_EQ(s.waitTimeHand, 300000);
-    EXPECT_EQ(s.alertTime, 90000);
-    EXPECT_EQ(s.alertSound, "Asterisk");
 }
 
 TEST(FindSettingsFile, JapaneseNameFirstAnyCase) {
     ScratchFolder dir;
     EXPECT_FALSE(FindSettingsFile(dir.path()).has_value());
-    dir.Write("tallowen.ini", "");
+    dir.Write("TALLOWEN.INI", "strict = no\r\n");
     auto found = FindSettingsFile(dir.path());
     ASSERT_TRUE(found.has_value());
     // Windows answers with the name asked for, Linux with the name on disk.
     EXPECT_EQ(ToLower(PathToUtf8(found->filename())), "tallowen.ini");
+    Folders folders;
+    folders.app = dir.path();
+    Settings s;
+    EXPECT_FALSE(ReadINI(folders, "Tallowen.INI", *Page(1252), s).fileError);
+    EXPECT_FALSE(s.strict);
     dir.Write("ブリッジ.ini", "");
     found = FindSettingsFile(dir.path());
     ASSERT_TRUE(found.has_value());
     EXPECT_EQ(ToLower(PathToUtf8(found->filename())), "ブリッジ.ini");
 }
-
-TEST(SettingsFile, FoldersAndNameFindTheFileWhateverItsCase) {
-    ScratchFolder dir;
-    dir.Write("TALLOWEN.INI", "strict = no\r\n");
-    Folders folders;
-    folders.app = dir.path();
-    Settings s;
-    IniResult r = ReadINI(folders, "Tallowen.INI", *Page(1252), s);
-    EXPECT_FALSE(r.fileError);
-    EXPECT_FALSE(s.strict);
-}
-
-// ---- bad input ----
 
 TEST(SettingsBadInput, MissingFileIsAClearErrorAndChangesNothing) {
     ScratchFolder dir;
@@ -183,12 +107,11 @@ TEST(SettingsBadInput, MissingFileIsAClearErrorAndChangesNothing) {
 
 TEST(SettingsBadInput, MegabyteLinesAreReadWhole) {
     ScratchFolder dir;
-    std::string big(1 << 20, 'x');
-    std::string digits(1 << 20, '9');
-    std::string text = "no equals " + big + "\r\nlog = " + big + "\r\nWaitTime Bid = " + digits +
-                       "\r\nBridgeWindowWidth = " + digits + "\r\nBackColor = " + digits +
-                       "\r\nMyYahooID = " + big + "\r\nstrict = no\r\n";
-    fs::path file = dir.Write("Tallowen.INI", text);
+    std::string big(1 << 20, 'x'), digits(1 << 20, '9');
+    fs::path file =
+        dir.Write("Tallowen.INI", "no equals " + big + "\r\nlog = " + big +
+                                      "\r\nWaitTime Bid = " + digits + "\r\nBackColor = " + digits +
+                                      "\r\nMyYahooID = " + big + "\r\nstrict = no\r\n");
     Settings s;
     IniResult r = ReadINI(file, *Page(1252), s);
     EXPECT_FALSE(r.illegal || r.fileError);
@@ -201,34 +124,35 @@ TEST(SettingsBadInput, MegabyteLinesAreReadWhole) {
 
 TEST(SettingsBadInput, NulBytesNeitherCrashNorHideLaterKeys) {
     ScratchFolder dir;
-    std::string text = "\0\0\0\r\nstrict = no\0\r\nAutoCapt Bid = n\0o\r\n"s;
-    fs::path file = dir.Write("Tallowen.INI", text);
     Settings s;
-    IniResult r = ReadINI(file, *Page(1252), s);
+    IniResult r = ReadINI(dir.Write("a.INI", "\0\0\0\r\nstrict = no\0\r\nAutoCapt Bid = n\0o\r\n"s),
+                          *Page(1252), s);
     EXPECT_FALSE(r.illegal);
     EXPECT_FALSE(s.strict);
     EXPECT_FALSE(s.autoCaptBid);
-    std::string stop = "Auto\0Capt = y\r\nstrict = no\r\n"s;
     Settings t;
-    r = ReadINI(dir.Write("b.INI", stop), *Page(1252), t);
-    EXPECT_TRUE(r.illegal);
+    r = ReadINI(dir.Write("b.INI", "Auto\0Capt = y\r\nstrict = no\r\n"s), *Page(1252), t);
     EXPECT_EQ(r.badKey, "Auto\0Capt"s);
     EXPECT_TRUE(t.strict);
 }
 
 TEST(SettingsBadInput, InvalidShiftJisBytesBecomeAnUnknownKeyNotACrash) {
     ScratchFolder dir;
-    // A lead byte at the end of a line, a lead byte with a blank, and a stray trail byte.
-    std::string text = "JPN = yes\r\nlog = ab\x82\r\n\x81 \xFF = 1\r\nstrict = no\r\n";
-    fs::path file = dir.Write("Tallowen.INI", text);
-    Settings s;
-    IniResult r = ReadINI(file, *Page(932), s);
-    EXPECT_FALSE(r.fileError);
-    EXPECT_TRUE(s.jpn);
-    EXPECT_EQ(s.log.substr(0, 2), "ab");
-    EXPECT_TRUE(r.illegal);
-    EXPECT_FALSE(r.badKey.empty());
-    EXPECT_TRUE(s.strict);
+    // A lead byte at the end of a line, a lead byte with a blank, and a stray trail byte; the
+    // same text otherwise reads alike in both code pages.
+    fs::path file = dir.Write(
+        "Tallowen.INI",
+        "JPN = yes\r\nWaitTime Bid = 2.5\r\nlog = ab\x82\r\n\x81 \xFF = 1\r\nstrict = no\r\n");
+    for (unsigned cp : {932u, 1252u}) {
+        Settings s;
+        IniResult r = ReadINI(file, *Page(cp), s);
+        EXPECT_FALSE(r.fileError) << cp;
+        EXPECT_TRUE(s.jpn && s.waitTimeBid == 2500) << cp;
+        EXPECT_EQ(s.log.substr(0, 2), "ab") << cp;
+        EXPECT_TRUE(r.illegal) << cp;
+        EXPECT_FALSE(r.badKey.empty()) << cp;
+        EXPECT_TRUE(s.strict) << cp;
+    }
 }
 
 }  // namespace

@@ -8,42 +8,29 @@ namespace {
 
 TEST(PopToken, CommaFirstThenBlankThenWhole) {
     std::string t = " a, b c";
-    EXPECT_EQ(PopToken(t), "a");
-    EXPECT_EQ(t, "b c");
-    EXPECT_EQ(PopToken(t), "b");
-    EXPECT_EQ(t, "c");
-    EXPECT_EQ(PopToken(t), "c");
-    EXPECT_EQ(t, "");
-    EXPECT_EQ(PopToken(t), "");
+    std::string seen;
+    for (int i = 0; i < 4; ++i) seen += "<" + PopToken(t) + "|" + t + ">";
+    EXPECT_EQ(seen, "<a|b c><b|c><c|><|>");
 }
 
-TEST(PopNumber, LeadingNumberRoundedHalfToEven) {
+TEST(PopNumber, LeadingNumberRoundedHalfToEvenAndClamped) {
     std::string t = "12,34";
     EXPECT_EQ(PopNumber(t), 12);
     EXPECT_EQ(t, "34");
     t = "2.5 x";
     EXPECT_EQ(PopNumber(t), 2);
     EXPECT_EQ(t, "x");
-    t = "3.5";
-    EXPECT_EQ(PopNumber(t), 4);
-    t = "-2.5";
-    EXPECT_EQ(PopNumber(t), -2);
-    t = "abc";
-    EXPECT_EQ(PopNumber(t), 0);
-    t = "99999999999999999999";
-    EXPECT_EQ(PopNumber(t), 2147483647);
-}
-
-TEST(LeadingNumber, SkipsBlanksAndStopsAtOtherCharacters) {
+    for (auto [text, number] :
+         {std::pair{"3.5", 4}, {"-2.5", -2}, {"abc", 0}, {"99999999999999999999", 2147483647}}) {
+        t = text;
+        EXPECT_EQ(PopNumber(t), number) << text;
+    }
     EXPECT_DOUBLE_EQ(LeadingNumber("  1 2.5x9"), 12.5);
-    EXPECT_DOUBLE_EQ(LeadingNumber("-0.25"), -0.25);
     EXPECT_DOUBLE_EQ(LeadingNumber("1.2.3"), 1.2);
-    EXPECT_DOUBLE_EQ(LeadingNumber(""), 0);
 }
 
 TEST(SecondsToMs, SinglePrecisionTimesThousandHalvesToEven) {
     EXPECT_EQ(SecondsToMs(1.5f), 1500);
-    EXPECT_EQ(SecondsToMs(20.0f), 20000);
     EXPECT_EQ(SecondsToMs(0.0005f), 0);  // 0.5 ms rounds to the even 0
     EXPECT_EQ(SecondsToMs(0.0015f), 2);
     EXPECT_EQ(SecondsToMs(1e12f), 2147483647);
@@ -55,20 +42,17 @@ TEST(ReadLineItems, FillsEveryPlace) {
     EXPECT_EQ(items, (std::vector<std::string>{"AS", "[KH]", "2C", ""}));
 }
 
-TEST(StripText, QuotesAndMarks) {
+TEST(StripText, QuotesMarksAndNames) {
     EXPECT_EQ(StripQuotes("  \"Tallowen.CFG\" trailing"), "Tallowen.CFG");
     EXPECT_EQ(StripQuotes("  a\"open"), "open");
     EXPECT_EQ(StripQuotes(" plain "), "plain");
     EXPECT_EQ(StripMarks("??abc?"), "abc");
     EXPECT_EQ(StripMarks("???"), "");
-}
-
-TEST(Names, CleanAndMatch) {
     EXPECT_EQ(CleanName("<Alice(1500)>"), "Alice");
     EXPECT_EQ(CleanName("{Bob}"), "Bob");
     EXPECT_EQ(CleanName("<"), "");
     EXPECT_TRUE(NamesMatch("Alice", "Ali"));
-    EXPECT_TRUE(NamesMatch("<Ali(12)>", "alice") == false);  // byte comparison keeps case
+    EXPECT_FALSE(NamesMatch("<Ali(12)>", "alice"));  // byte comparison keeps case
     EXPECT_FALSE(NamesMatch("Alice", ""));
 }
 
@@ -76,7 +60,6 @@ TEST(SortStrings, StopsAtFirstEmptyEntryBothOrders) {
     std::vector<std::string> list{"b", "a", "c", "", "z"};
     EXPECT_EQ(SortStrings(list, 1), (std::vector<std::string>{"a", "b", "c"}));
     EXPECT_EQ(SortStrings(list, 0), (std::vector<std::string>{"c", "b", "a"}));
-    EXPECT_TRUE(SortStrings({}, 1).empty());
 }
 
 TEST(DisplayPath, CapitalisesWordsAndCutsAfterZip) {
@@ -97,7 +80,6 @@ TEST(ByteWidth, FollowsTheCodePage) {
     auto sjis = OpenCodePage(932);
     auto latin = OpenCodePage(1252);
     ASSERT_TRUE(sjis && latin);
-    EXPECT_EQ(ByteWidth("パスab", *sjis), 6);
     EXPECT_EQ(ByteWidth("日本語ab", *sjis), 8);
     EXPECT_EQ(ByteWidth("ｱ", *sjis), 1);  // half-width katakana is one byte in Shift_JIS
     EXPECT_TRUE(HasWide("aパ", *sjis));
