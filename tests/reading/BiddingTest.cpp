@@ -9,22 +9,21 @@ namespace {
 using testing::BiddingPicture;
 using testing::ReadingRig;
 
-using Rows = std::vector<std::vector<std::string>>;
+using Row = std::vector<std::string>;
+using Rows = std::vector<Row>;
 
 // A bidding window that shows `shown` rows and redraws itself when it is made taller.
 struct AuctionRig : ReadingRig {
-    AuctionRig(BiddingPicture p, int shown, int language = 1)
-        : ReadingRig(Image555(), language), picture(std::move(p)) {
-        picture.Paint(desktop.Picture(), BiddingPicture::HeightFor(shown));
-        desktop.SetPlace(
-            Rect{100, 100, 100 + picture.width, 100 + BiddingPicture::HeightFor(shown)});
-        desktop.repaint = [this](Image555& image, int, int height) {
-            picture.Paint(image, height);
-        };
+    AuctionRig(Rows rows, int shown, int language = 1) : ReadingRig(Image555(), language) {
+        picture.rows = std::move(rows);
+        const int height = BiddingPicture::HeightFor(shown);
+        picture.Paint(desktop.Picture(), height);
+        desktop.SetPlace(Rect{100, 100, 100 + picture.width, 100 + height});
+        desktop.repaint = [this](Image555& image, int, int h) { picture.Paint(image, h); };
     }
     void Read() { CaptAuction(ctx, record, error); }
-    std::vector<std::string> Row(int r) const {
-        std::vector<std::string> row;
+    Row RowOf(int r) const {
+        Row row;
         for (int c = 0; c < 4; ++c) row.push_back(record.calls[std::size_t(c)][std::size_t(r)]);
         return row;
     }
@@ -34,89 +33,77 @@ struct AuctionRig : ReadingRig {
     std::int32_t error = -1;
 };
 
-BiddingPicture Auction(Rows rows) {
-    BiddingPicture p;
-    p.rows = std::move(rows);
-    return p;
+struct AuctionCase {
+    const char* name;
+    Rows shown;
+    int language;
+    std::int32_t error;
+    int rows;         // rows of the record
+    int checkRow;     // a row to compare
+    Row expectedRow;  // as recorded (calls in English)
+};
+
+class AuctionReadingTest : public ::testing::TestWithParam<AuctionCase> {};
+
+TEST_P(AuctionReadingTest, ReadsTheGrid) {
+    const AuctionCase& c = GetParam();
+    AuctionRig rig(c.shown, 10, c.language);
+    rig.Read();
+    EXPECT_EQ(rig.error, c.error);
+    EXPECT_EQ(rig.record.rows, c.rows);
+    EXPECT_EQ(rig.RowOf(c.checkRow), c.expectedRow);
+    EXPECT_EQ(rig.desktop.Copies(), 1);
 }
 
-TEST(AuctionReadingTest, OpeningBidAndThreePassesEndAfterTheThirdPass) {
-    AuctionRig rig(Auction({{"1C", "Pass", "Pass", "Pass"}}), 8);
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Auctions, AuctionReadingTest, ::testing::Values(
+    AuctionCase{"OpeningAndThreePasses", {{"1C", "Pass", "Pass", "Pass"}},
+                1, kAuctionRead, 1, 1, {"1C", "Pass", "Pass", "Pass"}},
+    AuctionCase{"FourPassesEndTheFirstRow", {{"Pass", "Pass", "Pass", "Pass"}, {"1C", "", "", ""}},
+                1, kAuctionRead, 1, 2, {"", "", "", ""}},
+    AuctionCase{"DealerInTheThirdColumn", {{"", "", "1NT", "Pass"}, {"3NT", "Pass", "Pass", "Pass"}},
+                1, kAuctionRead, 2, 1, {"", "", "1NT", "Pass"}},
+    AuctionCase{"InProgressIsIncomplete", {{"1D", "1H", "X", "2S"}, {"Pass", "3H", "", ""}},
+                1, kAuctionIncomplete, 2, 2, {"Pass", "3H", "", ""}},
+    AuctionCase{"EmptyFirstRowIsIncomplete", {},
+                1, kAuctionIncomplete, 1, 1, {"", "", "", ""}},
+    AuctionCase{"UnreadableCallIsAGapAndEndsTheRow", {{"1S", "{#}", "Pass", "Pass"}},
+                1, kAuctionIncomplete, 1, 1, {"1S", "", "", ""}},
+    AuctionCase{"TenRowsWithoutAnEndReadAll", Rows(10, {"1C", "1D", "1H", "1S"}),
+                1, kAuctionRead, 11, 10, {"1C", "1D", "1H", "1S"}},
+    AuctionCase{"GermanSaIsNoTrump", {{"1SA", "Passe", "3SA", "Passe"}, {"Passe", "Passe", "", ""}},
+                3, kAuctionRead, 2, 1, {"1NT", "Passe", "3NT", "Passe"}},
+    AuctionCase{"ItalianSuits", {{"1F", "1Q", "1C", "1P"}, {"2NT", "Passo", "Passo", "Passo"}},
+                5, kAuctionRead, 2, 1, {"1C", "1D", "1H", "1S"}},
+    AuctionCase{"PortugueseKeepsEnglishLetters", {{"1C", "1NT", "Passo", "Passo"}, {"Passo", "", "", ""}},
+                10, kAuctionRead, 2, 1, {"1C", "1NT", "Passo", "Passo"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+TEST(AuctionWindow, HeadingsReadWholeAndTheWindowComesToTheTop) {
+    AuctionRig rig({{"1C", "Pass", "Pass", "Pass"}}, 8);
     rig.Read();
-    EXPECT_EQ(rig.error, kAuctionRead);
-    EXPECT_EQ(rig.record.rows, 1);
-    EXPECT_EQ(rig.Row(1), (std::vector<std::string>{"1C", "Pass", "Pass", "Pass"}));
-    // The first heading starts right after the line's first slot and reads whole.
+    // The first heading starts right after the line's first slot.
     EXPECT_EQ(rig.record.headings, (std::array<std::string, 4>{"Ann", "Bob", "Cid", "Dee"}));
     EXPECT_TRUE(rig.desktop.Topmost());
 }
 
-TEST(AuctionReadingTest, FourPassesEndTheFirstRow) {
-    AuctionRig rig(Auction({{"Pass", "Pass", "Pass", "Pass"}, {"1C", "", "", ""}}), 8);
-    rig.Read();
-    EXPECT_EQ(rig.error, kAuctionRead);
-    EXPECT_EQ(rig.record.rows, 1);
-    EXPECT_EQ(rig.Row(2), (std::vector<std::string>{"", "", "", ""}));
-}
-
-TEST(AuctionReadingTest, DealerInTheThirdColumnLeavesTwoEmptyCells) {
-    AuctionRig rig(Auction({{"", "", "1NT", "Pass"}, {"3NT", "Pass", "Pass", "Pass"}}), 8);
-    rig.Read();
-    EXPECT_EQ(rig.error, kAuctionRead);
-    EXPECT_EQ(rig.record.rows, 2);
-    EXPECT_EQ(rig.Row(1), (std::vector<std::string>{"", "", "1NT", "Pass"}));
-    EXPECT_EQ(rig.Row(2)[0], "3NT");
-}
-
-TEST(AuctionReadingTest, AuctionInProgressIsIncomplete) {
-    AuctionRig rig(Auction({{"1D", "1H", "X", "2S"}, {"Pass", "3H", "", ""}}), 8);
-    rig.Read();
-    EXPECT_EQ(rig.error, kAuctionIncomplete);
-    EXPECT_EQ(rig.record.rows, 2);
-    EXPECT_EQ(rig.Row(2), (std::vector<std::string>{"Pass", "3H", "", ""}));
-    EXPECT_EQ(rig.Row(1)[2], "X");
-}
-
-TEST(AuctionReadingTest, EmptyFirstRowIsIncomplete) {
-    AuctionRig rig(Auction({}), 8);
-    rig.Read();
-    EXPECT_EQ(rig.error, kAuctionIncomplete);
-    EXPECT_EQ(rig.record.rows, 1);
-}
-
-TEST(AuctionReadingTest, UnreadableCallCountsAsAGap) {
-    AuctionRig rig(Auction({{"1S", "{#}", "Pass", "Pass"}}), 8);
-    rig.Read();
-    EXPECT_EQ(rig.error, kAuctionIncomplete);
-}
-
-TEST(AuctionReadingTest, TallAuctionGrowsTheWindowTwiceAndReadsAllRows) {
-    Rows rows;
-    for (int r = 0; r < 8; ++r) rows.push_back({"2C", "Pass", "2D", "Pass"});
+TEST(AuctionWindow, TallAuctionGrowsTheWindowTwiceAndReadsAllRows) {
+    Rows rows(8, {"2C", "Pass", "2D", "Pass"});
     rows.push_back({"7NT", "Pass", "Pass", "Pass"});  // row 9 ends it
-    AuctionRig rig(Auction(rows), 7);
+    AuctionRig rig(rows, 7);
     const int before = rig.desktop.Place().Height();
     rig.Read();
     EXPECT_EQ(rig.error, kAuctionRead);
     EXPECT_EQ(rig.record.rows, 9);
-    EXPECT_EQ(rig.Row(9)[0], "7NT");
+    EXPECT_EQ(rig.RowOf(9)[0], "7NT");
     EXPECT_EQ(rig.desktop.Place().Height(), before + 2 * 18);
     EXPECT_EQ(rig.desktop.Place().left, 100);  // grown where it stands
     EXPECT_EQ(rig.desktop.Copies(), 3);
 }
 
-TEST(AuctionReadingTest, TenRowsWithoutAnEndReadAll) {
-    Rows rows(10, {"1C", "1D", "1H", "1S"});
-    AuctionRig rig(Auction(rows), 10);
-    rig.Read();
-    EXPECT_EQ(rig.error, kAuctionRead);
-    EXPECT_EQ(rig.record.rows, 11);
-    EXPECT_EQ(rig.Row(10)[3], "1S");
-    EXPECT_EQ(rig.desktop.Copies(), 1);
-}
-
-TEST(AuctionReadingTest, WindowWithoutHeadingShowsNoAuction) {
-    AuctionRig rig(Auction({{"1C", "Pass", "Pass", "Pass"}}), 8);
+TEST(AuctionWindow, WithoutHeadingsThereIsNoAuction) {
+    AuctionRig rig({{"1C", "Pass", "Pass", "Pass"}}, 8);
     rig.picture.headings = {"", "", "", ""};
     rig.picture.Paint(rig.desktop.Picture(), BiddingPicture::HeightFor(8));
     rig.Read();
@@ -125,38 +112,18 @@ TEST(AuctionReadingTest, WindowWithoutHeadingShowsNoAuction) {
     EXPECT_EQ(rig.desktop.Copies(), 1);
 }
 
-TEST(AuctionReadingTest, WindowThatCannotBeCopiedIsUnreadableNotEmpty) {
-    AuctionRig rig(Auction({{"1C", "Pass", "Pass", "Pass"}}), 8);
+TEST(AuctionWindow, UncopiableOrHeadingOnTheFirstRowIsUnreadable) {
+    AuctionRig rig({{"1C", "Pass", "Pass", "Pass"}}, 8);
     rig.desktop.FailCopies(true);
     rig.Read();
     EXPECT_EQ(rig.error, kAuctionUnreadable);
-}
 
-TEST(AuctionReadingTest, HeadingOnTheFirstRowIsRetriedThenUnreadable) {
-    AuctionRig rig(Auction({{"1C", "Pass", "Pass", "Pass"}}), 8);
-    rig.desktop.Picture().Fill(0, 1, 300, 2, testing::kBlack);  // black at row 1
-    rig.desktop.repaint = nullptr;
-    rig.Read();
-    EXPECT_EQ(rig.error, kAuctionUnreadable);
-    EXPECT_EQ(rig.desktop.Copies(), 4);
-}
-
-TEST(AuctionReadingTest, GermanCallsUseSaForNoTrump) {
-    AuctionRig rig(Auction({{"1SA", "Passe", "3SA", "Passe"}, {"Passe", "Passe", "", ""}}), 8, 3);
-    rig.Read();
-    EXPECT_EQ(rig.error, kAuctionRead);
-    EXPECT_EQ(rig.Row(1), (std::vector<std::string>{"1NT", "Passe", "3NT", "Passe"}));
-}
-
-TEST(AuctionReadingTest, ItalianAndPortugueseCalls) {
-    AuctionRig it(Auction({{"1F", "1Q", "1C", "1P"}, {"2NT", "Passo", "Passo", "Passo"}}), 8, 5);
-    it.Read();
-    EXPECT_EQ(it.Row(1), (std::vector<std::string>{"1C", "1D", "1H", "1S"}));
-    EXPECT_EQ(it.Row(2)[0], "2NT");
-    AuctionRig pt(Auction({{"1C", "1NT", "Passo", "Passo"}, {"Passo", "", "", ""}}), 8, 10);
-    pt.Read();
-    EXPECT_EQ(pt.error, kAuctionRead);
-    EXPECT_EQ(pt.Row(1), (std::vector<std::string>{"1C", "1NT", "Passo", "Passo"}));
+    AuctionRig black({{"1C", "Pass", "Pass", "Pass"}}, 8);
+    black.desktop.Picture().Fill(0, 1, 300, 2, testing::kBlack);  // black at row 1
+    black.desktop.repaint = nullptr;
+    black.Read();
+    EXPECT_EQ(black.error, kAuctionUnreadable);
+    EXPECT_EQ(black.desktop.Copies(), 4);  // retried
 }
 
 struct StrainCase {
@@ -168,8 +135,7 @@ struct StrainCase {
 class StrainLetters : public ::testing::TestWithParam<StrainCase> {};
 
 TEST_P(StrainLetters, BecomeEnglish) {
-    const StrainCase& c = GetParam();
-    EXPECT_EQ(ConvertStrain(c.call, c.language), c.expected);
+    EXPECT_EQ(ConvertStrain(GetParam().call, GetParam().language), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Editions, StrainLetters,

@@ -28,17 +28,6 @@ INSTANTIATE_TEST_SUITE_P(
                       TitleCase{1, 9, "Apuestas de Bridge"}, TitleCase{3, 10, "Ultima rodada"},
                       TitleCase{0, 0, ""}, TitleCase{6, 1, ""}, TitleCase{1, 11, ""}));
 
-TEST(TitleTableTest, LabelsKeywordsAndButtons) {
-    EXPECT_EQ(TitleTable::TricksLabel(1), "Tricks:");
-    EXPECT_EQ(TitleTable::TricksLabel(10), "Jogadas:");
-    EXPECT_EQ(TitleTable::ButtonKeyword(2, 1), "tTrick");
-    EXPECT_EQ(TitleTable::ButtonKeyword(4, 9), "Puntos");
-    EXPECT_EQ(TitleTable::ButtonKeyword(5, 1), "");
-    EXPECT_EQ(TitleTable::ButtonName(6), "ShowAuction");
-    EXPECT_EQ(TitleTable::Country(9), "Argentine");
-    EXPECT_EQ(TitleTable::VulnerableWord(3), "Gefahr");
-}
-
 TEST(TitleTableTest, SubWindowTitleWidthsSpanTheEditions) {
     GameWindows windows;
     auto page = OpenCodePage(932);

@@ -69,95 +69,87 @@ HandPicture EnglishHand() {
     return p;
 }
 
-TEST(LastHand, ReadsNamesCardsAndMarks) {
-    ReadingRig rig(EnglishHand().Paint(), 1, "Last Hand");
+// A last-hand window read once, in the given edition.
+struct HandRun {
+    HandRun(const HandPicture& p, int language = 1, bool minimise = false)
+        : rig(p.Paint(), language, "Last Hand") {
+        Read(minimise);
+    }
+    void Read(bool minimise) { CaptHand(rig.ctx, hand, error, minimise); }
+    ReadingRig rig;
     HandReading hand;
     std::int32_t error = -1;
-    CaptHand(rig.ctx, hand, error, false);
-    EXPECT_EQ(error, kHandRead);
-    EXPECT_EQ(hand.names, (std::array<std::string, 4>{"Ann", "Bob", "Cid", "Dee"}));
-    EXPECT_EQ(hand.cards[0][2], "TS");
-    EXPECT_EQ(hand.marks[0][2], 1);
-    EXPECT_EQ(hand.cards[1][5], "QH");
-    EXPECT_EQ(hand.marks[1][5], 2);
-    EXPECT_EQ(hand.cards[3][12], "4C");
-    EXPECT_EQ(hand.cards[2][4], "6H");
-    EXPECT_FALSE(rig.desktop.Minimized());
+};
+
+TEST(LastHand, ReadsNamesCardsAndMarks) {
+    HandRun run(EnglishHand());
+    EXPECT_EQ(run.error, kHandRead);
+    EXPECT_EQ(run.hand.names, (std::array<std::string, 4>{"Ann", "Bob", "Cid", "Dee"}));
+    EXPECT_EQ(run.hand.cards[0][2], "TS");
+    EXPECT_EQ(run.hand.marks[0][2], 1);
+    EXPECT_EQ(run.hand.cards[1][5], "QH");
+    EXPECT_EQ(run.hand.marks[1][5], 2);
+    EXPECT_EQ(run.hand.cards[3][12], "4C");
+    EXPECT_FALSE(run.rig.desktop.Minimized());
 }
 
 TEST(LastHand, UnreadableEndsOfANameAreDropped) {
     HandPicture p = EnglishHand();
     p.names[2] = "{#}Cid{#}";
     p.names[3] = "{#}";
-    ReadingRig rig(p.Paint(), 1, "Last Hand");
-    HandReading hand;
-    std::int32_t error = -1;
-    CaptHand(rig.ctx, hand, error, true);
-    EXPECT_EQ(error, kHandRead);
-    EXPECT_EQ(hand.names[2], "Cid");
-    EXPECT_EQ(hand.names[3], "");
-    EXPECT_TRUE(rig.desktop.Minimized()) << "the setting asks for it";
+    HandRun run(p, 1, true);
+    EXPECT_EQ(run.error, kHandRead);
+    EXPECT_EQ(run.hand.names[2], "Cid");
+    EXPECT_EQ(run.hand.names[3], "");
+    EXPECT_TRUE(run.rig.desktop.Minimized()) << "the setting asks for it";
 }
 
-TEST(LastHand, AWordThatIsNoCardFailsAndKeepsWhatWasRead) {
+TEST(LastHand, AWordThatIsNoCardIsError22AndKeepsWhatWasRead) {
     for (const char* bad : {"", "A", "AX", "K{#}"}) {
         HandPicture p = EnglishHand();
         p.words[1][4] = bad;
-        ReadingRig rig(p.Paint(), 1, "Last Hand");
-        HandReading hand;
-        std::int32_t error = -1;
-        CaptHand(rig.ctx, hand, error, true);
-        EXPECT_EQ(error, kHandUnreadable) << bad;
-        EXPECT_EQ(hand.cards[0][12], "QC") << "the first line stays";
-        EXPECT_EQ(hand.cards[1][3], "AH");
-        EXPECT_EQ(hand.names[2], "") << "nothing after the bad card";
-        EXPECT_FALSE(rig.desktop.Minimized());
+        HandRun run(p, 1, true);
+        EXPECT_EQ(run.error, kHandUnreadable) << bad;
+        EXPECT_EQ(run.hand.cards[0][12], "QC") << "the first line stays";
+        EXPECT_EQ(run.hand.cards[1][3], "AH");
+        EXPECT_EQ(run.hand.names[2], "") << "nothing after the bad card";
+        EXPECT_FALSE(run.rig.desktop.Minimized());
     }
 }
 
 TEST(LastHand, AnAnchorAtRowTwentyIsRejectedFourTimes) {
     HandPicture p = EnglishHand();
     p.anchor = 20;
-    ReadingRig rig(p.Paint(), 1, "Last Hand");
-    HandReading hand;
-    std::int32_t error = -1;
-    CaptHand(rig.ctx, hand, error, true);
-    EXPECT_EQ(error, kHandUnreadable);
-    EXPECT_EQ(rig.desktop.Copies(), 4);
-    EXPECT_EQ(hand.names[0], "");
-    EXPECT_TRUE(rig.desktop.Minimized());
-
+    HandRun run(p, 1, true);
+    EXPECT_EQ(run.error, kHandUnreadable);
+    EXPECT_EQ(run.rig.desktop.Copies(), 4);
+    EXPECT_EQ(run.hand.names[0], "");
+    EXPECT_TRUE(run.rig.desktop.Minimized());
     p.anchor = 21;
-    ReadingRig moved(p.Paint(), 1, "Last Hand");
-    CaptHand(moved.ctx, hand, error, false);
-    EXPECT_EQ(error, kHandRead);
-    EXPECT_EQ(hand.cards[0][0], "AS");
+    HandRun moved(p);
+    EXPECT_EQ(moved.error, kHandRead);
+    EXPECT_EQ(moved.hand.cards[0][0], "AS");
 }
 
 TEST(LastHand, AWindowThatCannotBeCopiedLeavesTheOutputsAlone) {
-    ReadingRig rig(EnglishHand().Paint(), 1, "Last Hand");
-    rig.desktop.FailCopies(true);
-    HandReading hand;
-    hand.names[0] = "kept";
-    std::int32_t error = -1;
-    CaptHand(rig.ctx, hand, error, true);
-    EXPECT_EQ(error, kHandRead);
-    EXPECT_EQ(hand.names[0], "kept");
-    EXPECT_FALSE(rig.desktop.Minimized());
+    HandRun run(EnglishHand());
+    run.rig.desktop.FailCopies(true);
+    run.hand.names[0] = "kept";
+    run.Read(true);
+    EXPECT_EQ(run.error, kHandRead);
+    EXPECT_EQ(run.hand.names[0], "kept");
+    EXPECT_FALSE(run.rig.desktop.Minimized());
 }
 
 TEST(LastHand, ItalianToSpanishEditionsWidenANarrowWindow) {
-    HandPicture p = EnglishHand();
     for (int language : {1, 4, 5, 9}) {
-        ReadingRig rig(p.Paint(), language, "Last Hand");
+        ReadingRig rig(EnglishHand().Paint(), language, "Last Hand");
         rig.desktop.SetPlace({10, 20, 10 + 500, 120});
         HandReading hand;
         std::int32_t error = -1;
         CaptHand(rig.ctx, hand, error, false);
-        const int expected = language >= 5 ? 580 : 500;
-        EXPECT_EQ(rig.desktop.Place().Width(), expected) << language;
-        EXPECT_EQ(rig.desktop.Place().left, 10);
-        EXPECT_EQ(rig.desktop.Place().Height(), 100);
+        EXPECT_EQ(rig.desktop.Place(), (Rect{10, 20, 10 + (language >= 5 ? 580 : 500), 120}))
+            << language;
     }
 }
 
@@ -167,15 +159,11 @@ TEST(LastHand, ItalianLettersBecomeTheSystemsSuits) {
         for (int k = 0; k < 13; ++k)
             p.words[std::size_t(h)][std::size_t(k)] =
                 std::string(1, "AKQJ98765432A"[k]) + "FQCP"[h];
-    ReadingRig rig(p.Paint(), 5, "Ultima mano");
-    HandReading hand;
-    std::int32_t error = -1;
-    CaptHand(rig.ctx, hand, error, false);
-    EXPECT_EQ(error, kHandRead);
-    EXPECT_EQ(hand.cards[0][0], "AC");
-    EXPECT_EQ(hand.cards[1][1], "KD");
-    EXPECT_EQ(hand.cards[2][2], "QH");
-    EXPECT_EQ(hand.cards[3][3], "JS");
+    HandRun run(p, 5);
+    EXPECT_EQ(run.error, kHandRead);
+    EXPECT_EQ((std::array<std::string, 4>{run.hand.cards[0][0], run.hand.cards[1][1],
+                                          run.hand.cards[2][2], run.hand.cards[3][3]}),
+              (std::array<std::string, 4>{"AC", "KD", "QH", "JS"}));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <tuple>
 
 #include "report/GifWriter.h"
 #include "tests/report/TempFolder.h"
@@ -24,33 +25,26 @@ struct SuitCase {
 
 class SuitGifTest : public ::testing::TestWithParam<SuitCase> {};
 
+// The byte layout everywhere (giflib below checks the rest where it is installed).
 TEST_P(SuitGifTest, LayoutHasFullColourTableTransparencyAndCodeSize8) {
     const SuitCase& c = GetParam();
     std::string gif = SuitGif(c.suit);
     ASSERT_GT(gif.size(), 13u + 768u + 8u + 10u + 1u);
+    auto byte = [&](std::size_t at) { return static_cast<unsigned char>(gif[at]); };
     EXPECT_EQ(gif.substr(0, 6), "GIF89a");
-    EXPECT_EQ(static_cast<unsigned char>(gif[6]), 19);
-    EXPECT_EQ(static_cast<unsigned char>(gif[8]), 15);
-    EXPECT_EQ(static_cast<unsigned char>(gif[10]) & 0x87, 0x87);  // global table of 256
-    auto rgb = [&](int entry, int k) {
-        return static_cast<unsigned char>(gif[13 + entry * 3 + k]);
-    };
-    EXPECT_EQ(rgb(0, 0), c.colour.red);
-    EXPECT_EQ(rgb(0, 1), c.colour.green);
-    EXPECT_EQ(rgb(0, 2), c.colour.blue);
-    for (int k = 0; k < 3; ++k) EXPECT_EQ(rgb(1, k), 255);
-    for (int entry = 2; entry < 256; ++entry) {
-        ASSERT_EQ(rgb(entry, 0) | rgb(entry, 1) | rgb(entry, 2), 0) << "entry " << entry;
-    }
+    EXPECT_EQ(byte(6), 19);
+    EXPECT_EQ(byte(8), 15);
+    EXPECT_EQ(byte(10) & 0x87, 0x87);  // global table of 256
+    EXPECT_EQ(std::tuple(byte(13), byte(14), byte(15)),
+              std::tuple(c.colour.red, c.colour.green, c.colour.blue));
+    for (std::size_t at = 16; at < 19; ++at) EXPECT_EQ(byte(at), 255);
+    for (std::size_t at = 19; at < 13 + 768; ++at) ASSERT_EQ(byte(at), 0) << at;
     const std::size_t gce = 13 + 768;
-    EXPECT_EQ(gif.substr(gce, 4), std::string("\x21\xF9\x04\x01", 4));  // transparency, no disposal
-    EXPECT_EQ(gif[gce + 4], 0);                                         // no delay
-    EXPECT_EQ(gif[gce + 5], 0);
-    EXPECT_EQ(gif[gce + 6], 1);  // transparent entry
-    const std::size_t desc = gce + 8;
-    EXPECT_EQ(gif[desc], ',');
-    EXPECT_EQ(gif[desc + 9], 0);   // not interlaced, no local table
-    EXPECT_EQ(gif[desc + 10], 8);  // minimum code size
+    // Transparency without disposal, no delay, entry 1 transparent.
+    EXPECT_EQ(gif.substr(gce, 8), std::string("\x21\xF9\x04\x01\x00\x00\x01\x00", 8));
+    EXPECT_EQ(gif[gce + 8], ',');
+    EXPECT_EQ(gif[gce + 8 + 9], 0);   // not interlaced, no local table
+    EXPECT_EQ(gif[gce + 8 + 10], 8);  // minimum code size
     EXPECT_EQ(gif.back(), ';');
 }
 
@@ -111,10 +105,8 @@ TEST_P(SuitGifTest, DecodesToTheMaskAndColours) {
     EXPECT_FALSE(d.interlaced);
     EXPECT_EQ(d.transparent, 1);
     EXPECT_EQ(d.disposal, DISPOSAL_UNSPECIFIED);
-    EXPECT_EQ(d.delay, 0);
-    EXPECT_EQ(d.palette[0].red, c.colour.red);
-    EXPECT_EQ(d.palette[0].green, c.colour.green);
-    EXPECT_EQ(d.palette[0].blue, c.colour.blue);
+    EXPECT_EQ(std::tuple(d.palette[0].red, d.palette[0].green, d.palette[0].blue),
+              std::tuple(c.colour.red, c.colour.green, c.colour.blue));
     ASSERT_EQ(d.pixels.size(), 19u * 15u);
     const auto& mask = SuitMask(c.suit);
     for (int y = 0; y < 15; ++y) {
@@ -175,33 +167,22 @@ std::string ReadAll(const std::filesystem::path& path) {
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
-TEST(WriteSuitGifs, OtherStylesWriteNothing) {
+TEST(WriteSuitGifs, ImageStyleWritesAllFourThenLeavesThemAlone) {
     TempFolder folder;
     EXPECT_FALSE(WriteSuitGifs(folder.path(), SuitMarkStyle::Entity).written);
     EXPECT_FALSE(WriteSuitGifs(folder.path(), SuitMarkStyle::Symbol).written);
     EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
-}
-
-TEST(WriteSuitGifs, WritesAllFourThenLeavesThemAlone) {
-    TempFolder folder;
     auto first = WriteSuitGifs(folder.path(), SuitMarkStyle::Image);
-    EXPECT_TRUE(first.ok);
-    EXPECT_TRUE(first.written);
+    EXPECT_TRUE(first.ok && first.written);
     const char* names[] = {"C.gif", "D.gif", "H.gif", "S.gif"};
     for (int suit = 0; suit < 4; ++suit)
         EXPECT_EQ(ReadAll(folder.path() / names[suit]), SuitGif(suit));
     std::ofstream(folder.path() / "H.gif", std::ios::binary) << "edited";
     EXPECT_FALSE(WriteSuitGifs(folder.path(), SuitMarkStyle::Image).written);
     EXPECT_EQ(ReadAll(folder.path() / "H.gif"), "edited");
-}
-
-TEST(WriteSuitGifs, OneMissingImageRewritesAllFour) {
-    TempFolder folder;
-    WriteSuitGifs(folder.path(), SuitMarkStyle::Image);
-    std::ofstream(folder.path() / "H.gif", std::ios::binary) << "edited";
+    // One missing image rewrites all four.
     std::filesystem::remove(folder.path() / "D.gif");
-    auto again = WriteSuitGifs(folder.path(), SuitMarkStyle::Image);
-    EXPECT_TRUE(again.written);
+    EXPECT_TRUE(WriteSuitGifs(folder.path(), SuitMarkStyle::Image).written);
     EXPECT_EQ(ReadAll(folder.path() / "D.gif"), SuitGif(1));
     EXPECT_EQ(ReadAll(folder.path() / "H.gif"), SuitGif(2));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 4);

@@ -52,7 +52,7 @@ TEST(StartUp, FolderWithTempIsRefusedAndNothingIsWritten) {
     EXPECT_FALSE(fs::exists(app / "HandRec"));
 }
 
-TEST(StartUp, SecondCopyIsRefused) {
+TEST(StartUp, SecondCopyIsRefusedAndARunHoldsTheLock) {
     ReportRun run;
     run.CopyWork("work");
     auto held = AcquireInstanceLock(kUtilityLockName);
@@ -60,23 +60,12 @@ TEST(StartUp, SecondCopyIsRefused) {
     EXPECT_EQ(run.Run(), 1);
     EXPECT_EQ(run.Messages()[0], " You are going to start TallowenUTL.exe again.");
     EXPECT_FALSE(fs::exists(run.app() / "HandRec"));
-}
-
-TEST(StartUp, TheRunHoldsTheLockUntilItsHostLetsGo) {
-    ReportRun run;
+    held.reset();
     ASSERT_EQ(run.Run(), 0);
-    EXPECT_FALSE(AcquireInstanceLock(kUtilityLockName));
+    EXPECT_FALSE(AcquireInstanceLock(kUtilityLockName)) << "held until the host lets go";
 }
 
-TEST(StartUp, MissingWorkFolderIsRefused) {
-    ReportRun run;
-    fs::remove_all(run.work());
-    EXPECT_EQ(run.Run(), 1);
-    EXPECT_EQ(run.Messages()[0], "  Work folder is absent.");
-    EXPECT_FALSE(fs::exists(run.app() / "HandRec"));
-}
-
-TEST(StartUp, RefusalWaitsOnTheClockBeforeEnding) {
+TEST(StartUp, MissingWorkFolderIsRefusedAfterAWaitOnTheClock) {
     class CountingClock final : public Clock {
     public:
         std::uint32_t Ticks() override { return waited; }
@@ -92,9 +81,11 @@ TEST(StartUp, RefusalWaitsOnTheClockBeforeEnding) {
     LineMessageSink messages;
     EXPECT_EQ(RunReportJob({run.app()}, messages, env), 1);
     EXPECT_EQ(clock.waited, kQuitWaitMs);
+    EXPECT_EQ(messages.Lines()[0], "  Work folder is absent.");
+    EXPECT_FALSE(fs::exists(run.app() / "HandRec"));
 }
 
-TEST(StartUp, AbsentSettingsOnANarrowWindowBreaksThePath) {
+TEST(StartUp, AbsentSettingsBreakThePathOnlyOnANarrowWindow) {
     class NarrowSink final : public MessageSink {
     public:
         void Print(std::string_view text) override { lines.back() += text; }
@@ -114,17 +105,10 @@ TEST(StartUp, AbsentSettingsOnANarrowWindowBreaksThePath) {
     EXPECT_EQ(sink.lines[1], "  " + DisplayPath("/home/u/Tallowen"));
     EXPECT_EQ(sink.lines[2], "  " + sep + "Tallowen.ini  is not found.");
     EXPECT_EQ(sink.lines[3], "  TallowenUTL.exe  is running with standard setting.");
-}
-
-TEST(StartUp, AbsentSettingsOnAWideWindowKeepsThePathWhole) {
-    LineMessageSink sink;
-    ReportOptions options;
-    options.appFolder = "/home/u/Tallowen";
-    AbsentINI(options, sink);
-    std::string sep(1, static_cast<char>(std::filesystem::path::preferred_separator));
-    auto lines = sink.Lines();
-    EXPECT_EQ(lines[1], "  " + DisplayPath("/home/u/Tallowen") + sep + "Tallowen.ini");
-    EXPECT_EQ(lines[2], "  is not found.");
+    LineMessageSink wide;
+    AbsentINI(options, wide);
+    EXPECT_EQ(wide.Lines()[1], "  " + DisplayPath("/home/u/Tallowen") + sep + "Tallowen.ini");
+    EXPECT_EQ(wide.Lines()[2], "  is not found.");
 }
 
 // --- Settings and messages ---
@@ -163,27 +147,6 @@ TEST(Run, UnknownSettingsKeyStopsReadingButNotTheRun) {
     EXPECT_FALSE(run.env().settings.textOutput);  // after the unknown key
     EXPECT_FALSE(fs::exists(run.app() / "HandRec" / "2006_10_22.txt"));
     EXPECT_EQ(run.Messages()[0], "  Now preparing summary files in HTML.");
-}
-
-TEST(Run, PagesPerDayWithBoardsNumberedOnThePage) {
-    ReportRun run;
-    run.CopyWork("work");
-    ASSERT_EQ(run.Run(), 0);
-    auto lines = run.Messages();
-    EXPECT_TRUE(HasLine(lines, "  Number of work files (brg) input = 3"));
-    // 10_21 comes first although its serial is the highest.
-    auto first = std::find(lines.begin(), lines.end(), "  2006_10_21.htm  <==  1 Boards");
-    auto second = std::find(lines.begin(), lines.end(), "  2006_10_22.htm  <==  2 Boards");
-    ASSERT_NE(first, lines.end());
-    ASSERT_NE(second, lines.end());
-    EXPECT_LT(first, second);
-    std::string page = run.Output("HandRec", "2006_10_22.htm");
-    EXPECT_NE(page.find("2006/10/22: Board &#35;1  Dealer: North<br>"), std::string::npos);
-    EXPECT_NE(page.find("2006/10/22: Board &#35;2  Dealer: East<br>"), std::string::npos);
-    EXPECT_EQ(page.find("Board &#35;3"), std::string::npos);
-    EXPECT_TRUE(HasLine(lines, " The above files have been made in folder"));
-    EXPECT_TRUE(HasLine(lines, "  Click END button and finish job."));
-    EXPECT_EQ(run.env().summary.boards, 3);
 }
 
 TEST(Run, SecondRunTakesTheNextFreeSuffix) {
@@ -233,51 +196,21 @@ TEST(Run, UnreadableRecordIsReportedAndTheOthersAreWritten) {
     EXPECT_TRUE(HasLine(run.Messages(), "  2006_10_22.htm  <==  2 Boards"));
 }
 
-// --- Text twins ---
-
-TEST(Run, TextOutputWritesTwinsAndClosesOnlyTheLastPage) {
-    ReportRun run;
-    run.CopyWork("work");
-    run.WriteSettings({"Text Output = yes"});
-    ASSERT_EQ(run.Run(), 0);
-    EXPECT_EQ(run.Messages()[0], "  Now preparing summary files in HTML / Text.");
-    EXPECT_TRUE(HasLine(run.Messages(), "  2006_10_21.txt"));
-    std::string early = run.Output("HandRec", "2006_10_21.txt");
-    std::string last = run.Output("HandRec", "2006_10_22.txt");
-    EXPECT_EQ(early.find("Generated by"), std::string::npos);
-    EXPECT_NE(last.find("\r\n2006/10/23 Generated by TallowenUTL.exe Ver 2.2\r\n"),
-              std::string::npos);
-    EXPECT_EQ(last.substr(last.size() - 2), "\r\n");
-}
-
-TEST(Run, TextOffWritesNoTwin) {
-    ReportRun run;
-    run.CopyWork("work");
-    ASSERT_EQ(run.Run(), 0);
-    EXPECT_FALSE(fs::exists(run.app() / "HandRec" / "2006_10_22.txt"));
-}
-
 // --- Suit images ---
 
-TEST(Run, ImageStyleWritesTheFourImagesOnce) {
-    ReportRun run;
-    run.CopyWork("work");
-    run.WriteSettings({"Suit Marks = giff"});
-    ASSERT_EQ(run.Run(), 0);
-    for (const char* name : {"C.gif", "D.gif", "H.gif", "S.gif"})
-        EXPECT_TRUE(fs::exists(run.app() / "HandRec" / name)) << name;
-    EXPECT_NE(run.Output("HandRec", "2006_10_22.htm").find(R"(<img src="S.gif" alt="S">)"),
-              std::string::npos);
-}
-
-TEST(Run, SymbolWinsOverImages) {
-    ReportRun run;
-    run.CopyWork("work");
-    run.WriteSettings({"Suit Marks = symbol giff"});
-    ASSERT_EQ(run.Run(), 0);
-    EXPECT_FALSE(fs::exists(run.app() / "HandRec" / "S.gif"));
-    EXPECT_NE(run.Output("HandRec", "2006_10_22.htm").find("<span class=spd>&#170;</span>"),
-              std::string::npos);
+TEST(Run, ImageStyleWritesTheFourImagesAndSymbolWinsOverImages) {
+    for (bool symbol : {false, true}) {
+        ReportRun run;
+        run.CopyWork("work");
+        run.WriteSettings({symbol ? "Suit Marks = symbol giff" : "Suit Marks = giff"});
+        ASSERT_EQ(run.Run(), 0);
+        for (const char* name : {"C.gif", "D.gif", "H.gif", "S.gif"})
+            EXPECT_EQ(fs::exists(run.app() / "HandRec" / name), !symbol) << name;
+        EXPECT_NE(
+            run.Output("HandRec", "2006_10_22.htm")
+                .find(symbol ? "<span class=spd>&#170;</span>" : R"(<img src="S.gif" alt="S">)"),
+            std::string::npos);
+    }
 }
 
 }  // namespace
