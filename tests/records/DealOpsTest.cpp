@@ -19,9 +19,7 @@ TEST(KeepBid, ReplacesTheWholeKeptAuction) {
     CallGrid calls = Auction({{"Pass", "Pass", "Pass", "Pass"}});
     KeepBid(keptRounds, 1, kept, calls);
     EXPECT_EQ(keptRounds, 1);
-    EXPECT_EQ(kept[1], calls[1]);
-    EXPECT_EQ(kept[2][0], "");  // nothing of the older, longer auction stays behind
-    EXPECT_EQ(kept[3][0], "");
+    EXPECT_EQ(kept, calls);  // nothing of the older, longer auction stays behind
 }
 
 TEST(TestSameAuction, SameRoundsAndSameTexts) {
@@ -38,9 +36,7 @@ TEST(TestSameAuction, SameRoundsAndSameTexts) {
 }
 
 TEST(SameScorePair, ScoresAndVulnerabilityOfBothSides) {
-    ScorePair a;
-    a[0] = {1200, 0};
-    a[1] = {350, 1};
+    ScorePair a{ScoreVul{1200, 0}, ScoreVul{350, 1}};
     ScorePair b = a;
     EXPECT_TRUE(SameScorePair(a, b));
     b[1].Vul = 0;

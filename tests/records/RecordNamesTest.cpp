@@ -5,48 +5,31 @@
 namespace tallowen {
 namespace {
 
-struct CounterCase {
-    int counter;
-    const char* text;
-};
-class CounterTextTable : public ::testing::TestWithParam<CounterCase> {};
-TEST_P(CounterTextTable, PadsToThreeDigitsThenWritesPlainly) {
-    EXPECT_EQ(CounterText(GetParam().counter), GetParam().text);
-}
-INSTANTIATE_TEST_SUITE_P(Counters, CounterTextTable,
-                         ::testing::Values(CounterCase{1, "001"}, CounterCase{9, "009"},
-                                           CounterCase{10, "010"}, CounterCase{42, "042"},
-                                           CounterCase{123, "123"}, CounterCase{999, "999"},
-                                           CounterCase{1000, "1000"}));
-
-TEST(RecordNames, TheDaysThousandthRecordHasAFourteenCharacterName) {
-    std::string file = RecordFileName(RecordName("10_22_", 1000));
-    EXPECT_EQ(file, "10_22_1000.brg");
-    EXPECT_EQ(file.size(), 14u);
+TEST(RecordNames, CounterPadsToThreeDigitsAndTheThousandthNameHasFourteenCharacters) {
+    for (auto [counter, text] : {std::pair{1, "001"}, {42, "042"}, {999, "999"}, {1000, "1000"}})
+        EXPECT_EQ(CounterText(counter), text);
+    EXPECT_EQ(RecordFileName(RecordName("10_22_", 1000)), "10_22_1000.brg");
     EXPECT_EQ(BackupFileName(RecordName("10_22_", 1000)).size(), 17u);
 }
 
-TEST(MakeRecordPrefix, CountsOnFromTheLargestRecordOfToday) {
-    RecordNaming naming;
-    MakeRecordPrefix(naming, 10, 22, {"10_21_040", "10_22_003", "10_22_010", "10_22_002"});
-    EXPECT_EQ(naming.RecordPrefix, "10_22_");
-    EXPECT_EQ(naming.RecordCounter, 11);
-}
+struct PrefixCase {
+    std::vector<std::string> names;
+    int counter;
+};
+class MakeRecordPrefixTable : public ::testing::TestWithParam<PrefixCase> {};
 
-TEST(MakeRecordPrefix, StartsAtOneWhenTodayHasNoRecord) {
+TEST_P(MakeRecordPrefixTable, CountsOnFromTheLargestRecordOfToday) {
     RecordNaming naming{"01_01_", 77};
-    MakeRecordPrefix(naming, 10, 22, {"10_21_040", "09_22_001"});
+    MakeRecordPrefix(naming, 10, 22, GetParam().names);
     EXPECT_EQ(naming.RecordPrefix, "10_22_");
-    EXPECT_EQ(naming.RecordCounter, 1);
-    MakeRecordPrefix(naming, 10, 22, {});
-    EXPECT_EQ(naming.RecordCounter, 1);
+    EXPECT_EQ(naming.RecordCounter, GetParam().counter);
 }
 
-TEST(MakeRecordPrefix, CountsPastTheThousandthRecord) {
-    RecordNaming naming;
-    MakeRecordPrefix(naming, 10, 22, {"10_22_999", "10_22_1000"});
-    EXPECT_EQ(naming.RecordCounter, 1001);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Days, MakeRecordPrefixTable,
+    ::testing::Values(PrefixCase{{"10_21_040", "10_22_003", "10_22_010", "10_22_002"}, 11},
+                      PrefixCase{{"10_21_040", "09_22_001"}, 1}, PrefixCase{{}, 1},
+                      PrefixCase{{"10_22_999", "10_22_1000"}, 1001}));
 
 }  // namespace
 }  // namespace tallowen
