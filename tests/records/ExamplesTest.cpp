@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <map>
 #include <set>
 
 #include "RecordSamples.h"
@@ -246,34 +245,6 @@ TEST_P(ExamplesTest, SettingsFileNamesThePlayerOfEveryBoard) {
 
 INSTANTIATE_TEST_SUITE_P(Editions, ExamplesTest, ::testing::Values(kEnglish, kJapanese),
                          [](const auto& info) { return std::string(info.param.label); });
-
-// The English week shows every kind of board the pages have to show.
-TEST(ExamplesWeek, ShowsEveryKindOfBoard) {
-    auto page = OpenCodePage(1252);
-    Folders folders;
-    folders.app = AppFolder(kEnglish);
-    std::map<std::string, int> kinds;
-    auto names = ScanWorkFiles(folders).work;
-    std::set<std::string> days;
-    for (const std::string& name : names) {
-        Deal d;
-        ASSERT_TRUE(ReadDealFile(d, name, folders, *page).ok);
-        Evaluate(d);
-        days.insert(name.substr(0, 5));
-        std::string kind = d.Contract == "Pass Out" ? "passed out"
-                           : d.Doubled == 1         ? "doubled"
-                           : d.Doubled == 2         ? "redoubled"
-                                                    : "plain";
-        ++kinds[kind + (d.Result > 0 ? " made" : d.Result < 0 ? " down" : "")];
-        if (PlayedTricks(d) > 0 && PlayedTricks(d) < kTricks) ++kinds["claim"];
-        if (d.Level >= 6 && d.Result > 0) ++kinds["slam"];
-    }
-    for (const char* kind : {"plain made", "plain down", "doubled made", "doubled down",
-                             "redoubled made", "redoubled down", "passed out", "claim", "slam"})
-        EXPECT_GE(kinds[kind], 1) << kind;
-    EXPECT_GE(days.size(), 6u);
-    EXPECT_GE(names.size(), 35u);
-}
 
 }  // namespace
 }  // namespace tallowen

@@ -44,9 +44,10 @@ protected:
     std::unique_ptr<CodePage> cp1252 = OpenCodePage(1252), cp932 = OpenCodePage(932);
 };
 
-// --- Writing, byte for byte ---
+// --- The golden files, written byte for byte and read back ---
 
-TEST_F(RecordFolder, RecordFileMatchesTheGoldenFile) {
+TEST_F(RecordFolder, RecordFilesMatchTheGoldenFilesAndReadBack) {
+    ASSERT_TRUE(cp932);
     RecordResult r = Write();
     ASSERT_TRUE(r.ok) << r.error;
     EXPECT_EQ(r.name, "10_22_001");
@@ -54,13 +55,19 @@ TEST_F(RecordFolder, RecordFileMatchesTheGoldenFile) {
     EXPECT_EQ(WorkBytes("10_22_001.brg"), ReadBytes(Golden("deal1252.brg")));
     EXPECT_EQ(listener.names, std::vector<std::string>{"10_22_001"});
     EXPECT_EQ(naming.RecordCounter, 2);
-}
+    Deal japanese = samples::Japanese();
+    ASSERT_TRUE(WriteDealFile(japanese, naming, folders, *cp932, &listener).ok);
+    EXPECT_EQ(WorkBytes("10_22_002.brg"), ReadBytes(Golden("deal932.brg")));
 
-TEST_F(RecordFolder, JapaneseRecordMatchesTheGoldenFileInShiftJis) {
-    ASSERT_TRUE(cp932);
-    RecordResult r = WriteDealFile(samples::Japanese(), naming, folders, *cp932, &listener);
-    ASSERT_TRUE(r.ok) << r.error;
-    EXPECT_EQ(WorkBytes("10_22_001.brg"), ReadBytes(Golden("deal932.brg")));
+    fs::copy_file(Golden("deal1252.brg"), folders.WorkFile("10_21_004.brg"));
+    fs::copy_file(Golden("deal932.brg"), folders.WorkFile("10_21_005.brg"));
+    Deal d;
+    ASSERT_TRUE(ReadDealFile(d, "10_21_004", folders, *cp1252).ok);
+    EXPECT_EQ(d, samples::Western());
+    ASSERT_TRUE(ReadDealFile(d, "10_21_005", folders, *cp932).ok);
+    japanese.AuctionNames = {};  // a record holds the hand's names only
+    // Scores without vulnerability words keep their values; the vulnerability stays unknown.
+    EXPECT_EQ(d, japanese);
 }
 
 TEST_F(RecordFolder, BidFileMatchesTheGoldenFileAndIsReplacedEachTime) {
@@ -73,27 +80,6 @@ TEST_F(RecordFolder, BidFileMatchesTheGoldenFileAndIsReplacedEachTime) {
     RecordResult r = WriteBidFile(d, folders, *cp932);
     ASSERT_TRUE(r.ok) << r.error;
     EXPECT_EQ(WorkBytes("BridgeBid.brg"), ReadBytes(Golden("bid932.brg")));
-}
-
-// --- Reading the golden files ---
-
-TEST_F(RecordFolder, ReadsTheGoldenRecord) {
-    fs::copy_file(Golden("deal1252.brg"), folders.WorkFile("10_21_004.brg"));
-    Deal d;
-    RecordResult r = ReadDealFile(d, "10_21_004", folders, *cp1252);
-    ASSERT_TRUE(r.ok) << r.error;
-    EXPECT_EQ(d, samples::Western());
-}
-
-TEST_F(RecordFolder, ReadsTheJapaneseGoldenRecord) {
-    ASSERT_TRUE(cp932);
-    fs::copy_file(Golden("deal932.brg"), folders.WorkFile("10_21_005.brg"));
-    Deal d;
-    ASSERT_TRUE(ReadDealFile(d, "10_21_005", folders, *cp932).ok);
-    Deal expected = samples::Japanese();
-    expected.AuctionNames = {};  // a record holds the hand's names only
-    // Scores without vulnerability words keep their values; the vulnerability stays unknown.
-    EXPECT_EQ(d, expected);
 }
 
 TEST_F(RecordFolder, ReadsARecordWithoutScoreLines) {
