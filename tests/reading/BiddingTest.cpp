@@ -43,6 +43,10 @@ struct AuctionCase {
     Row expectedRow;  // as recorded (calls in English)
 };
 
+void PrintTo(const AuctionCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class AuctionReadingTest : public ::testing::TestWithParam<AuctionCase> {};
 
 TEST_P(AuctionReadingTest, ReadsTheGrid) {

@@ -50,22 +50,24 @@ INSTANTIATE_TEST_SUITE_P(
         WordCase{1, "?S", nullptr, 0}, WordCase{5, "AD", nullptr, 0},
         WordCase{4, "KD", nullptr, 0}));
 
-std::array<std::string, 13> Line(const char* const (&words)[13]) {
+// One hand line from thirteen words separated by spaces.
+std::array<std::string, 13> Line(const std::string& words) {
     std::array<std::string, 13> line;
-    for (int k = 0; k < 13; ++k) line[std::size_t(k)] = words[k];
+    std::size_t at = 0;
+    for (auto& w : line) {
+        const std::size_t end = std::min(words.find(' ', at), words.size());
+        w = words.substr(at, end - at);
+        at = end + 1;
+    }
     return line;
 }
 
 HandPicture EnglishHand() {
     HandPicture p;
-    p.words[0] =
-        Line({"AS", "KS", "[10S]", "9H", "8H", "7H", "6D", "5D", "4D", "3C", "2C", "JC", "QC"});
-    p.words[1] =
-        Line({"QS", "JS", "9S", "AH", "KH", "(QH)", "JH", "AD", "KD", "QD", "AC", "KC", "10C"});
-    p.words[2] =
-        Line({"8S", "7S", "6S", "10H", "6H", "5H", "4H", "JD", "10D", "9D", "9C", "8C", "7C"});
-    p.words[3] =
-        Line({"5S", "4S", "3S", "2S", "3H", "2H", "8D", "7D", "3D", "2D", "6C", "5C", "4C"});
+    p.words = {{Line("AS KS [10S] 9H 8H 7H 6D 5D 4D 3C 2C JC QC"),
+                Line("QS JS 9S AH KH (QH) JH AD KD QD AC KC 10C"),
+                Line("8S 7S 6S 10H 6H 5H 4H JD 10D 9D 9C 8C 7C"),
+                Line("5S 4S 3S 2S 3H 2H 8D 7D 3D 2D 6C 5C 4C")}};
     return p;
 }
 

@@ -42,6 +42,10 @@ struct ScoreCase {
     int copies;
 };
 
+void PrintTo(const ScoreCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class ScoreReadingTest : public ::testing::TestWithParam<ScoreCase> {};
 
 TEST_P(ScoreReadingTest, ReadsBothSides) {
