@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build and the tests need, when any is missing.
 set -euo pipefail
-want=(build-essential cmake python3 googletest libgtest-dev libgmock-dev libbenchmark-dev
+want=(build-essential cmake python3 clang-format git googletest libgtest-dev libgmock-dev libbenchmark-dev
       g++-mingw-w64-x86-64-posix wine64 xvfb xauth fonts-wine fonts-liberation fonts-ipafont
       opensp sgml-data libgif-dev)
 [ "${1:-}" = "--native-only" ] && want=(build-essential cmake python3 googletest libgtest-dev libgmock-dev libbenchmark-dev)

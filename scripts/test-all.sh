@@ -8,6 +8,10 @@ export CTEST_OUTPUT_ON_FAILURE=1
 
 step() { echo; echo "=== $*"; }
 
+step "source format"
+git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+echo "all sources follow .clang-format"
+
 step "native build and tests"
 cmake --preset native -DTALLOWEN_WERROR=ON >/dev/null
 cmake --build --preset native
