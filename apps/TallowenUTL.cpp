@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
     options.appFolder = ExecutableFolder();
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--folder") == 0 && i + 1 < argc) {
-            options.appFolder = std::filesystem::absolute(PathFromUtf8(argv[++i]));
+            options.appFolder = ProgramFolderArgument(PathFromUtf8(argv[++i]));
         } else {
             return Usage();
         }

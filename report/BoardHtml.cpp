@@ -14,8 +14,10 @@ constexpr int kSpades = 3;
 
 // The contract part of the bidding table's last row.
 std::string ContractMarkup(const Deal& deal) {
-    std::string line = "&nbsp;Contract<b>:</b> " + SeatName(deal.Declarer) + ",&nbsp; " +
-                       HtmlEscape(deal.Contract);
+    std::string line = "&nbsp;Contract<b>:</b> ";
+    // A passed-out board (or an unfinished auction) has no declarer to name.
+    if (HasContract(deal)) line += SeatName(deal.Declarer) + ",&nbsp; ";
+    line += HtmlEscape(deal.Contract);
     if (deal.Result != 0) {
         line += ", &nbsp; ";
         line += deal.Result > 0 ? "making " : "down ";

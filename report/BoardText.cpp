@@ -139,9 +139,9 @@ std::string RanksOfSuit(const Deal& deal, int seat, int suit) {
 std::string TextContractLine(const Deal& deal, const CodePage& page) {
     // The full-width colon needs a double-byte code page; elsewhere it would come out as "?".
     std::string colon = page.FromUtf8("：").lossy ? ":" : "：";
-    // A passed-out board has no declarer: naming one (the seat left from an earlier board, or
-    // North) would tell the reader somebody played it.
-    std::string declarer = deal.Contract == "Pass Out" ? "" : SeatName(deal.Declarer) + " ";
+    // A passed-out board (or an unfinished auction) has no declarer: naming one (the seat left
+    // from an earlier board, or North) would tell the reader somebody played it.
+    std::string declarer = HasContract(deal) ? SeatName(deal.Declarer) + " " : "";
     std::string line = " Contract" + colon + " " + declarer + deal.Contract;
     if (deal.Result > 0) {
         line +=

@@ -26,6 +26,16 @@ bool RefusedProgramFolder(const std::filesystem::path& appFolder) {
     return false;
 }
 
+std::filesystem::path ProgramFolderArgument(const std::filesystem::path& given) {
+    std::error_code ec;
+    std::filesystem::path folder = std::filesystem::absolute(given, ec);
+    if (ec) folder = given;
+    folder = folder.lexically_normal();
+    // "dir/" after normalising: the folder is "dir".
+    if (!folder.has_filename() && folder.has_relative_path()) folder = folder.parent_path();
+    return folder;
+}
+
 void WaitAndQuit(const ReportOptions& options, MessageSink& messages, ReportEnv& env) {
     messages.PrintPath("  App.Path = " + AppPath(options));
     messages.NewLines(1);

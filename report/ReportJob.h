@@ -57,6 +57,10 @@ void WaitAndQuit(const ReportOptions& options, MessageSink& messages, ReportEnv&
 // True when the program folder lies where an unpacked archive or a system folder would.
 bool RefusedProgramFolder(const std::filesystem::path& appFolder);
 
+// A program folder named on the command line, made absolute and plain: "dir/." and
+// "dir/sub/.." are the folder itself, and the messages show its usual path.
+std::filesystem::path ProgramFolderArgument(const std::filesystem::path& given);
+
 // The page look the settings ask for.
 PageStyle StyleFromSettings(const Settings& settings);
 

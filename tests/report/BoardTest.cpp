@@ -96,6 +96,23 @@ TEST(BoardHtml, DoubledDefeatedAndUnscoredContracts) {
     EXPECT_NE(Joined(none).find("North,&nbsp; 4Sx\n"), std::string::npos);
 }
 
+// Nobody declares a passed-out board or an unfinished auction, in the page or in its twin.
+TEST(BoardHtml, NoContractNamesNoDeclarer) {
+    TableFontMetrics metrics;
+    auto western = OpenCodePage(1252);
+    for (const std::string contract : {"Pass Out", ""}) {
+        Board b = SampleBoard();
+        b.deal.Contract = contract;
+        b.deal.Level = 0;
+        b.deal.Result = 0;
+        PageText page;
+        WriteBidTable(page, {PageStyle{}, metrics}, b);
+        EXPECT_NE(Joined(page).find("\n&nbsp;Contract<b>:</b> " + contract + "\n"),
+                  std::string::npos);
+        EXPECT_EQ(TextContractLine(b.deal, *western), " Contract: " + contract);
+    }
+}
+
 // --- Text twin ---
 
 TEST(BoardText, ContractColonFollowsTheCodePage) {

@@ -32,6 +32,13 @@ INSTANTIATE_TEST_SUITE_P(
                       std::pair{"/home/u/games/Tallowen", false},
                       std::pair{"C:\\Zipper\\Tallowen", false}));
 
+TEST(StartUp, FolderArgumentIsAbsoluteAndPlain) {
+    const fs::path here = fs::current_path();
+    EXPECT_EQ(ProgramFolderArgument("."), here);
+    EXPECT_EQ(ProgramFolderArgument("games/./Tallowen/../Tallowen/"), here / "games" / "Tallowen");
+    EXPECT_EQ(ProgramFolderArgument("/srv/Tallowen/."), fs::path("/srv/Tallowen"));
+}
+
 TEST(StartUp, FolderWithTempIsRefusedAndNothingIsWritten) {
     TempFolder folder;
     fs::path app = folder.path() / "My Temp Files" / "Tallowen";
