@@ -111,7 +111,7 @@ double LeadingNumber(std::string_view text) {
 }
 
 std::int64_t RoundHalfEven(double value) {
-    if (!std::isfinite(value)) return 0;
+    if (std::isnan(value)) return 0;
     if (value > 9.2e18) value = 9.2e18;
     if (value < -9.2e18) value = -9.2e18;
     return static_cast<std::int64_t>(std::nearbyint(value));  // default mode: halves to even
@@ -192,8 +192,11 @@ std::vector<std::string> SortStrings(const std::vector<std::string>& list, int o
 
 std::string CleanName(std::string_view name) {
     std::string n(name);
-    if (!n.empty() && (n[0] == '{' || n[0] == '<'))
-        n = n.size() >= 2 ? n.substr(1, n.size() - 2) : "";
+    if (!n.empty() && (n[0] == '{' || n[0] == '<')) {
+        // The last character may be a Japanese one of several bytes; it goes whole.
+        auto chars = SplitChars(n);
+        n = chars.size() >= 2 ? n.substr(1, n.size() - 1 - chars.back().size()) : "";
+    }
     std::size_t p = n.find('(');
     return p == std::string::npos ? n : n.substr(0, p);
 }
@@ -212,9 +215,11 @@ std::string DisplayPath(std::string_view path) {
         out += capital ? std::string(ch) : ToLower(ch);
         capital = ch == " " || ch == ":" || ch == "/" || ch == "\\" || ch == "_" || ch == ".";
     }
+    // "doc" and "hand" are looked for in the text as capitalised so far, so that they get
+    // their capital inside a word ("Mydocs" gives "MyDocs") even after a capitalised one.
+    if (auto p = out.find("doc"); p != std::string::npos) out[p] = 'D';
+    if (auto p = out.find("hand"); p != std::string::npos) out[p] = 'H';
     // The case maps keep byte lengths, so positions in `lower` and `upper` hold in `out`.
-    if (auto p = lower.find("doc"); p != std::string::npos) out[p] = 'D';
-    if (auto p = lower.find("hand"); p != std::string::npos) out[p] = 'H';
     if (auto p = upper.find("IBM"); p != std::string::npos) out.replace(p, 3, "IBM");
     if (auto p = lower.find("tallowens"); p != std::string::npos) out.replace(p, 9, "TallowenS");
     if (auto p = lower.find(".zip"); p != std::string::npos) out.resize(p + 4);

@@ -25,6 +25,8 @@ TEST(PopNumber, LeadingNumberRoundedHalfToEvenAndClamped) {
         t = text;
         EXPECT_EQ(PopNumber(t), number) << text;
     }
+    t = std::string(400, '9');  // beyond a double: still the largest whole number
+    EXPECT_EQ(PopNumber(t), 2147483647);
     EXPECT_DOUBLE_EQ(LeadingNumber("  1 2.5x9"), 12.5);
     EXPECT_DOUBLE_EQ(LeadingNumber("1.2.3"), 1.2);
 }
@@ -51,6 +53,7 @@ TEST(StripText, QuotesMarksAndNames) {
     EXPECT_EQ(CleanName("<Alice(1500)>"), "Alice");
     EXPECT_EQ(CleanName("{Bob}"), "Bob");
     EXPECT_EQ(CleanName("<"), "");
+    EXPECT_EQ(CleanName("<アリス"), "アリ");  // the last character goes whole
     EXPECT_TRUE(NamesMatch("Alice", "Ali"));
     EXPECT_FALSE(NamesMatch("<Ali(12)>", "alice"));  // byte comparison keeps case
     EXPECT_FALSE(NamesMatch("Alice", ""));
@@ -68,6 +71,8 @@ TEST(DisplayPath, CapitalisesWordsAndCutsAfterZip) {
     EXPECT_EQ(DisplayPath("c:\\down\\archive.zip\\tallowen\\"), "C:\\Down\\Archive.Zip");
     EXPECT_EQ(DisplayPath("c:\\ibm\\handbook"), "C:\\IBM\\Handbook");
     EXPECT_EQ(DisplayPath("c:\\x\\mydocs"), "C:\\X\\MyDocs");
+    EXPECT_EQ(DisplayPath("c:\\my documents\\mydoc\\hand\\myhand"),
+              "C:\\My Documents\\MyDoc\\Hand\\MyHand");
 }
 
 TEST(CaseMapping, LatinLettersOnly) {
