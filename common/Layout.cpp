@@ -138,12 +138,15 @@ FileResult WriteCFG(const std::filesystem::path& file, int desktopWidth, PointXY
     lines.push_back(ZoneLine({programWindow.x, programWindow.y}, "Tallowen Window"));
     for (int i = 0; i < kLayoutSlots; ++i) {
         auto slot = static_cast<LayoutSlot>(i);
-        if (live) {
+        // The table window keeps the position it was given; only the windows around it are
+        // brought up and measured.
+        bool table = slot == LayoutSlot::Table;
+        if (live && !table) {
             if (auto rect = live(LayoutSlotKind(slot))) layout[slot] = {rect->left, rect->top};
         }
         PointXY pos = layout[slot];
         // 0, 0 means never placed this run: keep what the last run saved.
-        if (static_cast<std::int64_t>(pos.x) + pos.y == 0) pos = previous[i];
+        if (!table && static_cast<std::int64_t>(pos.x) + pos.y == 0) pos = previous[i];
         lines.push_back(PrintWinPos(pos, LayoutSlotLabel(slot)));
     }
     return WriteTextLines(file, lines, page);

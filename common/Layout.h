@@ -73,13 +73,14 @@ CfgReadResult ReadCFG(const std::filesystem::path& file, int desktopWidth, const
 struct LiveRect {
     std::int32_t left = 0, top = 0, right = 0, bottom = 0;
 };
-// Asked once per slot kind (LayoutSlotKind) while writing: when the game windows are tracked
-// and that window exists, the shell brings it up and gives its present rectangle.
+// Asked once per slot kind (LayoutSlotKind) while writing, the Bridge table window excepted:
+// when the game windows are tracked and that window exists, the shell brings it up and gives
+// its present rectangle.
 using LiveWindowRect = std::function<std::optional<LiveRect>(int kind)>;
 
-// Writes the layout file anew (atomically). Live rectangles are taken into `layout` first; a
-// slot still at 0, 0 is written with the position the old file had. An empty name writes
-// nothing and succeeds.
+// Writes the layout file anew (atomically). The Bridge table window is written as saved. For
+// the other slots live rectangles are taken into `layout` first, and a slot still at 0, 0 is
+// written with the position the old file had. An empty name writes nothing and succeeds.
 FileResult WriteCFG(const std::filesystem::path& file, int desktopWidth, PointXY programWindow,
                     WindowLayout& layout, const LiveWindowRect& live, const CodePage& page);
 
