@@ -86,8 +86,11 @@ void BringOnScreen(ReadingContext& ctx, int kind) {
     Rect r = ctx.desktop.WindowRect(window);
     gw.rect[k] = r;
     // The client opens its windows at the screen's corner; put them where the user had them.
+    // A window that is not there (no handle yet, or gone) has no rectangle and is not placed,
+    // so that it still is when the re-open brings it.
     const Rect& saved = gw.saved[k];
-    if (!gw.placed[k] && std::abs(r.left) + std::abs(r.top) <= 10 &&
+    const bool exists = r.Width() > 0 && r.Height() > 0;
+    if (exists && !gw.placed[k] && std::abs(r.left) + std::abs(r.top) <= 10 &&
         std::abs(saved.left) + std::abs(saved.top) != 0) {
         r = {saved.left, saved.top, saved.left + r.Width(), saved.top + r.Height()};
         ctx.desktop.MoveWindow(window, r);

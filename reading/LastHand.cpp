@@ -54,6 +54,9 @@ bool IsCard(const std::string& card) {
 
 void WidenWindow(ReadingContext& ctx) {
     const WindowHandle window = ctx.windows.Handle(WindowKind::LastHand);
+    // A minimised window only has its small task-bar rectangle, and moving it would not
+    // change the size it comes back with.
+    ctx.desktop.Restore(window);
     Rect r = ctx.desktop.WindowRect(window);
     if (r.Width() >= kWideEnough) return;
     r.right = r.left + kWideEnough;

@@ -119,6 +119,15 @@ TEST(CaptureGameWindowTest, FirstSightAtTheCornerMovesToTheSavedPlaceOnce) {
     rig.desktop.SetPlace(Rect{0, 0, 100, 60});
     CaptureGameWindow(rig.ctx, 1);
     EXPECT_EQ(rig.desktop.Place(), (Rect{0, 0, 100, 60}));  // placed already
+
+    // A window that only turns up through the re-open is still placed at its first sight.
+    rig.windows.handle[2] = 0;
+    rig.windows.saved[2] = Rect{300, 250, 0, 0};
+    rig.ctx.reopenWindow = [&](int kind) {
+        rig.windows.handle[std::size_t(kind)] = ImageDesktop::kWindow;
+    };
+    ASSERT_EQ(CaptureGameWindow(rig.ctx, 2), 60);
+    EXPECT_EQ(rig.desktop.Place(), (Rect{300, 250, 400, 310}));
 }
 
 TEST(CaptureGameWindowTest, MinimisedIsRestoredAFailedCopyReopensTheWindowOnce) {

@@ -161,6 +161,18 @@ TEST(SimClient, SpanishHandIsWidenedToShowAllCards) {
     EXPECT_EQ(h.desktop.ClientRect(h.client->Handle(3)).Width(), 580 - 8);
 }
 
+// A minimised window reports the small rectangle it has on the task bar; it is widened as
+// it will stand once restored, not as an icon.
+TEST(SimClient, MinimisedNarrowHandIsWidenedOnItsFirstRead) {
+    SimHarness h(5, MakeBoard(10));
+    h.client->Minimize(3);
+    HandReading read;
+    std::int32_t error = -1;
+    CaptHand(h.ctx, read, error, false);
+    EXPECT_EQ(error, kHandRead);
+    EXPECT_EQ(h.desktop.ClientRect(h.client->Handle(3)).Width(), 580 - 8);
+}
+
 TEST(SimClient, PlayTrickByTrick) {
     const SimBoard b = MakeBoard(31);
     ASSERT_FALSE(b.PassedOut());
