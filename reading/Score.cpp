@@ -75,8 +75,8 @@ Step ReadScores(ReadingContext& ctx, ScorePair& scores, std::int32_t& error) {
     if (x < 0) return Step::NextAttempt;
     std::string text[2];
     ReadScoreLine(ctx, sy - 1, x, text);
-    // A line of digits without ink in their top row ("0", "20", "300") starts a row lower
-    // than its band assumes; read it one row higher before calling it unreadable.
+    // The band is placed from the first black row found; when that row lies one lower than the
+    // line's own top, every glyph reads as "?". Read one row higher before giving up.
     if (HasMark(text[0]) || HasMark(text[1])) {
         std::string again[2];
         ReadScoreLine(ctx, sy - 2, x, again);
