@@ -23,46 +23,11 @@
 #include "reading/ReadingContext.h"
 #include "reading/Score.h"
 #include "reading/TricksCount.h"
+#include "tools/ReadingJson.h"
 
 using namespace tallowen;
 
 namespace {
-
-std::string Quote(std::string_view s) {
-    std::string out = "\"";
-    for (unsigned char c : s) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += char(c);
-        } else if (c < 0x20) {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\u%04x", c);
-            out += buf;
-        } else {
-            out += char(c);
-        }
-    }
-    return out + "\"";
-}
-
-template <typename List, typename Item>
-std::string Array(const List& list, Item item) {
-    std::string out = "[";
-    bool first = true;
-    for (const auto& v : list) {
-        if (!first) out += ",";
-        first = false;
-        out += item(v);
-    }
-    return out + "]";
-}
-
-std::string Num(long long n) {
-    return std::to_string(n);
-}
-std::string Text(const std::string& s) {
-    return Quote(s);
-}
 
 struct Reader {
     ImageDesktop desktop;
@@ -87,25 +52,14 @@ std::string Bidding(Reader& r) {
     AuctionReading record;
     std::int32_t error = 0;
     CaptAuction(r.ctx, record, error);
-    std::vector<std::vector<std::string>> rows;
-    for (int row = 1; row <= std::min(record.rows, kAuctionReadRows); ++row)
-        rows.push_back({record.calls[0][std::size_t(row)], record.calls[1][std::size_t(row)],
-                        record.calls[2][std::size_t(row)], record.calls[3][std::size_t(row)]});
-    return "{\"error\":" + Num(error) + ",\"headings\":" + Array(record.headings, Text) +
-           ",\"rows\":" + Num(record.rows) +
-           ",\"calls\":" + Array(rows, [](const auto& row) { return Array(row, Text); }) + "}";
+    return json::Auction(record, error);
 }
 
 std::string LastHand(Reader& r) {
     HandReading hand;
     std::int32_t error = 0;
     CaptHand(r.ctx, hand, error, false);
-    return "{\"error\":" + Num(error) + ",\"names\":" + Array(hand.names, Text) +
-           ",\"cards\":" + Array(hand.cards, [](const auto& line) { return Array(line, Text); }) +
-           ",\"marks\":" +
-           Array(hand.marks,
-                 [](const auto& line) { return Array(line, [](int m) { return Num(m); }); }) +
-           "}";
+    return json::Hand(hand, error);
 }
 
 std::string LastTrick(Reader& r) {
@@ -114,38 +68,26 @@ std::string LastTrick(Reader& r) {
     TrickState state;
     std::array<int, 4> suits{}, ranks{};
     CaptTrick(r.ctx, images, state, suits, ranks, TrickMode::Store);
-    auto num = [](int n) { return Num(n); };
-    return "{\"suits\":" + Array(suits, num) + ",\"ranks\":" + Array(ranks, num) + "}";
+    return json::Trick(suits, ranks);
 }
 
 std::string Score(Reader& r) {
     ScorePair scores;
     std::int32_t error = 0;
     CaptScore(r.ctx, scores, error);
-    return "{\"error\":" + Num(error) + ",\"scores\":[" + Num(scores[0].Score) + "," +
-           Num(scores[1].Score) + "],\"vul\":[" + Num(scores[0].Vul) + "," + Num(scores[1].Vul) +
-           "]}";
+    return json::Score(scores, error);
 }
 
 std::string Tricks(Reader& r) {
     int we = -1, they = -1;
     if (r.box.located) CaptureTotalTricks(r.ctx, r.box, we, they);
-    return std::string("{\"found\":") + (r.box.located ? "true" : "false") + ",\"we\":" + Num(we) +
-           ",\"they\":" + Num(they) + "}";
+    return json::Tricks(r.box.located, we, they);
 }
 
 std::string Buttons(Reader& r) {
     ButtonState buttons;
     ScanButtons(r.ctx, buttons);
-    static const char* const names[] = {"", "bidding", "trick", "hand", "score"};
-    std::string out = "{";
-    for (int b = 1; b <= 4; ++b) {
-        const Point p = buttons.position[std::size_t(b)];
-        if (p.x == 0 && p.y == 0) continue;
-        if (out.size() > 1) out += ",";
-        out += Quote(names[b]) + ":[" + Num(p.x) + "," + Num(p.y) + "]";
-    }
-    return out + "}";
+    return json::Buttons(buttons.position);
 }
 
 int Usage() {

@@ -15,105 +15,47 @@
 #include "common/Files.h"
 #include "reading/Bmp.h"
 #include "sim/SimClient.h"
+#include "tools/ReadingJson.h"
 
 using namespace tallowen;
 
 namespace {
 
-std::string Quote(std::string_view s) {
-    std::string out = "\"";
-    for (unsigned char c : s) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += char(c);
-        } else if (c < 0x20) {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\u%04x", c);
-            out += buf;
-        } else {
-            out += char(c);
-        }
-    }
-    return out + "\"";
-}
-
-template <typename List, typename Item>
-std::string Array(const List& list, Item item) {
-    std::string out = "[";
-    bool first = true;
-    for (const auto& v : list) {
-        if (!first) out += ",";
-        first = false;
-        out += item(v);
-    }
-    return out + "]";
-}
-
-std::string Num(long long n) {
-    return std::to_string(n);
-}
-std::string Text(const std::string& s) {
-    return Quote(s);
-}
-
 std::string Bidding(const SimClient& client) {
     AuctionReading record;
     std::int32_t error = 0;
     client.ExpectedAuction(record, error);
-    std::vector<std::vector<std::string>> rows;
-    for (int row = 1; row <= std::min(record.rows, kAuctionReadRows); ++row)
-        rows.push_back({record.calls[0][std::size_t(row)], record.calls[1][std::size_t(row)],
-                        record.calls[2][std::size_t(row)], record.calls[3][std::size_t(row)]});
-    return "{\"error\":" + Num(error) + ",\"headings\":" + Array(record.headings, Text) +
-           ",\"rows\":" + Num(record.rows) +
-           ",\"calls\":" + Array(rows, [](const auto& row) { return Array(row, Text); }) + "}";
+    return json::Auction(record, error);
 }
 
 std::string LastHand(const SimClient& client) {
     HandReading hand;
     std::int32_t error = 0;
     client.ExpectedHand(hand, error);
-    return "{\"error\":" + Num(error) + ",\"names\":" + Array(hand.names, Text) +
-           ",\"cards\":" + Array(hand.cards, [](const auto& line) { return Array(line, Text); }) +
-           ",\"marks\":" +
-           Array(hand.marks,
-                 [](const auto& line) { return Array(line, [](int m) { return Num(m); }); }) +
-           "}";
+    return json::Hand(hand, error);
 }
 
 std::string LastTrick(const SimClient& client) {
     std::array<int, 4> suits{}, ranks{};
     client.ExpectedTrick(suits, ranks);
-    auto num = [](int n) { return Num(n); };
-    return "{\"suits\":" + Array(suits, num) + ",\"ranks\":" + Array(ranks, num) + "}";
+    return json::Trick(suits, ranks);
 }
 
 std::string Score(const SimClient& client) {
     ScorePair scores;
     std::int32_t error = 0;
     client.ExpectedScore(scores, error);
-    return "{\"error\":" + Num(error) + ",\"scores\":[" + Num(scores[0].Score) + "," +
-           Num(scores[1].Score) + "],\"vul\":[" + Num(scores[0].Vul) + "," + Num(scores[1].Vul) +
-           "]}";
+    return json::Score(scores, error);
 }
 
 std::string Tricks(const SimClient& client) {
     int we = -1, they = -1;
     client.ExpectedTricks(we, they);
-    return "{\"found\":true,\"we\":" + Num(we) + ",\"they\":" + Num(they) + "}";
+    return json::Tricks(true, we, they);
 }
 
 std::string Buttons(const SimClient& client) {
-    static const char* const names[] = {"", "bidding", "trick", "hand", "score"};
-    const std::array<Point, 5> at = client.ExpectedButtons();
-    std::string out = "{";
-    for (int b = 1; b <= 4; ++b) {
-        const Point p = at[std::size_t(b)];
-        if (p.x == 0 && p.y == 0) continue;
-        if (out.size() > 1) out += ",";
-        out += Quote(names[b]) + ":[" + Num(p.x) + "," + Num(p.y) + "]";
-    }
-    return out + "}";
+    return json::Buttons(client.ExpectedButtons());
 }
 
 int Usage() {
