@@ -42,10 +42,12 @@ inline std::string ValidatorErrors(const std::filesystem::path& page, const std:
 #endif
 }
 
-#define EXPECT_VALID_HTML(page, charset)                                  \
-    do {                                                                  \
-        if (!HaveValidator()) GTEST_SKIP() << "onsgmls is not installed"; \
-        EXPECT_EQ(ValidatorErrors(page, charset), "") << (page);          \
+// Where there is no validator (the Windows build) the rest of the test still runs.
+#define EXPECT_VALID_HTML(page, charset)                             \
+    do {                                                             \
+        if (HaveValidator()) {                                       \
+            EXPECT_EQ(ValidatorErrors(page, charset), "") << (page); \
+        }                                                            \
     } while (0)
 
 inline std::string ReadFileBytes(const std::filesystem::path& path) {
