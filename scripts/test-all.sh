@@ -3,6 +3,9 @@
 # and the Windows build under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# Sample folders and the Wine prefix live under the home folder.
+: "${HOME:=$(getent passwd "$(id -u)" | cut -d: -f6)}"
+export HOME
 bash scripts/install-deps.sh
 export CTEST_OUTPUT_ON_FAILURE=1
 
