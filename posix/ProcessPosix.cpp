@@ -11,4 +11,8 @@ std::filesystem::path ExecutableFolder() {
     return exe.parent_path();
 }
 
+std::string SystemShortDate() {
+    return {};
+}
+
 }  // namespace tallowen

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <ctime>
 
+#include "platform/Process.h"
+
 namespace tallowen {
 
 namespace {
@@ -19,6 +21,7 @@ std::tm LocalTime(std::time_t when) {
 }  // namespace
 
 std::string SystemReportClock::ShortDate() const {
+    if (std::string system = SystemShortDate(); !system.empty()) return system;
     std::tm now = LocalTime(std::time(nullptr));
     char text[40];
     std::snprintf(text, sizeof text, "%04d/%02d/%02d", now.tm_year + 1900, now.tm_mon + 1,

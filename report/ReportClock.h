@@ -16,9 +16,8 @@ public:
     virtual int FileYear(const std::filesystem::path& file) const = 0;
 };
 
-// The standard library's clock and file times. There is no portable short date form, so the
-// date is written year/month/day, "2006/10/22"; the Windows program can pass a clock that asks
-// the system for its own form.
+// The standard library's clock and file times. Today's date is in the system's short date form
+// on Windows, and year/month/day ("2006/10/22") where the system has none.
 class SystemReportClock final : public ReportClock {
 public:
     std::string ShortDate() const override;

@@ -19,4 +19,14 @@ std::filesystem::path ExecutableFolder() {
     }
 }
 
+std::string SystemShortDate() {
+    wchar_t date[80];
+    int n = GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, date, 80);
+    if (n <= 1) return {};
+    int m = WideCharToMultiByte(CP_UTF8, 0, date, n - 1, nullptr, 0, nullptr, nullptr);
+    std::string text(std::size_t(m), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, date, n - 1, text.data(), m, nullptr, nullptr);
+    return text;
+}
+
 }  // namespace tallowen

@@ -15,9 +15,14 @@ TEST(InstanceLock, SecondHolderIsRefusedUntilTheFirstLetsGo) {
     EXPECT_TRUE(AcquireInstanceLock("TallowenLockTest"));
 }
 
-TEST(Process, ExecutableFolderHoldsTheTestProgram) {
+TEST(Process, ExecutableFolderAndShortDate) {
     auto folder = ExecutableFolder();
     EXPECT_TRUE(std::filesystem::is_directory(folder));
+#ifdef _WIN32
+    EXPECT_NE(SystemShortDate().find_first_of("0123456789"), std::string::npos);
+#else
+    EXPECT_EQ(SystemShortDate(), "");  // the report falls back to year/month/day
+#endif
 }
 
 }  // namespace
