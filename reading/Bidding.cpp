@@ -37,15 +37,6 @@ bool StrainWordsOf(int language, StrainWords& words) {
     }
 }
 
-// Makes the bidding window one text line taller, where it stands.
-void GrowWindow(ReadingContext& ctx, int pixels) {
-    WindowHandle window = ctx.windows.Handle(WindowKind::Bidding);
-    Rect r = ctx.desktop.WindowRect(window);
-    r.bottom += pixels;
-    ctx.desktop.MoveWindow(window, r);
-    ctx.windows.rect[kBidding] = r;
-}
-
 enum class Attempt { Retry, Grown, Done };
 
 // Reads the rows of calls below the grid anchor; Done when the reading ended.
@@ -61,7 +52,7 @@ Attempt ReadCalls(ReadingContext& ctx, AuctionReading& record, std::int32_t& err
         ctx.codes.Size(1, width - 1);
         if (r >= 2) y += step;
         if (y + step + 2 > height) {
-            GrowWindow(ctx, step + 2);
+            GrowGameWindow(ctx, WindowKind::Bidding, step + 2);
             return Attempt::Grown;
         }
         record.rows = r;

@@ -58,6 +58,14 @@ int CaptureTableWindowRect(ReadingContext& ctx, Rect rect) {
     return CaptureWindowRect(ctx, ctx.windows.table, ctx.ScreenGrid, rect, false);
 }
 
+void GrowGameWindow(ReadingContext& ctx, WindowKind kind, int pixels) {
+    WindowHandle window = ctx.windows.Handle(kind);
+    Rect r = ctx.desktop.WindowRect(window);
+    r.bottom += pixels;
+    ctx.desktop.MoveWindow(window, r);
+    ctx.windows.rect[int(kind)] = r;
+}
+
 Rect HoldOnScreen(Rect r, Rect desktop) {
     const int width = r.Width(), height = r.Height();
     auto moveTo = [&](int x, int y) { r = {x, y, x + width, y + height}; };

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/Desktop.h"
+#include "reading/GameWindows.h"
 #include "reading/PixelGrid.h"
 
 namespace tallowen {
@@ -23,6 +24,10 @@ int CaptureTableWindowRect(ReadingContext& ctx, Rect rect);
 // Brings the game window of `kind` (0..6) on the screen and copies its client area into
 // GameGrid; when nothing could be copied, has it re-opened once and tries again.
 int CaptureGameWindow(ReadingContext& ctx, int kind);
+
+// Makes the game window of `kind` taller by `pixels` where it stands, so that it shows more
+// lines, and keeps the new rectangle in the window table.
+void GrowGameWindow(ReadingContext& ctx, WindowKind kind, int pixels);
 
 // Moves a window back onto the desktop: returns where it should go.
 Rect HoldOnScreen(Rect window, Rect desktop);

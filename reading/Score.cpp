@@ -12,14 +12,6 @@ constexpr int kScore = int(WindowKind::Score);
 
 enum class Step { NextAttempt, Grown, Vulnerability, Finish };
 
-void GrowWindow(ReadingContext& ctx, int pixels) {
-    WindowHandle window = ctx.windows.Handle(WindowKind::Score);
-    Rect r = ctx.desktop.WindowRect(window);
-    r.bottom += pixels;
-    ctx.desktop.MoveWindow(window, r);
-    ctx.windows.rect[kScore] = r;
-}
-
 // Judges one score text: true when it may stand.
 Step TakeScore(const std::string& text, ScoreVul& side, std::int32_t& error) {
     const double value = LeadingNumber(text);
@@ -61,13 +53,13 @@ Step ReadScores(ReadingContext& ctx, ScorePair& scores, std::int32_t& error) {
     int gy = FindGrayRow(view, Rect{100, h - 35, 120, h - 1});
     if (gy < 0) return Step::NextAttempt;
     if (gy + step > h) {
-        GrowWindow(ctx, step + 2);
+        GrowGameWindow(ctx, WindowKind::Score, step + 2);
         return Step::Grown;
     }
     int sy = FindBlackRow(view, Rect{50, gy + 1, width - 1, h - 1});
     if (sy <= gy + 1) return Step::Vulnerability;
     if (sy + 12 > h) {
-        GrowWindow(ctx, 14);
+        GrowGameWindow(ctx, WindowKind::Score, 14);
         return Step::Grown;
     }
     ctx.codes.Size(1, width - 1);

@@ -4,15 +4,10 @@
 #include <vector>
 
 #include "records/Contract.h"
+#include "records/RecordingSink.h"
 
 namespace tallowen {
 namespace {
-
-class RecordingSink : public LogSink {
-public:
-    void Log(const std::string& line) override { lines.push_back(line); }
-    std::vector<std::string> lines;
-};
 
 // Lays the calls out as the auction reader does: round 1 starts in the dealer's column.
 Deal Auction(int dealer, const std::vector<std::string>& calls) {

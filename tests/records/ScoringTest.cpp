@@ -6,16 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "records/RecordingSink.h"
 #include "records/Scoring.h"
 
 namespace tallowen {
 namespace {
-
-class RecordingSink : public LogSink {
-public:
-    void Log(const std::string& line) override { lines.push_back(line); }
-    std::vector<std::string> lines;
-};
 
 // A contract as the auction reading leaves it ("4S", "3NTx", "1Cxx"), with the vulnerability
 // (NS, EW) before and after the board and the scores before and after.
