@@ -1,0 +1,180 @@
+// Everything the watcher keeps for the life of the program, in one place owned by the
+// program's main: the seams it is driven through, the settings, the game's windows, the
+// capture schedule and busy flags, the reading state, the two deals and what the windows
+// show. Nothing of it is global, so tests can build as many as they like.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "common/Files.h"
+#include "common/Layout.h"
+#include "common/Settings.h"
+#include "platform/Browser.h"
+#include "platform/Calendar.h"
+#include "platform/Clock.h"
+#include "platform/Desktop.h"
+#include "platform/Fonts.h"
+#include "platform/Sound.h"
+#include "reading/Buttons.h"
+#include "reading/CardImages.h"
+#include "reading/GameWindows.h"
+#include "reading/LastTrick.h"
+#include "reading/ReadingContext.h"
+#include "reading/TricksCount.h"
+#include "records/Deal.h"
+#include "records/LogSink.h"
+#include "records/RecordNames.h"
+#include "shell/Views.h"
+
+namespace tallowen {
+
+class CodePage;
+
+// The game client's language edition: 1 English, 2 Japanese, 3 German, 4 French, 5 Italian,
+// 6..9 Spanish, 10 Portuguese. Files and tables keep the plain number.
+enum class Edition : int {
+    English = 1,
+    Japanese = 2,
+    German = 3,
+    French = 4,
+    Italian = 5,
+    Spanish = 6,
+    Mexican = 7,
+    Espanol = 8,
+    Argentine = 9,
+    Portuguese = 10,
+};
+constexpr int ToInt(Edition e) {
+    return static_cast<int>(e);
+}
+
+// Slots of the capture schedule.
+enum class Slot : int { Reminder = 0, Trick = 2, Hand = 3, Bid = 4 };
+constexpr int kSlotCount = 6;
+
+struct CaptureSlot {
+    bool armed = false;
+    std::uint32_t due = 0;        // tick count
+    std::uint32_t remaining = 0;  // ms left when a pause began
+};
+
+struct CaptureSchedule {
+    std::array<CaptureSlot, kSlotCount> slots{};
+    CaptureSlot& operator[](Slot s) { return slots[std::size_t(s)]; }
+    const CaptureSlot& operator[](Slot s) const { return slots[std::size_t(s)]; }
+    void Arm(Slot s, std::uint32_t due) { (*this)[s] = {true, due, (*this)[s].remaining}; }
+    void Disarm(Slot s) { (*this)[s].armed = false; }
+};
+
+struct BusyFlags {
+    bool bid = false, hand = false, trick = false, listClick = false, background = false;
+    bool Any() const { return bid || hand || trick || listClick || background; }
+};
+
+// The seams the watcher is driven through.
+struct Seams {
+    Desktop& desktop;
+    Clock& clock;
+    Sound& sound;
+    Browser& browser;
+    Fonts& fonts;
+    Calendar& calendar;
+    Random& random;
+    const CodePage& codePage;
+};
+
+// The windows the watcher shows.
+struct ViewSet {
+    MainView& main;
+    MessageView& message;
+    LogView& log;
+    SideWindows& side;
+    DelWorkDialog& delWork;
+};
+
+struct MessageState {
+    bool shown = false;                // a message was shown once: keep retrying waiting windows
+    std::array<bool, 5> waiting{};     // window kinds 1..4 marked as waiting
+    bool visible = false;              // the message window is up
+    MessageText last;                  // what it shows
+};
+
+struct RecordListState {
+    std::vector<std::string> work;     // record names, ascending
+    std::vector<std::string> backups;  // record names of the backups
+    std::vector<std::string> listed;   // as the list shows them, newest first
+    std::string onDisplay;             // the record shown in the main window
+    int deleteRequest = 0;             // 0 idle, -1 waiting, 1 cancelled, 2 confirmed
+    int currentList = 0;               // filBox(0) or filBox(1)
+};
+
+struct AppContext {
+    AppContext(const Seams& s, const ViewSet& v)
+        : seams(s), views(v), reading(s.desktop, s.clock, s.sound, windows) {}
+    AppContext(const AppContext&) = delete;
+    AppContext& operator=(const AppContext&) = delete;
+
+    Seams seams;
+    ViewSet views;
+
+    Folders folders;
+    Settings settings;
+    WindowLayout layout;
+    bool jpnInterface = false;  // the JPN setting at start-up: captions, fonts, file names
+    std::string baseCaption = "Tallowen 2.2";
+    std::string interfaceFont;  // "メイリオ" when installed in the Japanese interface
+
+    // The game's windows and what reading them keeps.
+    GameWindows windows;
+    ReadingContext reading;
+    ButtonState buttons;
+    InfoBoxState infoBox;
+    TrickState trick;
+    CardImageTable cardImages;
+
+    // The program's own windows.
+    WindowHandle mainWindow = 0;
+    Rect mainRect;
+    Rect boardRect;  // the bidding board, as the layout file keeps it
+    bool boxLoaded = false, boardLoaded = false;
+
+    // The main loop.
+    CaptureSchedule schedule;
+    BusyFlags busy;
+    std::uint32_t lastTick = 0;
+    std::uint32_t pauseStart = 0;  // 0 = not paused
+    int picBoxPause = 0;           // 0 running, 1 paused by a click on the trick box
+    int tickCounter = 0;           // unpaused ticks since the table appeared
+    bool turnFront = false;
+    int gamePresent = 0;
+    int showScore = 0;  // -1 shown, 0 hidden, 2 from TopMostScoreWindow
+
+    // The capture flows.
+    DealSlots deals;
+    Deal previousDeal;
+    std::int32_t keptRounds = 0;  // the auction recorded last
+    CallGrid keptCalls;
+    ScorePair keptScore;  // the score recorded with the last hand
+    RecordNaming naming;
+    int cardsSeen = 0;
+    int lastTotalShown = 0;
+    bool bidBoxAtAuction = false;  // the bid box existed when the auction was captured
+    int yahooIdIndex = 0;          // the user's ID found last (1-based; 0 none)
+
+    // Seats: the seat shown at display positions 0 bottom, 1 left, 2 top, 3 right.
+    std::array<int, 4> rotation{0, 1, 2, 3};
+    bool redrawRequest = false;
+
+    MessageState messages;
+    RecordListState records;
+    std::array<ControlState, kControlCount> controls{};
+    LogSink* scoringLog = nullptr;
+
+    ControlState& Ctl(Control c) { return controls[std::size_t(c)]; }
+    int Language() const { return windows.language; }
+};
+
+}  // namespace tallowen

@@ -1,0 +1,129 @@
+// What the watcher's windows show, as plain state the shell decides, and the small
+// interfaces through which real windows (or a test's recording) are told about it.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/Desktop.h"
+#include "records/Deal.h"
+
+namespace tallowen {
+
+// The controls of the main window whose look the shell decides.
+enum class Control : int {
+    cmdBid,
+    cmdHand,
+    fraCapture,
+    cmdScore,
+    cmdTimer,
+    cmdDelFiles,
+    cmdDEL,
+    cmdUndo,
+    cmdEnd,
+    filBox0,
+    filBox1,
+    picBox,
+    BoxStat,
+    MsgBox,
+    WeT,
+    ThT,
+    sumT,
+    Lbl0,
+    Lbl1,
+    Lbl2,
+    Lbl3,
+    menuBid,
+    menuHand,
+    MenuSeat0,
+    MenuSeat1,
+    MenuSeat2,
+    MenuSeat3,
+    MenuSeat4,
+    menuLink2,
+    Count
+};
+constexpr int kControlCount = static_cast<int>(Control::Count);
+
+struct ControlState {
+    std::string caption;
+    std::string tooltip;
+    std::optional<std::uint32_t> backColour;  // Windows colour value; none = design colour
+    std::optional<std::uint32_t> foreColour;
+    std::string font;  // empty = design font
+    double points = 0;  // 0 = design size
+    bool bold = false;
+    bool visible = true;
+    bool enabled = true;
+    bool checked = false;  // menu items
+};
+
+// The main window frmZ. The shell keeps every control's state and hands a changed one over.
+class MainView {
+public:
+    virtual ~MainView() = default;
+    virtual void Apply(Control control, const ControlState& state) = 0;
+    virtual void SetCaption(const std::string& caption) = 0;
+    virtual void SetTopmost(bool topmost) = 0;
+    // The record list: names top to bottom (newest first).
+    virtual void SetRecordList(const std::vector<std::string>& names) = 0;
+    // Indexes of the selected entries of the record list.
+    virtual std::vector<int> SelectedRecords() = 0;
+    // The drawing of the main window's surface.
+    virtual void ShowAuction(const Deal& deal) = 0;
+    virtual void ShowDeal(const Deal& deal, const std::array<int, 4>& rotation) = 0;
+    virtual void AlertBorder(bool shown) = 0;
+    virtual void PrintLine(const std::string& line) = 0;  // start-up messages
+};
+
+// One text of the message window, with the font it is shown in.
+struct MessageText {
+    std::string text;
+    std::string font;  // "Arial" or the interface font
+    double points = 13;
+};
+
+// frmErrMsg.
+class MessageView {
+public:
+    virtual ~MessageView() = default;
+    virtual void Show(const MessageText& message) = 0;
+    virtual void Hide() = 0;
+    virtual void SetTopmost(bool topmost) = 0;
+};
+
+// frmMsgBox: the diagnostic log.
+class LogView {
+public:
+    virtual ~LogView() = default;
+    virtual void Load() = 0;
+    virtual void Unload() = 0;
+    virtual void Append(const std::string& line) = 0;
+    virtual void Clear() = 0;
+};
+
+// frmMyBOX: the remaining cards, and frmBidding: the bidding board.
+class SideWindows {
+public:
+    virtual ~SideWindows() = default;
+    virtual void ShowBox(Rect place, const Deal& deal, int trump) = 0;
+    virtual void TickPlayedCard(int suit, int rank) = 0;
+    virtual void KeepBoxInFront() = 0;
+    // Shows the board with an auction (contract level 0: none yet); returns its rectangle.
+    virtual void ShowBidding(const Deal& deal, const ScorePair& vulnerability, int level,
+                             int declarer) = 0;
+    virtual void KeepBoardInFront() = 0;
+    virtual void CloseBoard() = 0;
+};
+
+// frmDelWork: asks whether to delete (or restore) all work files; true for the delete button.
+class DelWorkDialog {
+public:
+    virtual ~DelWorkDialog() = default;
+    virtual bool Ask(const std::string& caption, const std::vector<std::string>& lines) = 0;
+};
+
+}  // namespace tallowen
