@@ -96,10 +96,10 @@ struct ViewSet {
 };
 
 struct MessageState {
-    bool shown = false;                // a message was shown once: keep retrying waiting windows
-    std::array<bool, 5> waiting{};     // window kinds 1..4 marked as waiting
-    bool visible = false;              // the message window is up
-    MessageText last;                  // what it shows
+    bool shown = false;             // a message was shown once: keep retrying waiting windows
+    std::array<bool, 5> waiting{};  // window kinds 1..4 marked as waiting
+    bool visible = false;           // the message window is up
+    MessageText last;               // what it shows
 };
 
 struct RecordListState {

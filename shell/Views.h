@@ -53,7 +53,7 @@ struct ControlState {
     std::string tooltip;
     std::optional<std::uint32_t> backColour;  // Windows colour value; none = design colour
     std::optional<std::uint32_t> foreColour;
-    std::string font;  // empty = design font
+    std::string font;   // empty = design font
     double points = 0;  // 0 = design size
     bool bold = false;
     bool visible = true;
