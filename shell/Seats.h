@@ -1,0 +1,16 @@
+// Which seat the main window shows at the bottom, and the user's own seat.
+#pragma once
+
+#include "shell/AppContext.h"
+
+namespace tallowen {
+
+void InitNESW(AppContext& app);
+void sitNESW(AppContext& app, int bottomSeat);
+int InvSeat(const AppContext& app, int seat);
+void Lbl_Click(AppContext& app, int index);
+void MenuSeat_Click(AppContext& app, int index);
+// The seat whose name holds one of the user's IDs (remembering which ID), -1 when none.
+int FindUserSeat(AppContext& app, const SeatNames& names);
+
+}  // namespace tallowen

@@ -1,0 +1,18 @@
+// What the watcher prepares before its first tick, the parts that need no window of its own:
+// folders, titles, glyphs and card images, the settings and layout files, seats and the
+// automatic captures.
+#pragma once
+
+#include "shell/AppContext.h"
+
+namespace tallowen {
+
+struct StartupResult {
+    bool settingsFound = false;
+    bool illegalKey = false;
+    std::string badKey, badValue;
+};
+
+StartupResult InitWatcher(AppContext& app);
+
+}  // namespace tallowen
