@@ -32,6 +32,17 @@
 namespace tallowen {
 
 class CodePage;
+struct AppContext;
+
+// The scoring's diagnostic lines, sent on to the log window (LogLine).
+class LogLineSink final : public LogSink {
+public:
+    explicit LogLineSink(AppContext& app) : app_(app) {}
+    void Log(const std::string& line) override;
+
+private:
+    AppContext& app_;
+};
 
 // The game client's language edition: 1 English, 2 Japanese, 3 German, 4 French, 5 Italian,
 // 6..9 Spanish, 10 Portuguese. Files and tables keep the plain number.
@@ -171,7 +182,8 @@ struct AppContext {
     MessageState messages;
     RecordListState records;
     std::array<ControlState, kControlCount> controls{};
-    LogSink* scoringLog = nullptr;
+    LogLineSink logLines{*this};
+    LogSink* scoringLog = &logLines;
 
     ControlState& Ctl(Control c) { return controls[std::size_t(c)]; }
     int Language() const { return windows.language; }

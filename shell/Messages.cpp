@@ -1,16 +1,86 @@
-// Placeholder bodies until this part of the watcher is written.
 #include "shell/Messages.h"
 
+#include "common/Text.h"
+#include "platform/CodePage.h"
+#include "reading/Buttons.h"
+#include "shell/MessageTexts.h"
+
 namespace tallowen {
-void ShowError(AppContext& /*app*/, const std::string& /*message*/) {}
-void ShowErrorMsg(AppContext& /*app*/, const std::string& /*message*/) {}
-void PutMsg(AppContext& /*app*/, int /*code*/) {}
-std::string NumberedMessage(int /*code*/, int /*language*/, bool /*jpnInterface*/) {
-    return {};
+
+namespace {
+
+// A character the single-byte fonts cannot show: double-byte in the code page, or beyond
+// Latin-1 with no form in the code page at all (Japanese text on a Western system).
+bool OutsideSingleByte(std::string_view text, const CodePage& page) {
+    for (std::string_view ch : SplitChars(text)) {
+        if (IsWide(ch, page)) return true;
+        bool beyondLatin1 = static_cast<unsigned char>(ch[0]) >= 0xC4;
+        if (beyondLatin1 && page.FromUtf8(ch).lossy) return true;
+    }
+    return false;
 }
-void HideMessage(AppContext& /*app*/) {}
-void LogLine(AppContext& /*app*/, const std::string& /*line*/) {}
-void ShowRunningAuction(AppContext& /*app*/) {}
-void ShowRecordedAuction(AppContext& /*app*/) {}
+
+// Every message: the window comes up with its text, the main loop starts retrying the
+// windows it waits for, and the alert plays.
+void Present(AppContext& app, const MessageText& message) {
+    app.messages.last = message;
+    app.messages.visible = true;
+    app.messages.shown = true;
+    app.views.message.Show(message);
+    WarningSound(app.reading);
+}
+
+bool LogShown(const AppContext& app) {
+    return !app.settings.log.empty();
+}
+
+}  // namespace
+
+void LogLineSink::Log(const std::string& line) {
+    LogLine(app_, line);
+}
+
+void ShowError(AppContext& app, const std::string& message) {
+    ShowErrorMsg(app, message);
+}
+
+void ShowErrorMsg(AppContext& app, const std::string& message) {
+    MessageText text{message, "Arial", 13};
+    if (OutsideSingleByte(message, app.seams.codePage)) {
+        text.font = app.interfaceFont;
+        text.points = 12;
+    }
+    Present(app, text);
+}
+
+void PutMsg(AppContext& app, int code) {
+    Present(app, NumberedMessageText(code, app.Language(), app.jpnInterface, app.interfaceFont));
+}
+
+void HideMessage(AppContext& app) {
+    app.messages.visible = false;
+    app.views.message.Hide();
+}
+
+void LogLine(AppContext& app, const std::string& line) {
+    if (LogShown(app)) app.views.log.Append(line);
+}
+
+void ShowRunningAuction(AppContext& app) {
+    if (app.settings.showBiddingSequence.x == 0) return;
+    app.boardLoaded = true;  // the view loads the board on its first showing
+    Deal& deal = app.deals.capture;
+    deal.Declarer = -1;
+    deal.Level = 0;
+    // Until the board is scored, the score after still holds what the previous board left:
+    // this board's vulnerability.
+    app.views.side.ShowBidding(deal, deal.ScoreAfter, 0, -1);
+}
+
+void ShowRecordedAuction(AppContext& app) {
+    if (!app.boardLoaded) return;
+    const Deal& deal = app.deals.capture;
+    app.views.side.ShowBidding(deal, deal.ScoreBefore, deal.Level, deal.Declarer);
+}
 
 }  // namespace tallowen
