@@ -1,0 +1,318 @@
+#include "shell/RecordList.h"
+
+#include <set>
+#include <string>
+
+#include "ShellRig.h"
+#include "records/RecordSamples.h"
+#include "records/RecordWriter.h"
+#include "shell/Captures.h"
+
+namespace tallowen::testing {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+void WriteRecord(ShellRig& rig, const std::string& fileName, const Deal& deal) {
+    const CodePage& page = rig.app.seams.codePage;
+    ASSERT_TRUE(
+        WriteTextLines(rig.app.folders.WorkFile(fileName), DealFileLines(deal, page), page).ok);
+}
+
+void WriteRecords(ShellRig& rig, std::initializer_list<std::string> fileNames) {
+    for (const std::string& name : fileNames) WriteRecord(rig, name, samples::Western());
+}
+
+// The files of the Work folder with their contents.
+std::map<std::string, std::string> Folder(const ShellRig& rig) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::directory_iterator(rig.app.folders.Work()))
+        files[PathToUtf8(entry.path().filename())] = samples::ReadBytes(entry.path());
+    return files;
+}
+
+std::set<std::string> Names(const ShellRig& rig) {
+    std::set<std::string> names;
+    for (const auto& [name, bytes] : Folder(rig)) names.insert(name);
+    return names;
+}
+
+const ControlState& Seen(const ShellRig& rig, Control c) {
+    return rig.views.main.controls[std::size_t(c)];
+}
+
+// Answers the delete question after a while, looking at the window as the user sees it.
+void AnswerLater(ShellRig& rig, void (*answer)(AppContext&), bool* sawQuestion = nullptr) {
+    rig.clock.After(500, [&rig, answer, sawQuestion] {
+        if (sawQuestion)
+            *sawQuestion =
+                rig.app.records.deleteRequest == -1 && !Seen(rig, Control::filBox0).enabled &&
+                Seen(rig, Control::cmdDEL).visible && !Seen(rig, Control::cmdBid).enabled;
+        answer(rig.app);
+    });
+}
+
+}  // namespace
+
+TEST(RecordList, NewestFirstWithLongNamesAndNothingElse) {
+    ShellRig rig;
+    WriteRecords(rig, {"01_02_003.brg", "12_06_001.brg", "12_06_1000.brg", "12_06_002.brg",
+                       "BridgeBid.brg", "12_06_01.brg", "BAK12_05_001.brg"});
+    RefreshFileBox(rig.app);
+    const std::vector<std::string> newestFirst{"12_06_1000", "12_06_002", "12_06_001", "01_02_003"};
+    EXPECT_EQ(rig.views.main.list, newestFirst);
+    EXPECT_EQ(rig.app.records.listed, newestFirst);
+    EXPECT_EQ(rig.app.records.work.size(), 4u);
+    EXPECT_EQ(rig.app.records.backups, std::vector<std::string>{"12_05_001"});
+}
+
+TEST(RecordList, DeletingSelectedRecordsMakesThemBackups) {
+    ShellRig rig;
+    WriteRecords(rig, {"12_06_001.brg", "12_06_002.brg", "12_06_003.brg", "12_06_004.brg"});
+    RefreshFileBox(rig.app);
+    auto before = Folder(rig);
+    rig.views.main.selected = {0, 1, 3};  // 004, 003 and 001
+    bool sawQuestion = false;
+    AnswerLater(rig, cmdDEL_Click, &sawQuestion);
+    filBox_KeyDown(rig.app, kDeleteKey);
+    EXPECT_TRUE(sawQuestion);
+    EXPECT_EQ(Names(rig), (std::set<std::string>{"12_06_002.brg", "BAK12_06_001.brg",
+                                                 "BAK12_06_003.brg", "BAK12_06_004.brg"}));
+    EXPECT_EQ(Folder(rig)["BAK12_06_003.brg"], before["12_06_003.brg"]);
+    EXPECT_EQ(rig.views.main.list, std::vector<std::string>{"12_06_002"});
+    EXPECT_EQ(rig.app.records.deleteRequest, 0);
+    EXPECT_TRUE(Seen(rig, Control::filBox0).enabled);
+    EXPECT_FALSE(Seen(rig, Control::cmdDEL).visible);
+    EXPECT_FALSE(Seen(rig, Control::cmdUndo).visible);
+    EXPECT_TRUE(Seen(rig, Control::cmdHand).enabled);
+    EXPECT_TRUE(rig.views.message.shown.empty());
+}
+
+TEST(RecordList, UndoLeavesEverythingAsItWas) {
+    ShellRig rig;
+    WriteRecords(rig, {"12_06_001.brg", "12_06_002.brg", "12_06_003.brg"});
+    RefreshFileBox(rig.app);
+    auto before = Folder(rig);
+    rig.views.main.selected = {0, 1, 2};
+    AnswerLater(rig, cmdUndo_Click);
+    filBox_MouseDown(rig.app, kRightButton);
+    EXPECT_EQ(Folder(rig), before);
+    EXPECT_EQ(rig.views.main.list.size(), 3u);
+    EXPECT_EQ(rig.app.records.deleteRequest, 0);
+}
+
+TEST(RecordList, NoQuestionWithoutSelectionOrWhileTheBackgroundJobRuns) {
+    ShellRig rig;
+    WriteRecords(rig, {"12_06_001.brg"});
+    RefreshFileBox(rig.app);
+    AnswerLater(rig, cmdDEL_Click);
+    filBox_KeyDown(rig.app, kDeleteKey);  // nothing selected
+    rig.views.main.selected = {0};
+    rig.app.busy.background = true;
+    filBox_KeyDown(rig.app, kDeleteKey);
+    filBox_MouseDown(rig.app, kRightButton);
+    rig.app.busy.background = false;
+    filBox_KeyDown(rig.app, 45);
+    filBox_MouseDown(rig.app, 1);
+    EXPECT_EQ(rig.clock.Pending(), 1u);  // nobody waited for an answer
+    EXPECT_EQ(rig.app.records.deleteRequest, 0);
+    // Answers count only while a question waits.
+    cmdDEL_Click(rig.app);
+    EXPECT_EQ(rig.app.records.deleteRequest, 0);
+    EXPECT_TRUE(fs::exists(rig.app.folders.WorkFile("12_06_001.brg")));
+}
+
+TEST(RecordList, ListIgnoresClicksAndDeletesWhileAQuestionWaits) {
+    ShellRig rig;
+    WriteRecords(rig, {"12_06_001.brg", "12_06_002.brg"});
+    RefreshFileBox(rig.app);
+    rig.views.main.selected = {0};
+    rig.clock.After(500, [&rig] {
+        filBox_Click(rig.app, "12_06_001");
+        rig.views.main.selected = {0, 1};
+        filBox_KeyDown(rig.app, kDeleteKey);  // must not start a second wait
+        cmdUndo_Click(rig.app);
+    });
+    filBox_KeyDown(rig.app, kDeleteKey);
+    EXPECT_EQ(rig.views.main.dealsShown, 0);
+    EXPECT_EQ(rig.app.records.onDisplay, "");
+    EXPECT_EQ(Names(rig), (std::set<std::string>{"12_06_001.brg", "12_06_002.brg"}));
+}
+
+TEST(RecordList, ListClicksAreIgnoredWhileACaptureRuns) {
+    ShellRig rig;
+    WriteRecords(rig, {"12_06_001.brg"});
+    for (bool BusyFlags::*flag : {&BusyFlags::bid, &BusyFlags::hand, &BusyFlags::listClick}) {
+        rig.app.busy.*flag = true;
+        filBox_Click(rig.app, "12_06_001");
+        rig.app.busy.*flag = false;
+    }
+    EXPECT_EQ(rig.views.main.dealsShown, 0);
+    filBox_Click(rig.app, "");
+    EXPECT_EQ(rig.sound.beeps, 1);
+    filBox_Click(rig.app, "12_06_001");
+    EXPECT_EQ(rig.views.main.dealsShown, 1);
+    EXPECT_FALSE(rig.app.busy.listClick);
+}
+
+TEST(RecordList, RenameOntoAnExistingNameKeepsBothFilesAndSaysSo) {
+    ShellRig rig;
+    WriteRecords(rig, {"12_06_001.brg", "12_06_002.brg", "12_06_003.brg"});
+    // Left from deleting the same names before (one of them written by another system).
+    WriteRecord(rig, "BAK12_06_001.brg", samples::Japanese());
+    WriteRecord(rig, "bak12_06_003.BRG", samples::Japanese());
+    RefreshFileBox(rig.app);
+    auto before = Folder(rig);
+    rig.views.main.selected = {0, 1, 2};
+    AnswerLater(rig, cmdDEL_Click);
+    filBox_KeyDown(rig.app, kDeleteKey);
+    auto after = Folder(rig);
+    EXPECT_EQ(after["12_06_001.brg"], before["12_06_001.brg"]);
+    EXPECT_EQ(after["BAK12_06_001.brg"], before["BAK12_06_001.brg"]);
+    EXPECT_EQ(after["12_06_003.brg"], before["12_06_003.brg"]);
+    EXPECT_EQ(after["bak12_06_003.BRG"], before["bak12_06_003.BRG"]);
+    EXPECT_EQ(after["BAK12_06_002.brg"], before["12_06_002.brg"]);  // the free one moved
+    EXPECT_EQ(rig.views.main.list, (std::vector<std::string>{"12_06_003", "12_06_001"}));
+    ASSERT_EQ(rig.views.message.shown.size(), 1u);
+    EXPECT_NE(rig.views.message.shown[0].text.find("already exists"), std::string::npos);
+}
+
+TEST(RecordList, OnlyBackupsOfferARestoreAndListTheRecordsNewestFirst) {
+    ShellRig rig;
+    WriteRecords(rig, {"BAK12_06_001.brg", "BAK12_06_002.brg", "BAK01_03_005.brg"});
+    rig.app.schedule.Arm(Slot::Bid, 0);
+    rig.clock.Wait(1000);
+    cmdDelFiles_Click(rig.app);
+    EXPECT_EQ(rig.views.delWork.caption, "Restore Work Files");
+    EXPECT_EQ(rig.views.delWork.lines.back(), "  Do you want them get Restored ?");
+    EXPECT_EQ(Names(rig),
+              (std::set<std::string>{"12_06_001.brg", "12_06_002.brg", "01_03_005.brg"}));
+    EXPECT_EQ(rig.views.main.list,
+              (std::vector<std::string>{"12_06_002", "12_06_001", "01_03_005"}));
+    // The calendar says December 6th: the day's next record is the third.
+    EXPECT_EQ(rig.app.naming.RecordPrefix, "12_06_");
+    EXPECT_EQ(rig.app.naming.RecordCounter, 3);
+    EXPECT_EQ(rig.app.schedule[Slot::Bid].due, rig.clock.Ticks() + 3000);
+}
+
+TEST(RecordList, DeleteAllDiscardsOldBackupsAndBacksUpTheRecords) {
+    ShellRig rig;
+    WriteRecords(rig, {"12_06_001.brg", "12_06_002.brg"});
+    WriteRecord(rig, "BAK12_06_001.brg", samples::Japanese());
+    WriteRecord(rig, "BAK11_30_004.brg", samples::Japanese());
+    RefreshFileBox(rig.app);
+    auto before = Folder(rig);
+    rig.app.keptRounds = 3;
+    rig.app.keptCalls[1][0] = "1S";
+    rig.app.naming = {"12_06_", 3};
+    cmdDelFiles_Click(rig.app);
+    EXPECT_EQ(rig.views.delWork.caption, "Delete ALL Work Files");
+    EXPECT_EQ(rig.views.delWork.lines[4], " " + PathToUtf8(rig.folder) + "\\Work");
+    auto after = Folder(rig);
+    EXPECT_EQ(Names(rig), (std::set<std::string>{"BAK12_06_001.brg", "BAK12_06_002.brg"}));
+    EXPECT_EQ(after["BAK12_06_001.brg"], before["12_06_001.brg"]);
+    EXPECT_TRUE(rig.views.main.list.empty());
+    EXPECT_TRUE(rig.app.records.work.empty());
+    EXPECT_EQ(rig.app.keptRounds, 0);
+    EXPECT_EQ(rig.app.keptCalls[1][0], "");
+    EXPECT_EQ(rig.app.naming.RecordCounter, 1);
+    EXPECT_TRUE(rig.views.message.shown.empty());
+}
+
+TEST(RecordList, DeleteAllAnsweredNoOrDuringACaptureChangesNothing) {
+    ShellRig rig;
+    WriteRecords(rig, {"12_06_001.brg", "BAK12_06_001.brg"});
+    auto before = Folder(rig);
+    rig.app.busy.hand = true;
+    cmdDelFiles_Click(rig.app);
+    EXPECT_EQ(rig.views.delWork.asked, 0);
+    rig.app.busy.hand = false;
+    rig.views.delWork.answer = false;
+    rig.app.keptRounds = 2;
+    cmdDelFiles_Click(rig.app);
+    EXPECT_EQ(rig.views.delWork.asked, 1);
+    EXPECT_EQ(Folder(rig), before);
+    EXPECT_EQ(rig.app.keptRounds, 2);
+}
+
+TEST(RecordList, JapaneseInterfaceAsksInJapanese) {
+    ShellRig rig;
+    rig.app.jpnInterface = true;
+    rig.views.delWork.answer = false;
+    WriteRecords(rig, {"12_06_001.brg"});
+    ClearOrRestoreWork(rig.app);
+    EXPECT_EQ(rig.views.delWork.caption, "作業用フォルダを空にする");
+    EXPECT_EQ(rig.views.delWork.lines[1], " ( *.brg)");
+    fs::rename(rig.app.folders.WorkFile("12_06_001.brg"),
+               rig.app.folders.WorkFile("BAK12_06_001.brg"));
+    ClearOrRestoreWork(rig.app);
+    EXPECT_EQ(rig.views.delWork.caption, "作業用ファイルを復元する");
+}
+
+TEST(RecordList, RightClickOnDeleteAllRefreshesTheList) {
+    ShellRig rig;
+    WriteRecords(rig, {"12_06_001.brg"});
+    cmdDelFiles_MouseDown(rig.app, 1);
+    EXPECT_TRUE(rig.views.main.list.empty());
+    cmdDelFiles_MouseDown(rig.app, kRightButton);
+    EXPECT_EQ(rig.views.main.list, std::vector<std::string>{"12_06_001"});
+}
+
+TEST(RecordList, ShowFileReadsScoresAndDrawsTheRecord) {
+    ShellRig rig;
+    Deal sample = samples::Western();
+    sample.Names[1] = "";
+    WriteRecord(rig, "12_06_001.brg", sample);
+    rig.app.deals.shown.AuctionNames = {"", "Robert", "", ""};
+    rig.app.rotation = {2, 3, 0, 1};
+    rig.app.settings.log = "on";
+    rig.views.log.lines = {"from the last record"};
+    Show_File(rig.app, "12_06_001");
+    EXPECT_EQ(rig.views.main.auctionsShown, 1);
+    ASSERT_EQ(rig.views.main.dealsShown, 1);
+    const Deal& shown = rig.views.main.shownDeal;
+    EXPECT_EQ(shown.Contract, "1NT");
+    EXPECT_EQ(shown.Declarer, 0);
+    EXPECT_EQ(shown.Names[0], "Zoë");
+    EXPECT_EQ(shown.Names[1], "Robert");  // the name seen at the auction fills the gap
+    EXPECT_EQ(shown.LeadSeat, 1);
+    EXPECT_EQ(rig.views.main.rotation, rig.app.rotation);
+    EXPECT_EQ(rig.app.records.onDisplay, "12_06_001");
+    for (const std::string& line : rig.views.log.lines) EXPECT_NE(line, "from the last record");
+
+    Show_File(rig.app, "12_06_001");  // already on display
+    EXPECT_EQ(rig.views.main.dealsShown, 1);
+}
+
+TEST(RecordList, RedrawRequestRedrawsTheShownDealWithoutReading) {
+    ShellRig rig;
+    WriteRecord(rig, "12_06_001.brg", samples::Western());
+    Show_File(rig.app, "12_06_001");
+    rig.app.rotation = {1, 2, 3, 0};
+    rig.app.redrawRequest = true;
+    Show_File(rig.app, "12_06_009");  // not read at all
+    EXPECT_EQ(rig.views.main.dealsShown, 2);
+    EXPECT_EQ(rig.views.main.auctionsShown, 1);
+    EXPECT_EQ(rig.views.main.rotation, rig.app.rotation);
+    EXPECT_FALSE(rig.app.redrawRequest);
+    EXPECT_EQ(rig.app.records.onDisplay, "12_06_001");
+    EXPECT_TRUE(rig.views.message.shown.empty());
+}
+
+TEST(RecordList, RecordThatCannotBeReadIsReportedAndNothingChanges) {
+    ShellRig rig;
+    WriteRecord(rig, "12_06_001.brg", samples::Western());
+    Show_File(rig.app, "12_06_001");
+    Deal before = rig.app.deals.shown;
+    samples::WriteBytesTo(rig.app.folders.WorkFile("12_06_002.brg"), "Ann, Bob\r\n x\r\n");
+    Show_File(rig.app, "12_06_002");
+    Show_File(rig.app, "12_06_003");  // not there
+    EXPECT_EQ(rig.app.deals.shown, before);
+    EXPECT_EQ(rig.app.records.onDisplay, "12_06_001");
+    EXPECT_EQ(rig.views.main.dealsShown, 1);
+    ASSERT_EQ(rig.views.message.shown.size(), 2u);
+    EXPECT_NE(rig.views.message.shown[1].text.find("12_06_003.brg"), std::string::npos);
+}
+
+}  // namespace tallowen::testing
