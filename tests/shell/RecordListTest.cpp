@@ -274,7 +274,7 @@ TEST(RecordList, ShowFileReadsScoresAndDrawsTheRecord) {
     const Deal& shown = rig.views.main.shownDeal;
     EXPECT_EQ(shown.Contract, "1NT");
     EXPECT_EQ(shown.Declarer, 0);
-    EXPECT_EQ(shown.Names[0], "Zoë");
+    EXPECT_EQ(shown.Names[2], "Carol");
     EXPECT_EQ(shown.Names[1], "Robert");  // the name seen at the auction fills the gap
     EXPECT_EQ(shown.LeadSeat, 1);
     EXPECT_EQ(rig.views.main.rotation, rig.app.rotation);
