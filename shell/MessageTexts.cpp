@@ -128,23 +128,24 @@ int CodeIndex(int code) {
     return -1;
 }
 
+// The window a "%" names, by the letter after it; npos for a plain "%".
+std::size_t WindowAt(std::string_view text, std::size_t i) {
+    if (text[i] != '%' || i + 1 >= text.size()) return std::string_view::npos;
+    return std::string_view("SBHT").find(text[i + 1]);
+}
+
 std::string Compose(const EditionTexts& edition, std::string_view text) {
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        std::size_t window = std::string_view("SBHT").find(i + 1 < text.size() ? text[i + 1] : 0);
-        if (text[i] == '%' && window != std::string_view::npos) {
-            out.append(edition.open).append(edition.windows[window]).append(edition.close);
-            ++i;
-        } else {
+        std::size_t window = WindowAt(text, i);
+        if (window == std::string_view::npos) {
             out += text[i];
+            continue;
         }
+        out.append(edition.open).append(edition.windows[window]).append(edition.close);
+        ++i;
     }
     return DecodeEntities(out);
-}
-
-bool IsJapaneseVariant(int code, int language, bool jpnInterface) {
-    return jpnInterface && language == 1 &&
-           !kEnglishForJapanese.texts[std::size_t(CodeIndex(code))].empty();
 }
 
 }  // namespace
@@ -155,7 +156,7 @@ MessageText NumberedMessageText(int code, int language, bool jpnInterface,
     const EditionTexts* edition = TextsOf(language);
     int index = CodeIndex(code);
     if (!edition || index < 0) return message;
-    if (IsJapaneseVariant(code, language, jpnInterface)) {
+    if (jpnInterface && language == 1 && !kEnglishForJapanese.texts[std::size_t(index)].empty()) {
         edition = &kEnglishForJapanese;
         message.font = interfaceFont;
     } else if (language == 2) {
