@@ -19,8 +19,9 @@ bool HasLine(const std::vector<std::string>& lines, const std::string& line) {
 // --- Start-up refusals ---
 
 class RefusedFolderTest : public ::testing::TestWithParam<std::pair<const char*, bool>> {};
-TEST_P(RefusedFolderTest, ArchiveAndSystemWordsInAnyCase) {
-    EXPECT_EQ(RefusedProgramFolder(GetParam().first), GetParam().second) << GetParam().first;
+TEST_P(RefusedFolderTest, ArchiveTemporaryAndWindowsFoldersInAnyCase) {
+    EXPECT_EQ(RefusedProgramFolder(GetParam().first, "C:\\WINDOWS"), GetParam().second)
+        << GetParam().first;
 }
 INSTANTIATE_TEST_SUITE_P(
     Paths, RefusedFolderTest,
@@ -30,7 +31,11 @@ INSTANTIATE_TEST_SUITE_P(
                       std::pair{"C:\\Windows\\Tallowen", true},
                       std::pair{"C:\\Program Files\\Tallowen", false},
                       std::pair{"/home/u/games/Tallowen", false},
-                      std::pair{"C:\\Zipper\\Tallowen", false}));
+                      std::pair{"C:\\Zipper\\Tallowen", false},
+                      std::pair{"C:\\Users\\Edwin\\Tallowen", false},
+                      std::pair{"/home/u/Contemporary/Tallowen", false},
+                      std::pair{"C:\\Windows.old\\Tallowen", false},
+                      std::pair{"C:\\Games\\Tallowen.lzh", false}));
 
 TEST(StartUp, FolderArgumentIsAbsoluteAndPlain) {
     const fs::path here = fs::current_path();
@@ -41,7 +46,7 @@ TEST(StartUp, FolderArgumentIsAbsoluteAndPlain) {
 
 TEST(StartUp, FolderWithTempIsRefusedAndNothingIsWritten) {
     TempFolder folder;
-    fs::path app = folder.path() / "My Temp Files" / "Tallowen";
+    fs::path app = folder.path() / "Temp Files" / "Tallowen";
     fs::create_directories(app / "Work");
     FixedReportClock clock;
     TableFontMetrics metrics;
