@@ -5,6 +5,7 @@
 
 #include "common/Text.h"
 #include "platform/Clock.h"
+#include "sim/NullBackends.h"
 #include "tests/report/ReportFixture.h"
 
 namespace tallowen {
@@ -78,13 +79,7 @@ TEST(StartUp, SecondCopyIsRefusedAndARunHoldsTheLock) {
 }
 
 TEST(StartUp, MissingWorkFolderIsRefusedAfterAWaitOnTheClock) {
-    class CountingClock final : public Clock {
-    public:
-        std::uint32_t Ticks() override { return waited; }
-        void Wait(std::uint32_t ms) override { waited += ms; }
-        void DoEvents() override {}
-        std::uint32_t waited = 0;
-    } clock;
+    ManualClock clock;
     ReportRun run;
     fs::remove_all(run.work());
     FixedReportClock dates;
@@ -92,7 +87,7 @@ TEST(StartUp, MissingWorkFolderIsRefusedAfterAWaitOnTheClock) {
     ReportEnv env(dates, metrics, run.ansi(), &clock);
     LineMessageSink messages;
     EXPECT_EQ(RunReportJob({run.app()}, messages, env), 1);
-    EXPECT_EQ(clock.waited, kQuitWaitMs);
+    EXPECT_EQ(clock.Ticks(), kQuitWaitMs + 1) << "one wait of the quit pause";
     EXPECT_EQ(messages.Lines()[0], "  Work folder is absent.");
     EXPECT_FALSE(fs::exists(run.app() / "HandRec"));
 }
