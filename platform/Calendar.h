@@ -12,10 +12,17 @@ struct LocalDate {
     int year = 2000, month = 1, day = 1;
 };
 
+struct LocalTime {
+    LocalDate date;
+    int hour = 0, minute = 0, second = 0;
+};
+
 class Calendar {
 public:
     virtual ~Calendar() = default;
     virtual LocalDate Today() = 0;
+    // The local date and time of day now.
+    virtual LocalTime Now() = 0;
     // The local date at a moment, such as a file's last-write time.
     virtual LocalDate DateOf(std::chrono::system_clock::time_point when) = 0;
 };

@@ -3,6 +3,7 @@
 // with what they were told to.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <set>
 #include <string>
@@ -58,13 +59,15 @@ public:
     double charWidth = 7;
 };
 
-// Today is `today`; the date at any other moment is the one of universal time, so that it is
-// the same in every time zone.
+// It is always `today` at `timeOfDay`; the date at any other moment is the one of universal
+// time, so that it is the same in every time zone.
 class FixedCalendar : public Calendar {
 public:
     LocalDate Today() override { return today; }
+    LocalTime Now() override { return {today, timeOfDay[0], timeOfDay[1], timeOfDay[2]}; }
     LocalDate DateOf(std::chrono::system_clock::time_point when) override;
     LocalDate today{2026, 12, 6};
+    std::array<int, 3> timeOfDay{12, 0, 0};  // hour, minute, second
 };
 
 // A repeatable sequence in [0, 1): the given values in turn, then a simple generator.

@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <cstdlib>
-#include <cwchar>
 #include <cwctype>
 
 #include "platform/InstanceLock.h"
@@ -34,8 +33,9 @@ std::wstring MutexName(const std::string& name, const std::filesystem::path& fol
     for (wchar_t c : folder.generic_wstring()) {
         digest = (digest ^ std::uint64_t(std::towlower(c))) * 1099511628211ull;
     }
-    wchar_t hex[17];
-    std::swprintf(hex, 17, L"%016llx", static_cast<unsigned long long>(digest));
+    std::wstring hex(16, L'0');
+    for (int i = 15; i >= 0; --i, digest >>= 4)
+        hex[std::size_t(i)] = L"0123456789abcdef"[digest & 15];
     return wide + L"@" + hex;
 }
 
