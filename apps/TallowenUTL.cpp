@@ -7,6 +7,7 @@
 
 #include "common/Files.h"
 #include "common/Version.h"
+#include "platform/Calendar.h"
 #include "platform/CodePage.h"
 #include "platform/Process.h"
 #include "report/FontMetrics.h"
@@ -52,7 +53,8 @@ int main(int argc, char** argv) {
             return Usage();
         }
     }
-    SystemReportClock clock;
+    auto calendar = MakeSystemCalendar();
+    SystemReportClock clock(*calendar);
     TableFontMetrics metrics;
     ReportEnv env(clock, metrics, AnsiCodePage());
     ConsoleMessageSink messages;

@@ -10,6 +10,7 @@
 #include "reading/ReaderPictures.h"  // tests/reading
 #include "reading/ReadingContext.h"
 #include "reading/TricksCount.h"
+#include "sim/NullBackends.h"
 
 namespace tallowen {
 namespace {
@@ -39,13 +40,6 @@ private:
     std::vector<std::uint16_t> rows_;
 };
 
-class InstantClock : public Clock {
-public:
-    std::uint32_t Ticks() override { return 0; }
-    void Wait(std::uint32_t) override {}
-    void DoEvents() override {}
-};
-
 struct Rig {
     explicit Rig(Image555 picture)
         : desktop(std::move(picture)), ctx(desktop, clock, sound, windows) {
@@ -58,8 +52,8 @@ struct Rig {
         PrepareGlyphSet(ctx.glyphs, 1, 1);
     }
     PreparedDesktop desktop;
-    InstantClock clock;
-    CountingSound sound;
+    ManualClock clock;  // waits cost nothing: the figures show the reading
+    RecordingSound sound;
     GameWindows windows;
     ReadingContext ctx;
 };

@@ -19,6 +19,7 @@
 #include "report/MessageSink.h"
 #include "report/ReportClock.h"
 #include "report/ReportJob.h"
+#include "sim/NullBackends.h"
 
 namespace fs = std::filesystem;
 
@@ -73,7 +74,8 @@ const fs::path& PreparedFolder() {
 void BM_ReportJob(benchmark::State& state) {
     ReportOptions options;
     options.appFolder = PreparedFolder();
-    SystemReportClock clock;
+    FixedCalendar calendar;  // the same dates on every run
+    SystemReportClock clock(calendar);
     TableFontMetrics metrics;
     for (auto _ : state) {
         // Pages already there would make every run write new names beside them.

@@ -14,17 +14,10 @@
 #include "reading/Score.h"
 #include "reading/TricksCount.h"
 #include "sim/Editions.h"
+#include "sim/NullBackends.h"
 #include "sim/SimClient.h"
 
 namespace tallowen::bench {
-
-// Waits cost nothing: the figures show the reading, not the settling pauses of a capture.
-class NoWaitClock : public Clock {
-public:
-    std::uint32_t Ticks() override { return 0; }
-    void Wait(std::uint32_t) override {}
-    void DoEvents() override {}
-};
 
 struct SimReader {
     SimReader(const Image555& picture, int language, int kind)
@@ -35,8 +28,8 @@ struct SimReader {
         PrepareReading(ctx, box);
     }
     ImageDesktop desktop;
-    NoWaitClock clock;
-    CountingSound sound;
+    ManualClock clock;  // waits cost nothing: the figures show the reading
+    RecordingSound sound;
     GameWindows windows;
     ReadingContext ctx;
     InfoBoxState box;

@@ -9,6 +9,9 @@ namespace tallowen {
 // The folder of the running program file (the program folder).
 std::filesystem::path ExecutableFolder();
 
+// The system's Windows folder ("C:\Windows"); empty where there is none.
+std::filesystem::path WindowsFolder();
+
 // Today's date in the user's short date form (Windows' regional setting); empty where the
 // system has no such setting.
 std::string SystemShortDate();

@@ -11,6 +11,10 @@ std::filesystem::path ExecutableFolder() {
     return exe.parent_path();
 }
 
+std::filesystem::path WindowsFolder() {
+    return {};
+}
+
 std::string SystemShortDate() {
     return {};
 }

@@ -9,8 +9,6 @@ namespace tallowen {
 
 namespace {
 
-constexpr int kBidding = int(WindowKind::Bidding);
-
 struct StrainWords {
     std::string_view noTrump;  // empty: no-trump is written NT already
     std::string_view letters;  // the letters of clubs, diamonds, hearts, spades
@@ -110,7 +108,7 @@ void CaptAuction(ReadingContext& ctx, AuctionReading& record, std::int32_t& erro
             return;
         }
         ctx.desktop.SetTopmost(ctx.windows.Handle(WindowKind::Bidding), true);
-        int lines = CaptureGameWindow(ctx, kBidding);
+        int lines = CaptureGameWindow(ctx, WindowKind::Bidding);
         error = kAuctionRead;
         record = AuctionReading{};
         if (lines <= 0) {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "common/Files.h"
-#include "reading/ImageDesktop.h"
+#include "reading/Image555.h"
 #include "reading/PixelGrid.h"
 
 namespace tallowen {

@@ -80,12 +80,12 @@ Rect HoldOnScreen(Rect r, Rect desktop) {
 
 namespace {
 
-WindowHandle HandleOf(const ReadingContext& ctx, int kind) {
-    if (kind == 0 && ctx.windows.handle[0] == 0) return ctx.windows.table;
-    return ctx.windows.handle[std::size_t(kind)];
+WindowHandle HandleOf(const ReadingContext& ctx, WindowKind kind) {
+    if (kind == WindowKind::Table && ctx.windows.handle[0] == 0) return ctx.windows.table;
+    return ctx.windows.Handle(kind);
 }
 
-void BringOnScreen(ReadingContext& ctx, int kind) {
+void BringOnScreen(ReadingContext& ctx, WindowKind kind) {
     GameWindows& gw = ctx.windows;
     const std::size_t k = std::size_t(kind);
     WindowHandle window = HandleOf(ctx, kind);
@@ -111,15 +111,15 @@ void BringOnScreen(ReadingContext& ctx, int kind) {
 
 }  // namespace
 
-int CaptureGameWindow(ReadingContext& ctx, int kind) {
-    if (kind < 0 || kind > 6) {
+int CaptureGameWindow(ReadingContext& ctx, WindowKind kind) {
+    if (int(kind) < 0 || int(kind) >= kWindowKindCount) {
         ctx.GameGrid.Lines = 0;
         return 0;
     }
     BringOnScreen(ctx, kind);
     if (CaptureWindowRect(ctx, HandleOf(ctx, kind), ctx.GameGrid, Rect{}, true) > 0)
         return ctx.GameGrid.Lines;
-    if (ctx.reopenWindow) ctx.reopenWindow(kind);
+    if (ctx.reopenWindow) ctx.reopenWindow(int(kind));
     BringOnScreen(ctx, kind);
     return CaptureWindowRect(ctx, HandleOf(ctx, kind), ctx.GameGrid, Rect{}, true);
 }

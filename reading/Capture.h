@@ -21,9 +21,10 @@ int CaptureDesktopRect(ReadingContext& ctx, Rect rect);
 int CaptureTableClientRect(ReadingContext& ctx, Rect rect);
 int CaptureTableWindowRect(ReadingContext& ctx, Rect rect);
 
-// Brings the game window of `kind` (0..6) on the screen and copies its client area into
-// GameGrid; when nothing could be copied, has it re-opened once and tries again.
-int CaptureGameWindow(ReadingContext& ctx, int kind);
+// Brings the game window of `kind` on the screen and copies its client area into GameGrid;
+// when nothing could be copied, has it re-opened once and tries again. A kind outside the
+// game client's windows copies nothing (0).
+int CaptureGameWindow(ReadingContext& ctx, WindowKind kind);
 
 // Makes the game window of `kind` taller by `pixels` where it stands, so that it shows more
 // lines, and keeps the new rectangle in the window table.

@@ -26,7 +26,8 @@ enum class WindowKind : int {
     Score = 4,
     BidBox = 5,
 };
-constexpr int kSubWindowCount = 5;  // kinds 1..5
+constexpr int kWindowKindCount = 6;  // kinds 0..5
+constexpr int kSubWindowCount = 5;   // kinds 1..5
 constexpr int kMaxCandidates = 100;
 
 struct TitleCandidate {
@@ -34,14 +35,14 @@ struct TitleCandidate {
     std::string title;
 };
 
+// The game client's windows only; the watcher keeps its own windows itself.
 struct GameWindows {
     WindowHandle table = 0;  // 0 = no table
-    WindowHandle main = 0;
     WindowHandle desktop = 0;
-    std::array<WindowHandle, 7> handle{};  // by kind; the lookup fills 1..5
-    std::array<Rect, 9> rect{};            // current, screen pixels; 6 = own bidding board
-    std::array<Rect, 9> saved{};           // from the window-layout file
-    std::array<bool, 7> placed{};          // moved to its saved place this run
+    std::array<WindowHandle, kWindowKindCount> handle{};  // by kind; the lookup fills 1..5
+    std::array<Rect, kWindowKindCount> rect{};            // current, screen pixels
+    std::array<Rect, kWindowKindCount> saved{};           // from the window-layout file
+    std::array<bool, kWindowKindCount> placed{};          // moved to its saved place this run
     Rect tableRect;
     std::int32_t tableWidth = 0, tableHeight = 0;
     std::vector<TitleCandidate> candidates;  // at most kMaxCandidates per scan

@@ -1,9 +1,7 @@
 #include "reading/Glyphs.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <ctime>
 
 #include "common/Text.h"
 #include "reading/ReadingContext.h"
@@ -12,11 +10,12 @@ namespace tallowen {
 
 namespace {
 
-std::string NowText() {
-    std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
-    char buffer[32] = "";
-    if (const std::tm* tm = std::localtime(&now))
-        std::strftime(buffer, sizeof buffer, "%Y/%m/%d %H:%M:%S", tm);
+std::string NowText(ReadingContext& ctx) {
+    if (!ctx.calendar) return {};
+    LocalTime now = ctx.calendar->Now();
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%04d/%02d/%02d %02d:%02d:%02d", now.date.year,
+                  now.date.month, now.date.day, now.hour, now.minute, now.second);
     return buffer;
 }
 
@@ -27,7 +26,7 @@ void ReportOutside(ReadingContext& ctx, std::string_view callerName, int y, int 
     if (!ctx.report) return;
     const PixelGrid& g = ctx.GameGrid;
     ctx.report({"Pixel read outside the captured window",
-                "GetLineBMP from " + std::string(callerName) + " " + NowText(),
+                "GetLineBMP from " + std::string(callerName) + " " + NowText(ctx),
                 "Line = " + NumText(y) + ", BM.Length = " + NumText(g.Length),
                 "BM = (" + NumText(g.Left) + "," + NumText(g.Top) + ")-(" + NumText(g.Right) + "," +
                     NumText(g.Bottom) + ")",

@@ -9,7 +9,6 @@ namespace tallowen {
 
 namespace {
 
-constexpr int kLastHand = int(WindowKind::LastHand);
 constexpr int kAttempts = 4;
 constexpr int kWideEnough = 580;  // the card words of some editions need this width
 
@@ -61,7 +60,7 @@ void WidenWindow(ReadingContext& ctx) {
     if (r.Width() >= kWideEnough) return;
     r.right = r.left + kWideEnough;
     ctx.desktop.MoveWindow(window, r);
-    ctx.windows.rect[kLastHand] = r;
+    ctx.windows.rect[std::size_t(WindowKind::LastHand)] = r;
 }
 
 void Minimize(ReadingContext& ctx, bool minimizeAfter) {
@@ -114,7 +113,7 @@ void CaptHand(ReadingContext& ctx, HandReading& hand, std::int32_t& error, bool 
     error = kHandRead;
     int y0 = -1;
     for (int attempt = 1; attempt <= kAttempts; ++attempt) {
-        if (CaptureGameWindow(ctx, kLastHand) <= 0) return;
+        if (CaptureGameWindow(ctx, WindowKind::LastHand) <= 0) return;
         y0 = FindGrayRow(ctx.Game(), Rect{10, 20, 20, 30});
         if (y0 > 20) break;
     }

@@ -8,7 +8,6 @@ namespace tallowen {
 
 namespace {
 
-constexpr int kLastTrick = int(WindowKind::LastTrick);
 constexpr int kAttempts = 2;
 
 struct Point2 {
@@ -39,7 +38,7 @@ bool FindAnchors(const PixelView& view, int width, std::array<Point2, 4>& at) {
 
 bool ReadTrick(ReadingContext& ctx, const CardImageTable& images, std::array<int, 4>& suits,
                std::array<int, 4>& ranks) {
-    if (CaptureGameWindow(ctx, kLastTrick) <= 0) return false;
+    if (CaptureGameWindow(ctx, WindowKind::LastTrick) <= 0) return false;
     const PixelView view = ctx.Game();
     std::array<Point2, 4> at;
     if (!FindAnchors(view, ctx.GameGrid.WindowWidth, at)) return false;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Calendar.h"
 #include "platform/Clock.h"
 #include "platform/Desktop.h"
 #include "platform/Sound.h"
@@ -44,6 +45,8 @@ struct ReadingContext {
 
     // Asks the shell to re-open a game window of this kind and to find its handle again.
     std::function<void(int kind)> reopenWindow;
+    // The date and time that diagnostic reports carry; none: they carry none.
+    Calendar* calendar = nullptr;
     // Receives a diagnostic report, one text per line.
     std::function<void(const std::vector<std::string>& lines)> report;
 

@@ -8,8 +8,6 @@ namespace tallowen {
 
 namespace {
 
-constexpr int kScore = int(WindowKind::Score);
-
 enum class Step { NextAttempt, Grown, Vulnerability, Finish };
 
 // Judges one score text: true when it may stand.
@@ -132,7 +130,7 @@ void CaptScore(ReadingContext& ctx, ScorePair& scores, std::int32_t& error) {
             error = kScoreUnreadable;
             break;
         }
-        if (CaptureGameWindow(ctx, kScore) <= 0) {
+        if (CaptureGameWindow(ctx, WindowKind::Score) <= 0) {
             // Not even a copy after re-opening: say so rather than report unknown scores as read.
             error = kScoreUnreadable;
             return;

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <string>
 
+#include "platform/Calendar.h"
+
 namespace tallowen {
 
 class ReportClock {
@@ -16,12 +18,16 @@ public:
     virtual int FileYear(const std::filesystem::path& file) const = 0;
 };
 
-// The standard library's clock and file times. Today's date is in the system's short date form
-// on Windows, and year/month/day ("2006/10/22") where the system has none.
+// The calendar's dates and the file system's times. Today's date is in the system's short date
+// form on Windows, and year/month/day ("2006/10/22") where the system has none.
 class SystemReportClock final : public ReportClock {
 public:
+    explicit SystemReportClock(Calendar& calendar) : calendar_(calendar) {}
     std::string ShortDate() const override;
     int FileYear(const std::filesystem::path& file) const override;
+
+private:
+    Calendar& calendar_;
 };
 
 }  // namespace tallowen

@@ -1,8 +1,10 @@
 #include "report/ReportJob.h"
 
+#include "common/FolderCheck.h"
 #include "common/Text.h"
 #include "platform/Clock.h"
 #include "platform/CodePage.h"
+#include "platform/Process.h"
 #include "report/GifWriter.h"
 
 namespace tallowen {
@@ -19,11 +21,10 @@ std::string Separator() {
 
 }  // namespace
 
-bool RefusedProgramFolder(const std::filesystem::path& appFolder) {
-    std::string upper = ToUpper(PathToUtf8(appFolder));
-    for (const char* word : {".ZIP", "TMP", "TEMP", "WINDOWS"})
-        if (Contains(upper, word)) return true;
-    return false;
+bool RefusedProgramFolder(const std::filesystem::path& appFolder,
+                          const std::filesystem::path& windowsFolder) {
+    static constexpr std::string_view kUtilityFolderWords[] = {".ZIP", "TMP", "TEMP", "WINDOWS"};
+    return UnsuitableFolder(appFolder, windowsFolder, kUtilityFolderWords);
 }
 
 std::filesystem::path ProgramFolderArgument(const std::filesystem::path& given) {
@@ -46,7 +47,7 @@ void WaitAndQuit(const ReportOptions& options, MessageSink& messages, ReportEnv&
 }
 
 bool chkLZH(const ReportOptions& options, MessageSink& messages, ReportEnv& env, bool force) {
-    if (!force && !RefusedProgramFolder(options.appFolder)) return false;
+    if (!force && !RefusedProgramFolder(options.appFolder, WindowsFolder())) return false;
     messages.PrintPath(std::string("  UnZip the archived file ") + kArchiveName +
                        " before starting ");
     messages.NewLines(1);

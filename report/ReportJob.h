@@ -54,8 +54,10 @@ bool CheckWorkFolder(const ReportOptions& options, const std::string& folder, Me
 void AbsentINI(const ReportOptions& options, MessageSink& messages);
 void WaitAndQuit(const ReportOptions& options, MessageSink& messages, ReportEnv& env);
 
-// True when the program folder lies where an unpacked archive or a system folder would.
-bool RefusedProgramFolder(const std::filesystem::path& appFolder);
+// True when the program folder lies where an unpacked archive, a temporary folder or the
+// system's Windows folder (`windowsFolder`, empty where there is none) would.
+bool RefusedProgramFolder(const std::filesystem::path& appFolder,
+                          const std::filesystem::path& windowsFolder);
 
 // A program folder named on the command line, made absolute and plain: "dir/." and
 // "dir/sub/.." are the folder itself, and the messages show its usual path.

@@ -124,7 +124,9 @@ struct RecordListState {
 
 struct AppContext {
     AppContext(const Seams& s, const ViewSet& v)
-        : seams(s), views(v), reading(s.desktop, s.clock, s.sound, windows) {}
+        : seams(s), views(v), reading(s.desktop, s.clock, s.sound, windows) {
+        reading.calendar = &s.calendar;
+    }
     AppContext(const AppContext&) = delete;
     AppContext& operator=(const AppContext&) = delete;
 

@@ -9,8 +9,8 @@
 
 #include "platform/Desktop.h"
 #include "reading/CardImages.h"
-#include "reading/ImageDesktop.h"
 #include "sim/GlyphPainter.h"
+#include "sim/ImageDesktop.h"
 #include "sim/SimDesktop.h"
 
 namespace tallowen {

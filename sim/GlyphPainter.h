@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "reading/GlyphTable.h"
-#include "reading/ImageDesktop.h"
+#include "sim/ImageDesktop.h"
 
 namespace tallowen {
 

@@ -15,6 +15,11 @@ int FixedFonts::TextWidth(std::string_view, double points, bool, std::string_vie
     return static_cast<int>(std::lround(units * charWidth * points / 10.0));
 }
 
+LocalDate FixedCalendar::DateOf(std::chrono::system_clock::time_point when) {
+    std::chrono::year_month_day date{std::chrono::floor<std::chrono::days>(when)};
+    return {int(date.year()), int(unsigned(date.month())), int(unsigned(date.day()))};
+}
+
 double SequenceRandom::Next() {
     if (used_ < first_.size()) return first_[used_++];
     state_ ^= state_ >> 12;

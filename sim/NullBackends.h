@@ -3,6 +3,7 @@
 // with what they were told to.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <set>
 #include <string>
@@ -11,10 +12,22 @@
 
 #include "platform/Browser.h"
 #include "platform/Calendar.h"
+#include "platform/Clock.h"
 #include "platform/Fonts.h"
 #include "platform/Sound.h"
 
 namespace tallowen {
+
+// A clock whose time moves only when someone waits; waits cost nothing.
+class ManualClock : public Clock {
+public:
+    std::uint32_t Ticks() override { return now_; }
+    void Wait(std::uint32_t ms) override { now_ += ms + 1; }
+    void DoEvents() override {}
+
+private:
+    std::uint32_t now_ = 0;
+};
 
 // Counts beeps and remembers the aliases played.
 class RecordingSound : public Sound {
@@ -46,10 +59,15 @@ public:
     double charWidth = 7;
 };
 
+// It is always `today` at `timeOfDay`; the date at any other moment is the one of universal
+// time, so that it is the same in every time zone.
 class FixedCalendar : public Calendar {
 public:
     LocalDate Today() override { return today; }
+    LocalTime Now() override { return {today, timeOfDay[0], timeOfDay[1], timeOfDay[2]}; }
+    LocalDate DateOf(std::chrono::system_clock::time_point when) override;
     LocalDate today{2026, 12, 6};
+    std::array<int, 3> timeOfDay{12, 0, 0};  // hour, minute, second
 };
 
 // A repeatable sequence in [0, 1): the given values in turn, then a simple generator.

@@ -6,16 +6,11 @@
 #include "platform/Sound.h"
 #include "reading/Score.h"
 #include "sim/Editions.h"
+#include "sim/NullBackends.h"
 
 namespace tallowen {
 
 namespace {
-
-class QuietSound : public Sound {
-public:
-    void Beep() override {}
-    void PlayAlias(std::string_view) override {}
-};
 
 std::string Marked(const std::string& word, int mark) {
     if (mark == 1) return "[" + word + "]";
@@ -27,7 +22,7 @@ std::string Marked(const std::string& word, int mark) {
 
 SimClient::SimClient(SimDesktop& desktop, SimClock* clock, int language, SimBoard board)
     : desktop_(desktop), clock_(clock), language_(language), board_(std::move(board)) {
-    QuietSound quiet;
+    RecordingSound quiet;
     LoadGlyphTable(glyphs_, quiet);
     LoadCardImages(cards_, quiet);
     font_ = std::make_unique<GlyphPainter>(glyphs_);

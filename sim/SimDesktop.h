@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "platform/Desktop.h"
-#include "reading/ImageDesktop.h"
+#include "sim/ImageDesktop.h"
 
 namespace tallowen {
 

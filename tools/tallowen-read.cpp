@@ -17,12 +17,13 @@
 #include "reading/Bmp.h"
 #include "reading/Buttons.h"
 #include "reading/CardImages.h"
-#include "reading/ImageDesktop.h"
 #include "reading/LastHand.h"
 #include "reading/LastTrick.h"
 #include "reading/ReadingContext.h"
 #include "reading/Score.h"
 #include "reading/TricksCount.h"
+#include "sim/ImageDesktop.h"
+#include "sim/NullBackends.h"
 #include "tools/ReadingJson.h"
 
 using namespace tallowen;
@@ -32,7 +33,7 @@ namespace {
 struct Reader {
     ImageDesktop desktop;
     ManualClock clock;
-    CountingSound sound;
+    RecordingSound sound;
     GameWindows windows;
     ReadingContext ctx{desktop, clock, sound, windows};
     InfoBoxState box;

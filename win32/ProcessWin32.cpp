@@ -19,6 +19,13 @@ std::filesystem::path ExecutableFolder() {
     }
 }
 
+std::filesystem::path WindowsFolder() {
+    wchar_t folder[MAX_PATH + 1];
+    UINT n = GetWindowsDirectoryW(folder, MAX_PATH + 1);
+    if (n == 0 || n > MAX_PATH) return {};
+    return std::filesystem::path(std::wstring(folder, n));
+}
+
 std::string SystemShortDate() {
     wchar_t date[80];
     int n = GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, date, 80);

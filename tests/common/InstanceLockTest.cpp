@@ -1,19 +1,81 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
+#include "Scratch.h"
 #include "platform/InstanceLock.h"
 #include "platform/Process.h"
 
 namespace tallowen {
 namespace {
 
-TEST(InstanceLock, SecondHolderIsRefusedUntilTheFirstLetsGo) {
-    auto first = AcquireInstanceLock("TallowenLockTest");
+using scratch::ScratchFolder;
+
+TEST(InstanceLock, SecondHolderInTheSameFolderIsRefusedUntilTheFirstLetsGo) {
+    ScratchFolder folder;
+    auto first = AcquireInstanceLock("TallowenLockTest", folder.path());
     ASSERT_TRUE(first);
-    EXPECT_FALSE(AcquireInstanceLock("TallowenLockTest"));
-    EXPECT_TRUE(AcquireInstanceLock("TallowenLockTestOther"));
+    EXPECT_FALSE(AcquireInstanceLock("TallowenLockTest", folder.path()));
+    EXPECT_TRUE(AcquireInstanceLock("TallowenLockTestOther", folder.path()));
     first.reset();
-    EXPECT_TRUE(AcquireInstanceLock("TallowenLockTest"));
+    EXPECT_TRUE(AcquireInstanceLock("TallowenLockTest", folder.path()));
 }
+
+TEST(InstanceLock, LocksOfOneNameInDifferentFoldersDoNotCollide) {
+    ScratchFolder one, two;
+    auto first = AcquireInstanceLock("TallowenLockTest", one.path());
+    ASSERT_TRUE(first);
+    auto second = AcquireInstanceLock("TallowenLockTest", two.path());
+    EXPECT_TRUE(second) << "a parallel run with its own folder must not be blocked";
+    EXPECT_FALSE(AcquireInstanceLock("TallowenLockTest", two.path()));
+}
+
+#ifndef _WIN32
+// Sets (or clears, given nullptr) one environment variable for the life of the object.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const char* value) : name_(name) {
+        const char* before = std::getenv(name);
+        had_ = before != nullptr;
+        if (had_) saved_ = before;
+        value ? setenv(name, value, 1) : unsetenv(name);
+    }
+    ~ScopedEnv() { had_ ? setenv(name_, saved_.c_str(), 1) : unsetenv(name_); }
+
+private:
+    const char* name_;
+    bool had_ = false;
+    std::string saved_;
+};
+
+TEST(InstanceLock, TheChosenFolderReplacesTheUsersDefault) {
+    ScratchFolder folder;
+    ScopedEnv chosen("TALLOWEN_LOCK_DIR", folder.path().c_str());
+    auto byDefault = AcquireInstanceLock("TallowenLockTest");
+    ASSERT_TRUE(byDefault);
+    EXPECT_TRUE(std::filesystem::exists(folder.path() / "TallowenLockTest.lock"));
+    EXPECT_FALSE(AcquireInstanceLock("TallowenLockTest", folder.path()));
+}
+
+TEST(InstanceLock, WithoutAChosenFolderTheLockLiesInTheUsersRuntimeFolder) {
+    ScratchFolder runtime;
+    ScopedEnv chosen("TALLOWEN_LOCK_DIR", nullptr);
+    ScopedEnv xdg("XDG_RUNTIME_DIR", runtime.path().c_str());
+    auto lock = AcquireInstanceLock("TallowenLockTest");
+    ASSERT_TRUE(lock);
+    EXPECT_TRUE(std::filesystem::exists(runtime.path() / "TallowenLockTest.lock"));
+}
+
+TEST(InstanceLock, WithoutARuntimeFolderTheLockLiesHiddenInTheHomeFolder) {
+    ScratchFolder home;
+    ScopedEnv chosen("TALLOWEN_LOCK_DIR", nullptr);
+    ScopedEnv xdg("XDG_RUNTIME_DIR", nullptr);
+    ScopedEnv homeVar("HOME", home.path().c_str());
+    auto lock = AcquireInstanceLock("TallowenLockTest");
+    ASSERT_TRUE(lock);
+    EXPECT_TRUE(std::filesystem::exists(home.path() / ".TallowenLockTest.lock"));
+}
+#endif
 
 TEST(Process, ExecutableFolderAndShortDate) {
     auto folder = ExecutableFolder();

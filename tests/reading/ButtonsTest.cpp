@@ -5,6 +5,7 @@
 #include "ReadingFixture.h"
 #include "reading/Buttons.h"
 #include "reading/TricksCount.h"
+#include "sim/NullBackends.h"
 
 namespace tallowen {
 namespace {
@@ -83,7 +84,7 @@ TEST(Buttons, OneButtonIsPressedTenPixelsLeftOfItsCaptionsEnd) {
     };
     RecordingDesktop desktop(TablePicture().Paint(), "Game: Bridge");
     ManualClock clock;
-    CountingSound sound;
+    RecordingSound sound;
     GameWindows windows;
     windows.table = ImageDesktop::kWindow;
     ReadingContext ctx(desktop, clock, sound, windows);

@@ -4,6 +4,7 @@
 #include "ReaderPictures.h"
 #include "reading/Bmp.h"
 #include "reading/Cards.h"
+#include "sim/NullBackends.h"
 
 namespace tallowen {
 namespace {
@@ -36,7 +37,7 @@ protected:
     }
 
     CardImageTable images;
-    CountingSound sound;
+    RecordingSound sound;
     std::vector<std::uint16_t> buffer;
     PixelGrid grid;
 };
@@ -47,7 +48,7 @@ TEST_F(CardFaces, ShippedImagesLoadBadLinesBeepAndKeepTheirCount) {
         EXPECT_EQ(images.images[std::size_t(i)].count, kCardImageCodes) << i;
 
     CardImageTable t;
-    CountingSound s;
+    RecordingSound s;
     LoadCardImages(t, s,
                    {"A 0 0 0 77 23 23 3F 1E", "K 0 0 0 F3 67 66 6C 78 70 1 2", "X 1 2 3",
                     "[ 0 0 0 0 0 0 0 0 0", "Q 0 0 ZZ 1 1 1 1 1 1", "AS 1"});

@@ -2,7 +2,8 @@
 
 #include "reading/GameWindows.h"
 #include "reading/GlyphTable.h"
-#include "reading/ImageDesktop.h"
+#include "sim/ImageDesktop.h"
+#include "sim/NullBackends.h"
 
 namespace tallowen {
 namespace {
@@ -27,7 +28,7 @@ protected:
     }
 
     GlyphTable table;
-    CountingSound sound;
+    RecordingSound sound;
 };
 
 TEST_F(ShippedFont, GivesOneHundredAndTwoTemplatesInSetOne) {
@@ -85,7 +86,7 @@ TEST_F(ShippedFont, AllowedListsFollowTheTricksLabel) {
 
 TEST(GlyphTableLoad, RepeatsBeepAndAreDroppedCommasSeparateAndAnEmptyLineEnds) {
     GlyphTable table;
-    CountingSound sound;
+    RecordingSound sound;
     LoadGlyphTable(table, sound, {"l 7FC000", "I 7FC000", "q,0F81041040881FF", "", "x 123"});
     EXPECT_EQ(sound.beeps, 1);
     ASSERT_EQ(table.setEnd[1], 2);
@@ -96,7 +97,7 @@ TEST(GlyphTableLoad, RepeatsBeepAndAreDroppedCommasSeparateAndAnEmptyLineEnds) {
 
 TEST(GlyphTableLoad, WideGlyphsLiveOnlyInJapanese) {
     GlyphTable table;
-    CountingSound sound;
+    RecordingSound sound;
     LoadGlyphTable(table, sound, {"あ 7FC7FC", "b 7FC0881041040F8"});
     const GlyphTemplate& kana = table.templates[1];
     EXPECT_EQ(kana.wideKey, 0x7FC);

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "reading/ImageDesktop.h"
 #include "reading/PixelGrid.h"
+#include "sim/ImageDesktop.h"
 
 namespace tallowen::testing {
 

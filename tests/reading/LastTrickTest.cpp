@@ -4,6 +4,7 @@
 #include "ReaderPictures.h"
 #include "ReadingFixture.h"
 #include "reading/LastTrick.h"
+#include "sim/NullBackends.h"
 
 namespace tallowen {
 namespace {
@@ -16,7 +17,7 @@ protected:
 
     std::array<int, 4> suits{}, ranks{};
     CardImageTable images;
-    CountingSound sound;
+    RecordingSound sound;
     TrickState state;
 
     void Read(const TrickPicture& picture, TrickMode mode, ReadingRig* rig = nullptr) {

@@ -112,12 +112,12 @@ TEST(CaptureGameWindowTest, FirstSightAtTheCornerMovesToTheSavedPlaceOnce) {
     ReadingRig rig(Image555(100, 60, kWhite));
     rig.desktop.SetPlace(Rect{3, 4, 103, 64});
     rig.windows.saved[1] = Rect{200, 150, 0, 0};
-    ASSERT_EQ(CaptureGameWindow(rig.ctx, 1), 60);
+    ASSERT_EQ(CaptureGameWindow(rig.ctx, WindowKind::Bidding), 60);
     EXPECT_EQ(rig.desktop.Place(), (Rect{200, 150, 300, 210}));
     EXPECT_TRUE(rig.windows.placed[1]);
     EXPECT_TRUE(rig.desktop.Topmost());
     rig.desktop.SetPlace(Rect{0, 0, 100, 60});
-    CaptureGameWindow(rig.ctx, 1);
+    CaptureGameWindow(rig.ctx, WindowKind::Bidding);
     EXPECT_EQ(rig.desktop.Place(), (Rect{0, 0, 100, 60}));  // placed already
 
     // A window that only turns up through the re-open is still placed at its first sight.
@@ -126,14 +126,14 @@ TEST(CaptureGameWindowTest, FirstSightAtTheCornerMovesToTheSavedPlaceOnce) {
     rig.ctx.reopenWindow = [&](int kind) {
         rig.windows.handle[std::size_t(kind)] = ImageDesktop::kWindow;
     };
-    ASSERT_EQ(CaptureGameWindow(rig.ctx, 2), 60);
+    ASSERT_EQ(CaptureGameWindow(rig.ctx, WindowKind::LastTrick), 60);
     EXPECT_EQ(rig.desktop.Place(), (Rect{300, 250, 400, 310}));
 }
 
 TEST(CaptureGameWindowTest, MinimisedIsRestoredAFailedCopyReopensTheWindowOnce) {
     ReadingRig rig(Image555(100, 60, kWhite));
     rig.desktop.SetMinimized(true);
-    EXPECT_EQ(CaptureGameWindow(rig.ctx, 4), 60);
+    EXPECT_EQ(CaptureGameWindow(rig.ctx, WindowKind::Score), 60);
     EXPECT_FALSE(rig.desktop.Minimized());
 
     rig.desktop.FailCopies(true);
@@ -143,13 +143,30 @@ TEST(CaptureGameWindowTest, MinimisedIsRestoredAFailedCopyReopensTheWindowOnce) 
         ++reopened;
         rig.desktop.FailCopies(false);
     };
-    EXPECT_EQ(CaptureGameWindow(rig.ctx, 3), 60);
+    EXPECT_EQ(CaptureGameWindow(rig.ctx, WindowKind::LastHand), 60);
     EXPECT_EQ(reopened, 1);
     rig.desktop.FailCopies(true);
     rig.ctx.reopenWindow = [&](int) { ++reopened; };
-    EXPECT_EQ(CaptureGameWindow(rig.ctx, 3), 0);
+    EXPECT_EQ(CaptureGameWindow(rig.ctx, WindowKind::LastHand), 0);
     EXPECT_EQ(reopened, 2);
     EXPECT_EQ(rig.ctx.GameGrid.Lines, 0);
+}
+
+// Only the game client's windows are captured here; the watcher's own windows are not kinds.
+TEST(CaptureGameWindowTest, AKindOutsideTheClientsWindowsCopiesNothing) {
+    ReadingRig rig(Image555(100, 60, kWhite));
+    for (auto& h : rig.windows.handle) h = ImageDesktop::kWindow;
+    rig.ctx.GameGrid.Lines = 60;
+    int reopened = 0;
+    rig.ctx.reopenWindow = [&](int) { ++reopened; };
+    for (int kind : {-1, kWindowKindCount, 8}) {
+        EXPECT_EQ(CaptureGameWindow(rig.ctx, WindowKind(kind)), 0) << kind;
+        EXPECT_EQ(rig.ctx.GameGrid.Lines, 0);
+    }
+    EXPECT_EQ(rig.desktop.Copies(), 0);
+    EXPECT_EQ(reopened, 0);
+    EXPECT_FALSE(rig.desktop.Topmost());
+    EXPECT_EQ(CaptureGameWindow(rig.ctx, WindowKind::BidBox), 60) << "the last kind is read";
 }
 
 // --- Scanners over one picture of landmarks ---

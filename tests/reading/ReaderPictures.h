@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "HandFont.h"
-#include "reading/ImageDesktop.h"
 #include "reading/PixelGrid.h"
+#include "sim/ImageDesktop.h"
 
 namespace tallowen::testing {
 

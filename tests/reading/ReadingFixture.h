@@ -7,6 +7,7 @@
 #include "reading/Capture.h"
 #include "reading/GlyphTable.h"
 #include "reading/ReadingContext.h"
+#include "sim/NullBackends.h"
 
 namespace tallowen::testing {
 
@@ -29,7 +30,7 @@ struct ReadingRig {
 
     ImageDesktop desktop;
     ManualClock clock;
-    CountingSound sound;
+    RecordingSound sound;
     GameWindows windows;
     ReadingContext ctx;
     std::vector<std::vector<std::string>> reports;

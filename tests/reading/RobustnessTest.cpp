@@ -16,6 +16,7 @@
 #include "reading/LastTrick.h"
 #include "reading/Score.h"
 #include "reading/TricksCount.h"
+#include "sim/NullBackends.h"
 
 namespace tallowen {
 namespace {
@@ -93,7 +94,7 @@ class OddPictures : public ::testing::TestWithParam<Size> {};
 TEST_P(OddPictures, NeverBreakTheReaders) {
     const auto [w, h] = GetParam();
     CardImageTable images;
-    CountingSound quiet;
+    RecordingSound quiet;
     LoadCardImages(images, quiet);
     const bool huge = w * h > 1000000;
     for (bool landmarks : {false, true}) {
@@ -140,7 +141,7 @@ TEST(OddData, CardFacesAnywhereInABufferAreBoundsChecked) {
     std::vector<std::uint16_t> buffer = ToBuffer(Noise(37, 29, 12, true));
     PixelGrid grid{0, 0, 37, 29, 38, 29, 37, 29};
     CardImageTable images;
-    CountingSound sound;
+    RecordingSound sound;
     LoadCardImages(images, sound);
     for (int i = 0; i < 2000; ++i) {
         int x = int(random() % 120) - 60, y = int(random() % 120) - 60;

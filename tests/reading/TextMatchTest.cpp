@@ -70,13 +70,16 @@ TEST(LineBuilding, BitElevenIsTheBandTopAndTheFirstSlotHoldsTheOr) {
 
 TEST(LineBuilding, BandBelowTheWindowBeepsAndReportsOnce) {
     LineRig rig(Image555(40, 20, kWhite));
+    FixedCalendar calendar;
+    calendar.timeOfDay = {9, 5, 7};
+    rig.ctx.calendar = &calendar;
     rig.sound.beeps = 0;
     GetLineBMP(rig.ctx, "CaptHand", 15, 1);
     EXPECT_EQ(rig.sound.beeps, 1);
     ASSERT_EQ(rig.reports.size(), 1u);
     const auto& lines = rig.reports[0];
     ASSERT_EQ(lines.size(), 6u);
-    EXPECT_EQ(lines[1].rfind("GetLineBMP from CaptHand ", 0), 0u);
+    EXPECT_EQ(lines[1], "GetLineBMP from CaptHand 2026/12/06 09:05:07");
     EXPECT_EQ(lines[2], "Line = 15, BM.Length = 40");
     EXPECT_EQ(lines[4].substr(lines[4].find(", ", 6)), ", 799");
     EXPECT_EQ(rig.ctx.codes.At(1), 0);  // the missing pixels add no ink

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -34,7 +35,7 @@ Deal WithContract(const std::string& contract, int declarer, std::array<int, 4> 
 
 // Every contract, vulnerability and trick count, scored independently of this program.
 TEST(DuplicateScoreFixture, EveryContractAndTrickCountAgrees) {
-    std::ifstream in(std::string(TALLOWEN_FIXTURES) + "/duplicate-scores.tsv");
+    std::ifstream in(std::filesystem::path(TALLOWEN_TESTDATA) / "records" / "duplicate-scores.tsv");
     ASSERT_TRUE(in) << "duplicate-scores.tsv not found";
     std::string line;
     std::getline(in, line);  // heading

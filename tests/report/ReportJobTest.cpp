@@ -5,6 +5,7 @@
 
 #include "common/Text.h"
 #include "platform/Clock.h"
+#include "sim/NullBackends.h"
 #include "tests/report/ReportFixture.h"
 
 namespace tallowen {
@@ -19,8 +20,9 @@ bool HasLine(const std::vector<std::string>& lines, const std::string& line) {
 // --- Start-up refusals ---
 
 class RefusedFolderTest : public ::testing::TestWithParam<std::pair<const char*, bool>> {};
-TEST_P(RefusedFolderTest, ArchiveAndSystemWordsInAnyCase) {
-    EXPECT_EQ(RefusedProgramFolder(GetParam().first), GetParam().second) << GetParam().first;
+TEST_P(RefusedFolderTest, ArchiveTemporaryAndWindowsFoldersInAnyCase) {
+    EXPECT_EQ(RefusedProgramFolder(GetParam().first, "C:\\WINDOWS"), GetParam().second)
+        << GetParam().first;
 }
 INSTANTIATE_TEST_SUITE_P(
     Paths, RefusedFolderTest,
@@ -30,7 +32,11 @@ INSTANTIATE_TEST_SUITE_P(
                       std::pair{"C:\\Windows\\Tallowen", true},
                       std::pair{"C:\\Program Files\\Tallowen", false},
                       std::pair{"/home/u/games/Tallowen", false},
-                      std::pair{"C:\\Zipper\\Tallowen", false}));
+                      std::pair{"C:\\Zipper\\Tallowen", false},
+                      std::pair{"C:\\Users\\Edwin\\Tallowen", false},
+                      std::pair{"/home/u/Contemporary/Tallowen", false},
+                      std::pair{"C:\\Windows.old\\Tallowen", false},
+                      std::pair{"C:\\Games\\Tallowen.lzh", false}));
 
 TEST(StartUp, FolderArgumentIsAbsoluteAndPlain) {
     const fs::path here = fs::current_path();
@@ -41,7 +47,7 @@ TEST(StartUp, FolderArgumentIsAbsoluteAndPlain) {
 
 TEST(StartUp, FolderWithTempIsRefusedAndNothingIsWritten) {
     TempFolder folder;
-    fs::path app = folder.path() / "My Temp Files" / "Tallowen";
+    fs::path app = folder.path() / "Temp Files" / "Tallowen";
     fs::create_directories(app / "Work");
     FixedReportClock clock;
     TableFontMetrics metrics;
@@ -73,13 +79,7 @@ TEST(StartUp, SecondCopyIsRefusedAndARunHoldsTheLock) {
 }
 
 TEST(StartUp, MissingWorkFolderIsRefusedAfterAWaitOnTheClock) {
-    class CountingClock final : public Clock {
-    public:
-        std::uint32_t Ticks() override { return waited; }
-        void Wait(std::uint32_t ms) override { waited += ms; }
-        void DoEvents() override {}
-        std::uint32_t waited = 0;
-    } clock;
+    ManualClock clock;
     ReportRun run;
     fs::remove_all(run.work());
     FixedReportClock dates;
@@ -87,7 +87,7 @@ TEST(StartUp, MissingWorkFolderIsRefusedAfterAWaitOnTheClock) {
     ReportEnv env(dates, metrics, run.ansi(), &clock);
     LineMessageSink messages;
     EXPECT_EQ(RunReportJob({run.app()}, messages, env), 1);
-    EXPECT_EQ(clock.waited, kQuitWaitMs);
+    EXPECT_EQ(clock.Ticks(), kQuitWaitMs + 1) << "one wait of the quit pause";
     EXPECT_EQ(messages.Lines()[0], "  Work folder is absent.");
     EXPECT_FALSE(fs::exists(run.app() / "HandRec"));
 }

@@ -7,12 +7,13 @@
 #include "reading/LastHand.h"
 #include "reading/LastTrick.h"
 #include "reading/Score.h"
+#include "sim/NullBackends.h"
 
 namespace tallowen::testing {
 namespace {
 
 TEST(SimFaces, EveryCardReadsAtEveryPlaceOfTheLastTrick) {
-    CountingSound sound;
+    RecordingSound sound;
     CardImageTable cards;
     LoadCardImages(cards, sound);
     TrickView view;

@@ -9,12 +9,13 @@
 #include "reading/ReadingContext.h"
 #include "sim/ClientWindows.h"
 #include "sim/GlyphPainter.h"
+#include "sim/NullBackends.h"
 
 namespace tallowen::testing {
 namespace {
 
 struct FontFixture : ::testing::Test {
-    CountingSound sound;
+    RecordingSound sound;
     GlyphTable table;
     FontFixture() { LoadGlyphTable(table, sound); }
 
@@ -94,7 +95,7 @@ TEST_F(FontFixture, WordsInJapaneseScriptReadAsOneMark) {
 }
 
 TEST(SimCardFaces, MatchTheHandWrittenFaces) {
-    CountingSound sound;
+    RecordingSound sound;
     CardImageTable cards;
     LoadCardImages(cards, sound);
     for (int suit = 0; suit < 4; ++suit)

@@ -5,6 +5,7 @@
 
 #include "reading/Capture.h"
 #include "reading/ReadingContext.h"
+#include "sim/NullBackends.h"
 #include "sim/SimClock.h"
 #include "sim/SimDesktop.h"
 
@@ -94,7 +95,7 @@ TEST(SimDesktop, MinimisedWindowHasNoClientAreaAndCopiesNothing) {
 TEST(SimDesktop, CaptureOfAMinimisedWindowLeavesTheBufferAlone) {
     SimDesktop d;
     SimClock clock;
-    CountingSound sound;
+    RecordingSound sound;
     GameWindows windows;
     ReadingContext ctx(d, clock, sound, windows);
     WindowHandle h = Solid(d, {0, 0, 108, 127}, kBlue);

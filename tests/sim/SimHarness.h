@@ -6,6 +6,7 @@
 #include "reading/Buttons.h"
 #include "reading/ReadingContext.h"
 #include "reading/TricksCount.h"
+#include "sim/NullBackends.h"
 #include "sim/SimClient.h"
 
 namespace tallowen::testing {
@@ -13,7 +14,7 @@ namespace tallowen::testing {
 struct SimHarness {
     SimDesktop desktop{Rect{0, 0, 1600, 1000}};
     SimClock clock;
-    CountingSound sound;
+    RecordingSound sound;
     GameWindows windows;
     ReadingContext ctx{desktop, clock, sound, windows};
     InfoBoxState box;

@@ -7,23 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/Clock.h"
 #include "platform/Desktop.h"
-#include "platform/Sound.h"
+#include "reading/Image555.h"
 
 namespace tallowen {
-
-// A picture of 5-5-5 pixels, rows top-down.
-struct Image555 {
-    int width = 0, height = 0;
-    std::vector<std::uint16_t> pixels;
-
-    Image555() = default;
-    Image555(int w, int h, std::uint16_t fill = 0x7FFF);
-    std::uint16_t At(int x, int y) const;  // 0 outside
-    void Set(int x, int y, std::uint16_t p);
-    void Fill(int x0, int y0, int x1, int y1, std::uint16_t p);  // x1, y1 exclusive
-};
 
 class ImageDesktop : public Desktop {
 public:
@@ -71,26 +58,6 @@ private:
     bool topmost_ = false, minimized_ = false, failCopies_ = false;
     Point cursor_;
     int clicks_ = 0, copies_ = 0;
-};
-
-// A clock whose time moves only when someone waits; waits cost nothing.
-class ManualClock : public Clock {
-public:
-    std::uint32_t Ticks() override { return now_; }
-    void Wait(std::uint32_t ms) override { now_ += ms + 1; }
-    void DoEvents() override {}
-
-private:
-    std::uint32_t now_ = 0;
-};
-
-// Counts beeps and remembers the aliases played.
-class CountingSound : public Sound {
-public:
-    void Beep() override { ++beeps; }
-    void PlayAlias(std::string_view alias) override { aliases.emplace_back(alias); }
-    int beeps = 0;
-    std::vector<std::string> aliases;
 };
 
 }  // namespace tallowen
