@@ -37,8 +37,15 @@ struct CaptureRig : ShellRig {
         app.windows.table = client->Handle(0);
         for (int k = 1; k <= 5; ++k) app.windows.handle[std::size_t(k)] = client->Handle(k);
     }
-    // The auction of the board on display, complete.
-    void ShowAuction() { client->SetStage(SimStage::Auction, int(client->Board().calls.size())); }
+    // The client with the board's auction over.
+    SimClient& StartAuctionOver(const SimBoard& board) {
+        return Start(board, SimStage::Auction, int(board.calls.size()));
+    }
+    std::vector<int> MessageCodes() const {
+        std::vector<int> codes;
+        for (const auto& m : app.captureNotes.messages) codes.push_back(m.code);
+        return codes;
+    }
 
     std::vector<std::string> Records() const {
         std::vector<std::string> names;
