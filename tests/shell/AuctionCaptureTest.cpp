@@ -85,6 +85,7 @@ struct ReadErrorCase {
     Rect covered;
     std::int32_t code;
     const char* error;
+    bool jpnInterface = false;
 };
 
 class AuctionReadError : public ::testing::TestWithParam<ReadErrorCase> {};
@@ -92,6 +93,7 @@ class AuctionReadError : public ::testing::TestWithParam<ReadErrorCase> {};
 // Read errors are shown even to the schedule, and keep nothing.
 TEST_P(AuctionReadError, IsShownAndKeepsNothing) {
     CaptureRig rig;
+    rig.app.jpnInterface = GetParam().jpnInterface;
     rig.StartAuctionOver(PlayedBoard(12)).Cover(GetParam().kind, GetParam().covered);
     cmdBidClick2(rig.app, 1);
     EXPECT_EQ(rig.app.captureNotes.lastBidResult, GetParam().code);
@@ -105,7 +107,9 @@ INSTANTIATE_TEST_SUITE_P(
     Windows, AuctionReadError,
     ::testing::Values(
         ReadErrorCase{1, {0, 17, 300, 80}, 14, "Failed in Reading \"Bridge Bidding\" Window."},
-        ReadErrorCase{4, {0, 40, 240, 110}, 3, "Can't Read \"Bridge Score\" Window."}));
+        ReadErrorCase{4, {0, 40, 240, 110}, 3, "Can't Read \"Bridge Score\" Window."},
+        ReadErrorCase{1, {0, 17, 300, 80}, 14, "\"Bridge Bidding\" 読み取りのエラー.", true},
+        ReadErrorCase{4, {0, 40, 240, 110}, 3, "Bridge Score 読み取りのエラー.", true}));
 
 TEST(AuctionCapture, ACurrentAuctionFileThatCannotBeWrittenIsReportedAndNothingKept) {
     CaptureRig rig;
