@@ -125,14 +125,14 @@ bool LocateInfoBox(ReadingContext& ctx, InfoBoxState& state) {
 
 void CaptureTotalTricks(ReadingContext& ctx, InfoBoxState& state, int& weTricks, int& theyTricks) {
     const std::string_view label = TitleTable::TricksLabel(ctx.Language());
-    if (!state.located && !LocateInfoBox(ctx, state)) return;
-    if (label.empty()) return;
+    const bool located = state.located || LocateInfoBox(ctx, state);
     // The box was found in the table window's coordinates: copy it from there too.
-    if (CaptureTableWindowRect(ctx, state.box) > 0) {
+    if (located && !label.empty() && CaptureTableWindowRect(ctx, state.box) > 0) {
         ctx.codes.Size(state.box.left, state.box.right);
         if (!ReadRememberedRows(ctx, state, label, weTricks, theyTricks))
             ScanBox(ctx, state, label, weTricks, theyTricks);
     }
+    // Whatever was read, the table must not stay in front of every other window.
     ctx.pixels.clear();
     ctx.ScreenGrid.Lines = 0;
     ctx.desktop.SetTopmost(ctx.windows.table, false);

@@ -122,6 +122,25 @@ struct RecordListState {
     int currentList = 0;               // filBox(0) or filBox(1)
 };
 
+// What the capture flows asked to tell the user, latest last, and how their last attempts
+// ended: the messages themselves are drawn elsewhere, this is the flows' own account of them.
+struct CaptureNotes {
+    struct Message {
+        int code = 0;
+        int language = 0;  // the language the message was asked for in
+    };
+    struct Missing {
+        WindowKind kind = WindowKind::Table;
+        int code = 0;
+    };
+    static constexpr std::size_t kKept = 16;
+    std::vector<Message> messages;
+    std::vector<std::string> errors;
+    std::vector<Missing> missing;
+    std::int32_t lastBidResult = 0;   // result code of the last auction capture attempt
+    std::int32_t lastHandResult = 0;  // ... and of the last hand capture attempt
+};
+
 struct AppContext {
     AppContext(const Seams& s, const ViewSet& v)
         : seams(s), views(v), reading(s.desktop, s.clock, s.sound, windows) {
@@ -176,6 +195,7 @@ struct AppContext {
     int lastTotalShown = 0;
     bool bidBoxAtAuction = false;  // the bid box existed when the auction was captured
     int yahooIdIndex = 0;          // the user's ID found last (1-based; 0 none)
+    CaptureNotes captureNotes;
 
     // Seats: the seat shown at display positions 0 bottom, 1 left, 2 top, 3 right.
     std::array<int, 4> rotation{0, 1, 2, 3};

@@ -1,0 +1,200 @@
+// The capture of a finished auction, started by the user or by slot 4 of the schedule, and
+// the switch of automatic auction capture.
+#include <algorithm>
+
+#include "common/Text.h"
+#include "reading/Bidding.h"
+#include "records/Contract.h"
+#include "records/DealOps.h"
+#include "records/RecordFiles.h"
+#include "shell/CaptureSupport.h"
+#include "shell/Captures.h"
+#include "shell/Controls.h"
+#include "shell/Messages.h"
+
+namespace tallowen {
+
+namespace {
+
+constexpr int kStandardAuctionRows = 8;
+constexpr int kMessageChoices = 25;
+constexpr int kLanguageChoices = 10;
+
+std::int32_t ReadAuction(AppContext& app) {
+    AuctionReading reading;
+    std::int32_t error = kAuctionRead;
+    CaptAuction(app.reading, reading, error);
+    if (!AnyName(reading.headings)) return kNoPlayersRead;
+    Deal& deal = app.deals.capture;
+    AuctionToDeal(reading, deal);
+    if (error == kAuctionIncomplete) ShowRunningAuction(app);
+    if (error != kAuctionRead && error != kAuctionIncomplete) return error;
+    FindContract(deal, ScoringLog(app));
+    if (deal.Contract.empty()) return kAuctionIncomplete;
+    if (TestSameAuction(app.keptRounds, deal.Rounds, app.keptCalls, deal.Calls)) return 16;
+    return kAuctionRead;
+}
+
+// A new auction: the score before the board, then the current-auction file, then the rest.
+std::int32_t RecordAuction(AppContext& app) {
+    Deal& deal = app.deals.capture;
+    ScorePair before;
+    const std::int32_t scoreResult = ReadScore(app, before, kScoreTries);
+    if (scoreResult != 0) return scoreResult;
+    deal.ScoreBefore = before;
+    const RecordResult written = WriteBidFile(deal, app.folders, app.seams.codePage);
+    if (!written.ok) {
+        TellError(app, written.error);
+        return kRecordFailed;
+    }
+    KeepBid(app.keptRounds, deal.Rounds, app.keptCalls, deal.Calls);
+    app.views.main.AlertBorder(false);
+    FindDealer(deal, ScoringLog(app));
+    if (app.boardLoaded)
+        ShowRecordedAuction(app);
+    else
+        app.views.main.ShowAuction(deal);
+    // The tricks taken so far belong to the board before.
+    for (Control c : {Control::WeT, Control::ThT, Control::sumT}) SetCaption(app, c, "");
+    return kAuctionRead;
+}
+
+void ActOnFailure(AppContext& app, std::int32_t result, bool manual) {
+    const bool jpn = app.jpnInterface;
+    switch (result) {
+        case 1:
+            TellMissing(app, WindowKind::Score, 1);
+            break;
+        case 3:
+            TellError(app, jpn ? Title(app, WindowKind::Score) + " 読み取りのエラー."
+                               : "Can't Read " + QuotedTitle(app, WindowKind::Score) + " Window.");
+            break;
+        case 5:
+            TellError(app, "Error in Reading Vulnerability.");
+            break;
+        case 6:
+            TellError(app, jpn ? Title(app, WindowKind::Score) + " 読み取りのエラー."
+                               : "Error Occurred in Reading Score.");
+            break;
+        case 11:
+        case 15:
+        case 16:
+        case 19:
+            if (manual) TellMessage(app, result);
+            break;
+        case 14:
+            TellError(app, jpn ? QuotedTitle(app, WindowKind::Bidding) + " 読み取りのエラー."
+                               : "Failed in Reading " + QuotedTitle(app, WindowKind::Bidding) +
+                                     " Window.");
+            break;
+        case 18:
+            TellMissing(app, WindowKind::Bidding, 18);
+            break;
+        case 21:
+            TellMissing(app, WindowKind::LastHand, 21);
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace
+
+void cmdBid_Click(AppContext& app) {
+    if (app.gamePresent == 1) {
+        cmdBidClick2(app, 0);
+        return;
+    }
+    // No game: one of the numbered messages, in one of the client's languages, by chance.
+    // The language is only borrowed for the message: the readers go on in the one they had.
+    const int previous = app.windows.language;
+    const auto language = RoundHalfEven(app.seams.random.Next() * kLanguageChoices + 0.45);
+    const auto code = RoundHalfEven(app.seams.random.Next() * kMessageChoices + 0.45);
+    app.windows.language = int(std::clamp<std::int64_t>(language, 1, kLanguageCount));
+    TellMessage(app, int(code));
+    app.windows.language = previous >= 1 && previous <= kLanguageCount ? previous : 1;
+}
+
+void cmdBidClick2(AppContext& app, int automatic) {
+    if (app.busy.bid) return;
+    SetEnabled(app, Control::cmdTimer, false);
+    if (app.gamePresent == 0) {
+        const std::uint32_t wait =
+            automatic == 1 ? kAutoRetryMs : std::uint32_t(app.settings.waitTimeBid);
+        SetSlot(app, Slot::Bid, true, Now(app) + wait);
+        return;
+    }
+    std::int32_t result = MissingWindow(
+        app, {{WindowKind::LastHand, 21}, {WindowKind::Bidding, 18}, {WindowKind::Score, 1}});
+    if (result == 0) {
+        app.busy.bid = true;
+        SetEnabled(app, Control::cmdBid, false);
+        SetVisible(app, Control::cmdHand, false);
+        result = ReadAuction(app);
+        if (result == kAuctionRead) result = RecordAuction(app);
+    }
+    app.captureNotes.lastBidResult = result;
+    if (result == kAuctionRead) {
+        PrepCaptNextHand(app);
+    } else {
+        // Also when no player was read: the auction is still to be taken.
+        ActOnFailure(app, result, automatic == 0);
+        SetSlot(app, Slot::Bid, true, Now(app) + std::uint32_t(app.settings.waitTimeBid));
+    }
+    SetEnabled(app, Control::cmdBid, true);
+    SetVisible(app, Control::cmdHand, true);
+    SetEnabled(app, Control::cmdTimer, true);
+    app.busy.bid = false;
+}
+
+void cmdBid_MouseDown(AppContext& app, int button) {
+    if (button != kRightButton) return;
+    bool& on = app.settings.autoCaptBid;
+    on = !on;
+    SetChecked(app, Control::menuBid, on);
+    SetBold(app, Control::cmdBid, on);
+    if (on) {
+        app.views.main.AlertBorder(false);
+        app.schedule.Disarm(Slot::Reminder);
+        SetSlot(app, Slot::Bid, true, Now(app) + kAutoRetryMs);
+    } else {
+        SetSlot(app, Slot::Reminder, true, Now(app) + std::uint32_t(app.settings.alertTime));
+        app.schedule.Disarm(Slot::Bid);
+    }
+}
+
+void menuBid_Click(AppContext& app) {
+    cmdBid_MouseDown(app, kRightButton);
+}
+
+void PrepCaptNextBid(AppContext& app) {
+    ReduceAuctionHeight(app);
+    if (app.settings.boxPosition.x != 0) MinimizeGameWindow(app, WindowKind::LastTrick);
+    const std::uint32_t now = Now(app);
+    SetSlot(app, Slot::Reminder, !app.settings.autoCaptBid,
+            now + std::uint32_t(app.settings.alertTime));
+    app.deals.capture.Strain = 4;  // no trump suit known before the auction
+    SetSlot(app, Slot::Bid, app.settings.autoCaptBid,
+            now + std::uint32_t(app.settings.waitTimeBid));
+    app.schedule.Disarm(Slot::Trick);
+    app.schedule.Disarm(Slot::Hand);
+    SetBackColour(app, Control::cmdBid, kOrange);
+    SetBackToSetting(app, Control::cmdHand);
+}
+
+void ReduceAuctionHeight(AppContext& app) {
+    if (!WindowKnown(app, WindowKind::Bidding)) return;
+    const int step = app.reading.glyphs.LineStep();
+    // Without a known line step there is no standard height: never squash the window.
+    if (step <= 0) return;
+    const WindowHandle window = app.windows.Handle(WindowKind::Bidding);
+    Rect place = app.seams.desktop.WindowRect(window);
+    if (place.Width() <= 0) return;
+    const int height = kStandardAuctionRows * step;
+    if (place.Height() == height) return;
+    place.bottom = place.top + height;
+    app.seams.desktop.MoveWindow(window, place);
+    app.windows.rect[std::size_t(WindowKind::Bidding)] = place;
+}
+
+}  // namespace tallowen

@@ -1,0 +1,147 @@
+#include "shell/CaptureSupport.h"
+
+#include "common/Text.h"
+#include "reading/Score.h"
+#include "records/RecordNames.h"
+#include "shell/Discovery.h"
+#include "shell/Messages.h"
+
+namespace tallowen {
+
+namespace {
+
+template <class T>
+void Keep(std::vector<T>& list, T item) {
+    if (list.size() >= CaptureNotes::kKept) list.erase(list.begin());
+    list.push_back(std::move(item));
+}
+
+}  // namespace
+
+bool AnyName(const std::array<std::string, 4>& names) {
+    for (const std::string& name : names)
+        if (!Trim(name).empty()) return true;
+    return false;
+}
+
+void AuctionToDeal(const AuctionReading& reading, Deal& deal) {
+    deal.Calls = CallGrid{};
+    deal.Rounds = 0;
+    for (int seat = 0; seat < kSeats; ++seat) {
+        const std::size_t s = std::size_t(seat);
+        deal.AuctionNames[s] = reading.headings[s];
+        for (int round = 1; round <= kMaxRounds; ++round) {
+            const std::string& call = reading.calls[s][std::size_t(round)];
+            deal.Calls[std::size_t(round)][s] = call;
+            if (!call.empty() && round > deal.Rounds) deal.Rounds = round;
+        }
+    }
+}
+
+bool HandComplete(const HandReading& hand) {
+    for (const auto& line : hand.cards)
+        for (const std::string& card : line)
+            if (card.empty()) return false;
+    return true;
+}
+
+void HandToDeal(const HandReading& hand, Deal& deal) {
+    for (std::size_t seat = 0; seat < std::size_t(kSeats); ++seat) {
+        deal.Names[seat] = hand.names[seat];
+        for (std::size_t k = 0; k < std::size_t(kHandCards); ++k) {
+            deal.Cards[seat][k] = hand.cards[seat][k];
+            deal.CardMarks[seat][k] = hand.marks[seat][k];
+        }
+    }
+}
+
+bool SameHand(const Deal& recorded, const HandReading& hand) {
+    for (std::size_t seat = 0; seat < std::size_t(kSeats); ++seat)
+        for (std::size_t k = 0; k < std::size_t(kHandCards); ++k)
+            if (recorded.Cards[seat][k] != hand.cards[seat][k] ||
+                recorded.CardMarks[seat][k] != hand.marks[seat][k])
+                return false;
+    return true;
+}
+
+bool WindowKnown(const AppContext& app, WindowKind kind) {
+    return app.windows.Handle(kind) != 0;
+}
+
+std::int32_t MissingWindow(const AppContext& app,
+                           std::initializer_list<std::pair<WindowKind, std::int32_t>> order) {
+    for (const auto& [kind, code] : order)
+        if (!WindowKnown(app, kind)) return code;
+    return 0;
+}
+
+std::int32_t ReadScore(AppContext& app, ScorePair& score, int tries) {
+    std::int32_t error = kScoreUnreadable;
+    for (int attempt = 1; attempt <= tries; ++attempt) {
+        ScorePair read;
+        CaptScore(app.reading, read, error);
+        // A window that could not be copied at all reads "no error" with no score: a record
+        // needs both scores, so that is a failed reading too.
+        if (error == kScoreRead && (read[0].Score == -1 || read[1].Score == -1))
+            error = kScoreUnreadable;
+        if (error == kScoreRead) {
+            score = read;
+            return error;
+        }
+    }
+    return error;
+}
+
+LogSink& ScoringLog(AppContext& app) {
+    static NullLogSink none;
+    return app.scoringLog ? *app.scoringLog : none;
+}
+
+void SetSlot(AppContext& app, Slot slot, bool armed, std::uint32_t due) {
+    CaptureSlot& s = app.schedule[slot];
+    s.armed = armed;
+    s.due = due;
+}
+
+std::uint32_t Now(AppContext& app) {
+    return app.seams.clock.Ticks();
+}
+
+void MinimizeGameWindow(AppContext& app, WindowKind kind) {
+    if (WindowKnown(app, kind)) app.seams.desktop.Minimize(app.windows.Handle(kind));
+}
+
+void EnsureRecordPrefix(AppContext& app) {
+    if (!app.naming.RecordPrefix.empty()) return;
+    const LocalDate today = app.seams.calendar.Today();
+    MakeRecordPrefix(app.naming, today.month, today.day, app.records.work);
+}
+
+std::string Title(const AppContext& app, WindowKind kind) {
+    return std::string(TitleTable::Title(int(kind), app.Language()));
+}
+
+std::string QuotedTitle(const AppContext& app, WindowKind kind) {
+    return "\"" + Title(app, kind) + "\"";
+}
+
+void TellMessage(AppContext& app, int code) {
+    Keep(app.captureNotes.messages, CaptureNotes::Message{code, app.Language()});
+    PutMsg(app, code);
+}
+
+void TellError(AppContext& app, const std::string& text) {
+    Keep(app.captureNotes.errors, text);
+    ShowError(app, text);
+}
+
+void TellMissing(AppContext& app, WindowKind kind, int code) {
+    if (app.tickCounter >= kMissingAfterTicks) TellMissingNow(app, kind, code);
+}
+
+void TellMissingNow(AppContext& app, WindowKind kind, int code) {
+    Keep(app.captureNotes.missing, CaptureNotes::Missing{kind, code});
+    NotExistProcess(app, kind, code);
+}
+
+}  // namespace tallowen

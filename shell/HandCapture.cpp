@@ -1,0 +1,239 @@
+// The capture of the last hand with the score once a deal has been played, which records the
+// board, and the preparation of the watch that leads to it.
+#include "common/Text.h"
+#include "reading/LastHand.h"
+#include "reading/LastTrick.h"
+#include "records/Contract.h"
+#include "records/DealOps.h"
+#include "records/PlayAnalysis.h"
+#include "records/RecordFiles.h"
+#include "records/Scoring.h"
+#include "shell/CaptureSupport.h"
+#include "shell/Captures.h"
+#include "shell/Controls.h"
+#include "shell/Discovery.h"
+#include "shell/Messages.h"
+#include "shell/RecordList.h"
+#include "shell/Seats.h"
+
+namespace tallowen {
+
+namespace {
+
+constexpr std::int32_t kScoreUnchanged = 7;
+constexpr std::int32_t kHandUnchanged = 24;
+constexpr std::uint32_t kTrickWatchDelay = 500;
+constexpr int kBoxWidth = 172;
+
+// A passed-out board scores nothing, so its score cannot change; any other board's score
+// must differ both from the score recorded last and from the one before the board.
+bool ScoreUnchanged(const AppContext& app, const ScorePair& score) {
+    const Deal& deal = app.deals.capture;
+    if (deal.Contract == "Pass Out") return false;
+    return SameScorePair(score, app.keptScore) || SameScorePair(score, deal.ScoreBefore);
+}
+
+std::int32_t ReadHand(AppContext& app, HandReading& hand) {
+    std::int32_t error = kHandUnreadable;
+    for (int attempt = 1; attempt <= kHandTries; ++attempt) {
+        hand = HandReading{};
+        CaptHand(app.reading, hand, error, app.settings.minimizeLastHand);
+        // A window that could not be copied reads "no error" with nothing in it.
+        if (error == kHandRead && !HandComplete(hand)) error = kHandUnreadable;
+        if (error == kHandRead) return error;
+    }
+    return error;
+}
+
+// Joins the auction kept in the current-auction file with the hand and the score, and writes
+// the record. The capture deal changes only when the record was written.
+std::int32_t RecordHand(AppContext& app, const ScorePair& after, const HandReading& hand,
+                        std::string& recordName) {
+    Deal next = app.deals.capture;
+    const RecordResult auction = ReadBidFile(next, app.folders, app.seams.codePage);
+    if (!auction.ok) {
+        TellError(app, auction.error);
+        return kRecordFailed;
+    }
+    HandToDeal(hand, next);
+    next.ScoreAfter = after;
+    EnsureRecordPrefix(app);
+    const RecordResult written =
+        WriteDealFile(next, app.naming, app.folders, app.seams.codePage, nullptr);
+    if (!written.ok) {
+        TellError(app, written.error);
+        return kRecordFailed;
+    }
+    recordName = written.name;
+    app.deals.capture = next;
+    app.keptScore = after;
+    RefreshFileBox(app);
+    LongerName(app.deals.capture.Names, app.deals.capture.AuctionNames);
+    return 0;
+}
+
+Rect BoxPlace(const AppContext& app) {
+    const Rect table = app.windows.tableRect;
+    const int left = table.right + 5, top = app.settings.boxPosition.y;
+    const int height = int(RoundHalfEven(app.windows.titleBarAllowance * 1.5)) + 105 + 7;
+    return {left, top, left + kBoxWidth, top + height};
+}
+
+void ShowRemainingCards(AppContext& app) {
+    if (app.settings.boxPosition.x == 0) return;
+    if (!app.boxLoaded) LoadBoxWindow(app);
+    const Deal& deal = app.deals.capture;
+    app.views.side.ShowBox(BoxPlace(app), deal, deal.Strain);
+}
+
+// The record is complete: derive what the scoring derives, and show it.
+void ShowRecorded(AppContext& app, const std::string& recordName) {
+    Deal& deal = app.deals.capture;
+    LogSink& log = ScoringLog(app);
+    FindContract(deal, log);
+    FindDealer(deal, log);
+    AnalysePlay(deal, int(app.settings.cardOrder));
+    DetermineResult(deal, log);
+    app.deals.shown = deal;
+    Show_File(app, recordName);
+    app.records.onDisplay = recordName;
+    app.views.main.ShowDeal(deal, app.rotation);
+    app.previousDeal = deal;
+    SetVisible(app, Control::picBox, true);
+    if (app.settings.minimizeLastHand) MinimizeGameWindow(app, WindowKind::LastHand);
+    ShowRemainingCards(app);
+    MinimizeGameWindow(app, WindowKind::LastTrick);
+}
+
+void ActOnFailure(AppContext& app, std::int32_t result, bool manual) {
+    switch (result) {
+        case 1:
+            TellMissing(app, WindowKind::Score, 1);
+            break;
+        case 3:
+            TellError(app, "Can't Read " + QuotedTitle(app, WindowKind::Score) + " Window.");
+            break;
+        case 5:
+            TellError(app, "Error in Reading Vulnerability.");
+            break;
+        case 6:
+            TellError(app, "Error in Reading " + Title(app, WindowKind::Score));
+            break;
+        case kScoreUnchanged:
+        case kHandUnchanged:
+            if (manual) TellMessage(app, result);
+            break;
+        case 21:
+            TellMissing(app, WindowKind::LastHand, 21);
+            break;
+        case 22:
+        case 23:
+            TellError(app, "Failed in Reading " + QuotedTitle(app, WindowKind::LastHand) + ".");
+            break;
+        default:
+            break;
+    }
+}
+
+std::int32_t CaptureAndRecord(AppContext& app, std::string& recordName) {
+    ScorePair after;
+    std::int32_t result = ReadScore(app, after, kScoreTries);
+    if (result == 0 && ScoreUnchanged(app, after)) result = kScoreUnchanged;
+    HandReading hand;
+    if (result == 0) result = ReadHand(app, hand);
+    if (result != 0) return result;
+    app.views.main.AlertBorder(false);
+    if (SameHand(app.previousDeal, hand)) return kHandUnchanged;
+    return RecordHand(app, after, hand, recordName);
+}
+
+}  // namespace
+
+void cmdHand_Click(AppContext& app) {
+    if (app.gamePresent == 1) {
+        cmdHandClick2(app, 0);
+        return;
+    }
+    if (app.settings.log.empty()) return;
+    // A sample board to look at without a game; the kept deal itself stays as it was.
+    Deal sample = app.previousDeal;
+    sample.Names = sample.AuctionNames = {"Hawk", "Panda", "Sheep", "Mouse"};
+    app.views.side.ShowBidding(sample, sample.ScoreBefore, sample.Level, sample.Declarer);
+}
+
+void cmdHandClick2(AppContext& app, int automatic) {
+    if (app.busy.hand) return;
+    if (automatic == 1 && !app.schedule[Slot::Hand].armed) return;
+    if (app.gamePresent == 0) return;
+    std::int32_t result = MissingWindow(
+        app, {{WindowKind::Score, 1}, {WindowKind::LastHand, 21}, {WindowKind::Bidding, 18}});
+    std::string recordName;
+    if (result == 0) {
+        app.busy.hand = true;
+        SetVisible(app, Control::cmdBid, false);
+        SetEnabled(app, Control::cmdHand, false);
+        result = CaptureAndRecord(app, recordName);
+    }
+    app.captureNotes.lastHandResult = result;
+    if (result == 0) {
+        const int seat = FindUserSeat(app, app.deals.capture.Names);
+        if (seat >= 0) sitNESW(app, seat);
+        ShowRecorded(app, recordName);
+        PrepCaptNextBid(app);
+    } else {
+        SetSlot(app, Slot::Hand, true, Now(app) + std::uint32_t(app.settings.waitTimeHand));
+        ActOnFailure(app, result, automatic == 0);
+    }
+    SetVisible(app, Control::cmdBid, true);
+    SetEnabled(app, Control::cmdHand, true);
+    app.busy.hand = false;
+    if (app.settings.minimizeLastHand) MinimizeGameWindow(app, WindowKind::LastHand);
+}
+
+void cmdHand_MouseDown(AppContext& app, int button) {
+    if (button != kRightButton) return;
+    bool& on = app.settings.autoCaptHand;
+    on = !on;
+    SetChecked(app, Control::menuHand, on);
+    SetBold(app, Control::cmdHand, on);
+    if (on)
+        app.views.main.AlertBorder(false);
+    else
+        app.schedule.Disarm(Slot::Hand);
+    app.schedule[Slot::Hand].due = Now(app) + std::uint32_t(app.settings.waitTimeHand);
+}
+
+void menuHand_Click(AppContext& app) {
+    cmdHand_MouseDown(app, kRightButton);
+}
+
+void PrepCaptNextHand(AppContext& app) {
+    app.turnFront = false;
+    app.cardsSeen = 0;
+    app.bidBoxAtAuction = WindowKnown(app, WindowKind::BidBox);
+    if (app.settings.showTrickBox) SetVisible(app, Control::picBox, true);
+    // The last-trick window may still show the last trick of the board before: keep it as
+    // the trick already seen, so that only the tricks of this board are counted.
+    if (WindowKnown(app, WindowKind::LastTrick)) {
+        std::array<int, 4> suits{}, ranks{};
+        CaptTrick(app.reading, app.cardImages, app.trick, suits, ranks, TrickMode::ResetCount);
+    }
+    app.trick.cardCount = 0;
+    if (WindowKnown(app, WindowKind::Bidding))
+        app.seams.desktop.SetTopmost(app.windows.Handle(WindowKind::Bidding), false);
+    app.trick.playedCard = [&app](int suit, int rank) {
+        if (app.boxLoaded) app.views.side.TickPlayedCard(suit, rank);
+    };
+    ShowRemainingCards(app);
+    app.schedule.Disarm(Slot::Reminder);
+    app.schedule.Disarm(Slot::Bid);
+    const std::uint32_t now = Now(app);
+    SetSlot(app, Slot::Hand, app.settings.autoCaptHand,
+            now + std::uint32_t(app.settings.waitTimeHand));
+    SetSlot(app, Slot::Trick, true, now + kTrickWatchDelay);
+    SetBackToSetting(app, Control::cmdBid);
+    SetBackColour(app, Control::cmdHand, kOrange);
+    app.lastTotalShown = 0;
+}
+
+}  // namespace tallowen

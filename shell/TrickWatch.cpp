@@ -1,0 +1,52 @@
+// The watch over the play: every tick, the last-trick window tells how many cards have been
+// played, and the table's information box how many tricks each side has taken.
+#include <string>
+
+#include "common/Text.h"
+#include "reading/LastTrick.h"
+#include "reading/TricksCount.h"
+#include "shell/CaptureSupport.h"
+#include "shell/Captures.h"
+#include "shell/Controls.h"
+
+namespace tallowen {
+
+namespace {
+
+constexpr int kDeckCards = 52;
+
+// A count label only ever goes up: a misread lower number must not undo a good one.
+void Raise(AppContext& app, Control label, int value) {
+    const int shown = int(LeadingNumber(app.Ctl(label).caption));
+    if (value > shown) SetCaption(app, label, std::to_string(value));
+}
+
+}  // namespace
+
+void CmdTrick(AppContext& app) {
+    if (app.gamePresent != 1) return;
+    if (!WindowKnown(app, WindowKind::LastTrick)) {
+        TellMissingNow(app, WindowKind::LastTrick, 25);
+        return;
+    }
+    std::array<int, 4> suits{}, ranks{};
+    // Only a trick none of whose cards was in the trick before counts: the window goes on
+    // showing a trick until the next one is complete.
+    CaptTrick(app.reading, app.cardImages, app.trick, suits, ranks, TrickMode::NewOnly);
+    app.cardsSeen = app.trick.cardCount;
+    if (ranks[0] <= 0) return;
+    if (app.cardsSeen >= kDeckCards) {
+        cmdHandClick2(app, 1);
+        return;
+    }
+    int we = 0, they = 0;
+    CaptureTotalTricks(app.reading, app.infoBox, we, they);
+    const int total = we + they;
+    if (total == 13 || total == 0 || total <= app.lastTotalShown) return;
+    Raise(app, Control::WeT, we);
+    Raise(app, Control::ThT, they);
+    Raise(app, Control::sumT, total);
+    app.lastTotalShown = total;
+}
+
+}  // namespace tallowen

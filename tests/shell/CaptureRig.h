@@ -1,0 +1,100 @@
+// The watcher with the simulated client's windows known, as discovery leaves them, and what
+// a record of the client's board should hold.
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "ShellRig.h"
+#include "reading/Buttons.h"
+#include "reading/CardImages.h"
+#include "records/RecordFiles.h"
+#include "shell/CaptureSupport.h"
+#include "shell/Captures.h"
+
+namespace tallowen::testing {
+
+struct CaptureRig : ShellRig {
+    CaptureRig() {
+        LoadCardImages(app.cardImages, sound);
+        app.naming.RecordPrefix = "12_06_";
+    }
+
+    SimClient& Start(const SimBoard& board, SimStage stage, int progress = 0, int language = 1) {
+        StartClient(language, board, stage);
+        client->SetStage(stage, progress);
+        app.windows.language = language;
+        FindHandles();
+        app.gamePresent = 1;
+        app.tickCounter = 20;
+        PrepareReading(app.reading, app.infoBox);
+        return *client;
+    }
+    void FindHandles() {
+        app.windows.table = client->Handle(0);
+        for (int k = 1; k <= 5; ++k) app.windows.handle[std::size_t(k)] = client->Handle(k);
+    }
+    // The client with the board's auction over.
+    SimClient& StartAuctionOver(const SimBoard& board) {
+        return Start(board, SimStage::Auction, int(board.calls.size()));
+    }
+    std::vector<int> MessageCodes() const {
+        std::vector<int> codes;
+        for (const auto& m : app.captureNotes.messages) codes.push_back(m.code);
+        return codes;
+    }
+
+    std::vector<std::string> Records() const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(folder / "Work")) {
+            const std::string name = entry.path().filename().string();
+            if (name != "BridgeBid.brg") names.push_back(name);
+        }
+        return names;
+    }
+    std::string BidFile() const {
+        std::ifstream in(folder / "Work" / "BridgeBid.brg", std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    Deal ReadBack(const std::string& recordName) {
+        Deal deal;
+        EXPECT_TRUE(ReadDealFile(deal, recordName, app.folders, app.seams.codePage).ok);
+        return deal;
+    }
+    const CaptureSlot& SlotOf(Slot s) const { return app.schedule[s]; }
+    const ControlState& Ctl(Control c) const { return views.main.controls[std::size_t(c)]; }
+};
+
+// A board with a contract, played to the end without a claim.
+inline SimBoard PlayedBoard(std::uint32_t seed) {
+    SimBoard board = MakeBoard(seed);
+    board.calls = MakeAuction(seed, 1);
+    CompleteBoard(board, seed, false);
+    return board;
+}
+
+// What the record of `board` holds, as the client played it.
+inline Deal ExpectedRecord(const SimBoard& board) {
+    Deal deal;
+    deal.Names = board.names;
+    for (std::size_t i = 0; i < board.calls.size(); ++i) {
+        const int cell = board.dealer + int(i);
+        deal.Calls[std::size_t(cell / 4 + 1)][std::size_t(cell % 4)] = board.calls[i];
+        deal.Rounds = cell / 4 + 1;
+    }
+    for (int seat = 0; seat < 4; ++seat)
+        for (int k = 0; k < 13; ++k) {
+            int mark = 0;
+            const int code = board.PlayedCard(seat, k, mark);
+            deal.Cards[std::size_t(seat)][std::size_t(k)] = CardText(code);
+            deal.CardMarks[std::size_t(seat)][std::size_t(k)] = std::uint8_t(mark);
+        }
+    deal.ScoreBefore = board.before;
+    deal.ScoreAfter = board.after;
+    return deal;
+}
+
+}  // namespace tallowen::testing

@@ -1,0 +1,131 @@
+// The watch over the play between the auction and the hand, and the tricks count it reads.
+#include "CaptureRig.h"
+#include "reading/TricksCount.h"
+#include "shell/Controls.h"
+
+namespace tallowen::testing {
+namespace {
+
+int Shown(CaptureRig& rig, Control label) {
+    return std::atoi(rig.Ctl(label).caption.c_str());
+}
+
+SimClient& PlayStarts(CaptureRig& rig, const SimBoard& board) {
+    SimClient& client = rig.StartAuctionOver(board);
+    cmdBidClick2(rig.app, 1);
+    EXPECT_EQ(rig.app.captureNotes.lastBidResult, 0);
+    return client;
+}
+
+// Twelve tricks, each seen on two ticks, then the board's end.
+void PlayOut(CaptureRig& rig, SimClient& client) {
+    for (int t = 1; t <= 12; ++t) {
+        client.SetStage(SimStage::Play, t);
+        CmdTrick(rig.app);
+        CmdTrick(rig.app);
+        ASSERT_EQ(rig.app.cardsSeen, 4 * t) << "each trick counts once";
+        EXPECT_EQ(Shown(rig, Control::sumT), t);
+    }
+    EXPECT_TRUE(rig.Records().empty());
+    client.SetStage(SimStage::Done);
+    CmdTrick(rig.app);
+    EXPECT_EQ(rig.app.cardsSeen, 52);
+}
+
+TEST(TrickWatch, CountsEachTrickOnceAndCapturesTheHandAfterFiftyTwoCards) {
+    CaptureRig rig;
+    const SimBoard board = PlayedBoard(41);
+    ASSERT_EQ(board.played, 13);
+    PlayOut(rig, PlayStarts(rig, board));
+    EXPECT_EQ(rig.Records().size(), 1u);
+    EXPECT_FALSE(rig.SlotOf(Slot::Trick).armed);
+    EXPECT_EQ(Shown(rig, Control::sumT), 12) << "13 is left to the hand capture";
+}
+
+TEST(TrickWatch, WithAutomaticHandCaptureOffOnlyTheButtonCaptures) {
+    CaptureRig rig;
+    rig.app.settings.autoCaptHand = false;
+    SimClient& client = PlayStarts(rig, PlayedBoard(43));
+    EXPECT_FALSE(rig.SlotOf(Slot::Hand).armed);
+    PlayOut(rig, client);
+    cmdHandClick2(rig.app, 1);  // as the bid box of the next deal would
+    EXPECT_TRUE(rig.Records().empty());
+    cmdHandClick2(rig.app, 0);
+    EXPECT_EQ(rig.Records().size(), 1u);
+}
+
+TEST(TrickWatch, TheLabelsNeverGoDown) {
+    CaptureRig rig;
+    SimClient& client = PlayStarts(rig, PlayedBoard(42));
+    for (Control c : {Control::WeT, Control::ThT, Control::sumT}) SetCaption(rig.app, c, "9");
+    client.SetStage(SimStage::Play, 3);
+    CmdTrick(rig.app);
+    for (Control c : {Control::WeT, Control::ThT, Control::sumT}) EXPECT_EQ(Shown(rig, c), 9);
+    EXPECT_EQ(rig.app.lastTotalShown, 3);
+    // A total that reads no higher than the last one shown changes nothing.
+    rig.app.lastTotalShown = 10;
+    SetCaption(rig.app, Control::sumT, "");
+    client.SetStage(SimStage::Play, 4);
+    CmdTrick(rig.app);
+    EXPECT_EQ(rig.Ctl(Control::sumT).caption, "");
+}
+
+TEST(TrickWatch, AMissingLastTrickWindowIsReportedAtOnce) {
+    CaptureRig rig;
+    PlayStarts(rig, PlayedBoard(44));
+    rig.app.tickCounter = 2;
+    rig.app.windows.handle[std::size_t(WindowKind::LastTrick)] = 0;
+    CmdTrick(rig.app);
+    ASSERT_EQ(rig.app.captureNotes.missing.size(), 1u);
+    EXPECT_EQ(rig.app.captureNotes.missing[0].kind, WindowKind::LastTrick);
+    EXPECT_EQ(rig.app.captureNotes.missing[0].code, 25);
+    rig.app.gamePresent = 0;
+    CmdTrick(rig.app);
+    EXPECT_EQ(rig.app.captureNotes.missing.size(), 1u) << "no game, no watch";
+}
+
+TEST(TrickWatch, PreparingTheWatchResetsWhatTheBoardBeforeLeft) {
+    CaptureRig rig;
+    rig.app.settings.boxPosition = {10, 300};
+    rig.app.boxLoaded = true;
+    SimClient& client = rig.Start(PlayedBoard(45), SimStage::Play, 5);
+    rig.app.cardsSeen = rig.app.trick.cardCount = 48;
+    rig.app.turnFront = true;
+    rig.app.lastTotalShown = 12;
+    PrepCaptNextHand(rig.app);
+    EXPECT_EQ(rig.app.cardsSeen + rig.app.trick.cardCount + rig.app.lastTotalShown, 0);
+    EXPECT_FALSE(rig.app.turnFront);
+    EXPECT_TRUE(rig.app.bidBoxAtAuction);
+    EXPECT_EQ(rig.SlotOf(Slot::Trick).due, rig.clock.Ticks() + 500);
+    EXPECT_EQ(rig.views.side.boxShown, 1);
+    // The trick on display when the watch began is not a trick of this board.
+    CmdTrick(rig.app);
+    EXPECT_EQ(rig.app.cardsSeen, 0);
+    client.SetStage(SimStage::Play, 6);
+    CmdTrick(rig.app);
+    EXPECT_EQ(rig.app.cardsSeen, 4);
+    EXPECT_EQ(rig.views.side.ticked.size(), 4u) << "the remaining-cards box follows the play";
+}
+
+TEST(TricksCountMend, TheTableIsNeverLeftInFrontOfEveryWindow) {
+    CaptureRig rig;
+    rig.Start(PlayedBoard(47), SimStage::Play, 2);
+    const WindowHandle table = rig.client->Handle(0);
+    auto readLeavesItBehind = [&] {
+        rig.desktop.SetTopmost(table, true);
+        int we = 0, they = 0;
+        CaptureTotalTricks(rig.app.reading, rig.app.infoBox, we, they);
+        return !rig.desktop.Find(table)->topmost;
+    };
+    EXPECT_TRUE(readLeavesItBehind()) << "read";
+    rig.app.windows.language = 0;
+    EXPECT_TRUE(readLeavesItBehind()) << "no label for the language";
+    rig.app.windows.language = 1;
+    rig.app.infoBox = InfoBoxState{};
+    rig.client->Cover(0, {0, 0, 800, 537});
+    EXPECT_TRUE(readLeavesItBehind()) << "the box not found";
+    EXPECT_FALSE(rig.app.infoBox.located);
+}
+
+}  // namespace
+}  // namespace tallowen::testing
