@@ -7,6 +7,7 @@
 #include <string>
 
 #include "records/Deal.h"
+#include "report/DoubleDummy.h"
 #include "report/FontMetrics.h"
 #include "report/PageStyle.h"
 
@@ -23,6 +24,7 @@ struct Board {
     std::array<std::string, 4> names;      // the name of each seat, as recorded
     std::array<std::string, 4> bidNames;   // shortened together for the bidding table
     std::array<std::string, 4> playNames;  // cut for the play table
+    std::optional<DdResult> dd;            // the double-dummy analysis, when asked for
 };
 
 // The name of each seat: the name seen with the hand, else the one seen with the auction.
