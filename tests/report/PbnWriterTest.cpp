@@ -135,6 +135,35 @@ TEST(PbnPar, ContractsAsPbnWritesThem) {
     EXPECT_EQ(PbnParContract(pass), "Pass");
 }
 
+TEST(DdPage, ABoardNotAnalysedSaysWhyInEveryOutput) {
+    DdResult dd;
+    dd.why = "the hand of West is incomplete";
+    PageText page;
+    PageStyle style;
+    WriteDdHtml(page, style, dd);
+    std::string html;
+    for (const std::string& line : page.Lines()) html += line + "\n";
+    EXPECT_NE(html.find("<td class=lft>Double dummy: not analysed, the hand of West is incomplete"),
+              std::string::npos);
+    EXPECT_EQ(html.find("Par"), std::string::npos);
+    EXPECT_EQ(DdTextLines(dd), std::vector<std::string>{
+                                   " Double dummy: not analysed, the hand of West is incomplete"});
+    Board board;
+    PageText pbn;
+    WritePbnBoard(pbn, board, "2006.10.22", &dd);
+    std::string text;
+    for (const std::string& line : pbn.Lines()) text += line + "\n";
+    EXPECT_NE(text.find("{Double dummy: not analysed, the hand of West is incomplete}"),
+              std::string::npos);
+    EXPECT_EQ(text.find("Optimum"), std::string::npos);
+    // Nothing of this board is known: every tag says so rather than guessing.
+    for (const char* tag : {"[Dealer \"?\"]", "[Vulnerable \"?\"]", "[Deal \"N:- - - -\"]",
+                            "[Contract \"?\"]", "[Result \"?\"]", "[Score \"?\"]"})
+        EXPECT_NE(text.find(tag), std::string::npos) << tag;
+    EXPECT_EQ(text.find("[Auction"), std::string::npos);
+    EXPECT_EQ(text.find("[Play"), std::string::npos);
+}
+
 // ---- whole runs ----
 
 class PbnRunTest : public ::testing::TestWithParam<bool> {};
