@@ -39,6 +39,8 @@ std::optional<std::string> VulText(int northSouth, int eastWest);
 bool SeatVulnerable(const Deal& deal, int seat);
 // The contract was bid (not passed out, not unfinished).
 bool HasContract(const Deal& deal);
+// Somebody made a call, so the dealer is known (an empty auction leaves it unknown).
+bool DealerKnown(const Deal& deal);
 
 // What the pages need besides the board: the look, and the widths to fit names by.
 struct PageContext {

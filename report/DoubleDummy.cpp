@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "common/Text.h"
+#include "report/Board.h"
 
 namespace tallowen {
 
@@ -84,13 +85,6 @@ ddTableResults ResultsFrom(const DdTable& table) {
     return res;
 }
 
-bool HasAnyCall(const Deal& deal) {
-    for (int round = 1; round <= MinOf(deal.Rounds, kMaxRounds); ++round)
-        for (const std::string& call : deal.Calls[round])
-            if (!Trim(call).empty()) return true;
-    return false;
-}
-
 DdPar ParOf(const Deal& deal, const DdTable& table) {
     DdPar par;
     const int vul = DdsVulnerability(deal);
@@ -98,7 +92,7 @@ DdPar ParOf(const Deal& deal, const DdTable& table) {
         par.why = "vulnerability unknown";
         return par;
     }
-    if (!HasAnyCall(deal) || deal.Dealer < 0 || deal.Dealer > 3) {
+    if (!DealerKnown(deal)) {
         par.why = "dealer unknown";
         return par;
     }

@@ -13,13 +13,6 @@ std::string SeatLetterOrUnknown(int seat) {
     return seat >= 0 && seat < kSeats ? SeatLetter(seat) : "?";
 }
 
-bool HasAnyCall(const Deal& deal) {
-    for (int round = 1; round <= MinOf(deal.Rounds, kMaxRounds); ++round)
-        for (const std::string& call : deal.Calls[round])
-            if (!Trim(call).empty()) return true;
-    return false;
-}
-
 bool ValidCode(int code) {
     return code > 0 && code / 100 <= 3 && code % 100 >= 2 && code % 100 <= 14;
 }
@@ -191,7 +184,7 @@ std::string PbnParContract(const DdPar& par) {
 
 void WritePbnBoard(PageText& pbn, const Board& board, std::string_view date, const DdResult* dd) {
     const Deal& d = board.deal;
-    const bool dealerKnown = HasAnyCall(d) && d.Dealer >= 0 && d.Dealer < kSeats;
+    const bool dealerKnown = DealerKnown(d);
     const bool contract = HasContract(d) && d.Declarer >= 0 && d.Declarer < kSeats;
     const bool passedOut = d.Contract == "Pass Out";
     auto name = [&](int seat) { return board.names[seat].empty() ? "?" : board.names[seat]; };
