@@ -230,6 +230,9 @@ const KeyRule kKeyRules[] = {
     {"helpbidin4thseat", Point<&Settings::helpBidIn4thSeat>},
     {"askalert", Point<&Settings::askAlert>},
     {"topmostplayerinfo", Flag<&Settings::topmostPlayerInfo>},
+    // Our own keys, after the documented ones.
+    {"pbn output", Flag<&Settings::pbnOutput>},
+    {"double dummy", Flag<&Settings::doubleDummy>},
 };
 
 const KeyRule* FindRule(std::string_view lowerKey) {

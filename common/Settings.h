@@ -70,6 +70,10 @@ struct Settings {
     std::array<std::string, 4> suitMarkSizes{"90", "120", "90", "95"};  // clubs .. spades
     bool strict = true;
     bool textOutput = false;
+    // Beyond the documented keys (older settings files never hold them): a PBN file per day
+    // beside the pages, and the double-dummy table and par of each board.
+    bool pbnOutput = false;
+    bool doubleDummy = false;
     bool showTrickBox = false;
     std::int32_t bridgeWindowWidth = 0;
     bool topMostBiddingBoard = false;

@@ -41,4 +41,12 @@ bool HasContract(const Deal& deal) {
     return deal.Level >= 1 && deal.Level <= 7;
 }
 
+bool DealerKnown(const Deal& deal) {
+    if (deal.Dealer < 0 || deal.Dealer >= kSeats) return false;
+    for (int round = 1; round <= MinOf(deal.Rounds, kMaxRounds); ++round)
+        for (const std::string& call : deal.Calls[round])
+            if (!Trim(call).empty()) return true;
+    return false;
+}
+
 }  // namespace tallowen

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "records/Deal.h"
+#include "report/DoubleDummy.h"
 #include "report/FontMetrics.h"
 #include "report/PageStyle.h"
 
@@ -23,6 +24,7 @@ struct Board {
     std::array<std::string, 4> names;      // the name of each seat, as recorded
     std::array<std::string, 4> bidNames;   // shortened together for the bidding table
     std::array<std::string, 4> playNames;  // cut for the play table
+    std::optional<DdResult> dd;            // the double-dummy analysis, when asked for
 };
 
 // The name of each seat: the name seen with the hand, else the one seen with the auction.
@@ -37,6 +39,8 @@ std::optional<std::string> VulText(int northSouth, int eastWest);
 bool SeatVulnerable(const Deal& deal, int seat);
 // The contract was bid (not passed out, not unfinished).
 bool HasContract(const Deal& deal);
+// Somebody made a call, so the dealer is known (an empty auction leaves it unknown).
+bool DealerKnown(const Deal& deal);
 
 // What the pages need besides the board: the look, and the widths to fit names by.
 struct PageContext {

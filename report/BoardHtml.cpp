@@ -4,6 +4,7 @@
 
 #include "common/Notation.h"
 #include "common/Text.h"
+#include "report/DdPage.h"
 #include "report/PageHead.h"
 
 namespace tallowen {
@@ -156,6 +157,7 @@ void WriteHandTable(PageText& page, const PageContext& ctx, const Board& board) 
     prnHTM_HandName(page, ctx, board, South);
     page.Line("</table>");
     page.Line();
+    if (board.dd) WriteDdHtml(page, ctx.style, *board.dd);
     page.Line("<div class=clrboth><hr></div>");
     page.Line();
 }

@@ -5,6 +5,7 @@
 #include "common/Notation.h"
 #include "common/Text.h"
 #include "platform/CodePage.h"
+#include "report/DdPage.h"
 
 namespace tallowen {
 
@@ -172,6 +173,8 @@ void WriteBoardText(TextTwin& twin, const Board& board) {
     WriteAuctionBlock(twin, board);
     WriteDiagram(twin, board.deal);
     twin.FlushBuffer();
+    if (board.dd)
+        for (const std::string& line : DdTextLines(*board.dd)) twin.Text().Line(line);
     WritePlayGrid(twin, board.deal);
 }
 

@@ -1,6 +1,7 @@
 #include "report/PageHead.h"
 
 #include "common/Notation.h"
+#include "report/DdPage.h"
 
 namespace tallowen {
 
@@ -75,6 +76,7 @@ void WritePageHead(PageText& page, const PageStyle& style, std::string_view titl
           " hr.hr2{border:1px solid #00008B}"}) {
         page.Line(rule);
     }
+    if (style.doubleDummy) page.Line(DdStyleRule(style));
     page.Line("</style>");
     page.Line("</head>");
     page.Line("<body class=bdy>");

@@ -17,6 +17,7 @@ struct PageStyle {
     bool strict = true;                  // HTML 4.01 Strict, else Transitional
     bool japanese = false;               // Japanese texts; the page declares Shift_JIS
     bool textOutput = false;             // plain-text twins beside the pages
+    bool doubleDummy = false;            // a double-dummy table under each hand diagram
     std::string backColor3 = "#FFE8E8";  // page background
     std::string backColor4 = "#D0D0D0";  // bidding table
     std::string backColor5 = "#E0C0C0";  // play table

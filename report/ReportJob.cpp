@@ -106,6 +106,7 @@ PageStyle StyleFromSettings(const Settings& settings) {
     style.strict = settings.strict;
     style.japanese = settings.jpn;
     style.textOutput = settings.textOutput;
+    style.doubleDummy = settings.doubleDummy;
     style.backColor3 = settings.backColor3;
     style.backColor4 = settings.backColor4;
     style.backColor5 = settings.backColor5;
@@ -135,6 +136,7 @@ int RunReportJob(const ReportOptions& options, MessageSink& messages, ReportEnv&
     job.outputName = env.settings.jpn ? "ハンド記録" : "HandRec";
     job.output = options.appFolder / PathFromUtf8(job.outputName);
     job.cardOrder = static_cast<int>(env.settings.cardOrder);
+    job.pbnOutput = env.settings.pbnOutput;
     job.messages = &messages;
     job.clock = &env.clock;
     job.metrics = &env.metrics;
@@ -148,7 +150,8 @@ int RunReportJob(const ReportOptions& options, MessageSink& messages, ReportEnv&
         messages.Print("  " + gifs.error);
         messages.NewLines(1);
     }
-    const char* text = job.style.textOutput ? " / Text" : "";
+    const std::string text =
+        std::string(job.style.textOutput ? " / Text" : "") + (job.pbnOutput ? " / PBN" : "");
     messages.Print(job.style.japanese
                        ? std::string("  ハンド記録ファイル (HTML") + text + ") を作成します."
                        : std::string("  Now preparing summary files in HTML") + text + ".");

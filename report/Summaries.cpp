@@ -14,6 +14,7 @@
 #include "report/BoardHtml.h"
 #include "report/BoardText.h"
 #include "report/PageHead.h"
+#include "report/PbnWriter.h"
 
 namespace tallowen {
 
@@ -33,6 +34,9 @@ struct OpenPage {
     PageText html;
     std::optional<TextTwin> text;
     int boards = 0;
+    // The day's boards wait here until the page closes: the double-dummy solver takes them in
+    // batches, and the PBN file needs to know their names' character set.
+    std::vector<Board> pending;
 };
 
 class SummaryWriter {
@@ -45,6 +49,9 @@ private:
     bool ReadBoard(const std::string& record, Deal& deal);
     void OpenNewPage(const std::string& record);
     void ClosePage(bool last);
+    // Writes the day's boards into the page and its twin; returns the PBN file's boards.
+    PageText WritePending();
+    void SavePbn(const OpenPage& page, const PageText& body);
     void Save(const std::string& fileName, const PageText& text, const CodePage& page, bool html);
     const CodePage& HtmlCodePage() const;
 
@@ -84,7 +91,7 @@ void SummaryWriter::OpenNewPage(const std::string& record) {
     page.day = record.substr(0, 5);
     int year = job_.clock->FileYear(job_.folders.WorkFile(record + ".brg"));
     std::string base = NumText(year) + "_" + page.day;
-    page.fileBase = base + PageSuffix(job_.output, base);
+    page.fileBase = base + PageSuffix(job_.output, base, job_.pbnOutput);
     page.displayDate = base;
     page.displayDate[4] = '/';
     page.displayDate[7] = '/';
@@ -107,8 +114,50 @@ void SummaryWriter::Save(const std::string& fileName, const PageText& text, cons
     }
 }
 
+void SummaryWriter::SavePbn(const OpenPage& page, const PageText& body) {
+    std::vector<std::string> names;
+    for (const Board& board : page.pending)
+        names.insert(names.end(), board.names.begin(), board.names.end());
+    const PbnCharset charset = PbnCharsetFor(names);
+    PageText pbn;
+    WritePbnHead(pbn, charset, std::string(kUtilityProgram) + kUtilityVersion);
+    for (const std::string& line : body.Lines()) pbn.Line(line);
+    const std::string name = page.fileBase + ".pbn";
+    msg_.NewLines(1);
+    msg_.Print("  " + name);
+    Latin1CodePage latin1;
+    const CodePage& codePage = charset == PbnCharset::Utf8 ? static_cast<const CodePage&>(utf8_)
+                                                           : static_cast<const CodePage&>(latin1);
+    Save(name, pbn, codePage, false);
+}
+
+PageText SummaryWriter::WritePending() {
+    OpenPage& page = *page_;
+    if (job_.style.doubleDummy) {
+        std::vector<const Deal*> deals;
+        for (const Board& board : page.pending) deals.push_back(&board.deal);
+        std::vector<DdResult> dd = AnalyseDeals(deals);
+        for (std::size_t i = 0; i < dd.size(); ++i) page.pending[i].dd = std::move(dd[i]);
+    }
+    const PageContext ctx{job_.style, *job_.metrics};
+    std::string date = page.displayDate;
+    for (char& ch : date)
+        if (ch == '/') ch = '.';
+    PageText pbn;
+    for (const Board& board : page.pending) {
+        WriteBoardHtml(page.html, ctx, board);
+        if (page.text) {
+            WriteBoardTextHeader(*page.text, board);
+            WriteBoardText(*page.text, board);
+        }
+        if (job_.pbnOutput) WritePbnBoard(pbn, board, date, board.dd ? &*board.dd : nullptr);
+    }
+    return pbn;
+}
+
 void SummaryWriter::ClosePage(bool last) {
     OpenPage& page = *page_;
+    const PageText pbn = WritePending();
     if (page.boards > 0) {
         WritePageEndRule(page.html);
         if (page.text) page.text->Text().Line(std::string(kTextPageRule, '='));
@@ -123,6 +172,7 @@ void SummaryWriter::ClosePage(bool last) {
             WriteTextClosing(*page.text, job_.clock->ShortDate(), kUtilityProgram, kUtilityVersion);
         Save(txtName, page.text->Text(), *job_.textPage, false);
     }
+    if (job_.pbnOutput) SavePbn(page, pbn);
     msg_.NewLines(1);
     WritePageFoot(page.html, job_.style);
     Save(htmName, page.html, HtmlCodePage(), true);
@@ -146,7 +196,6 @@ SummaryResult SummaryWriter::Run() {
         msg_.NewLines(1);
         return result_;
     }
-    const PageContext ctx{style, *job_.metrics};
     for (const std::string& record : scan.work) {
         Board board;
         if (!ReadBoard(record, board.deal)) continue;
@@ -156,11 +205,7 @@ SummaryResult SummaryWriter::Run() {
         board.displayDate = page_->displayDate;
         MakeNameForms(board, *job_.metrics);
         ++result_.boards;
-        WriteBoardHtml(page_->html, ctx, board);
-        if (page_->text) {
-            WriteBoardTextHeader(*page_->text, board);
-            WriteBoardText(*page_->text, board);
-        }
+        page_->pending.push_back(std::move(board));
     }
     if (page_) ClosePage(true);
     msg_.Print(Say(style, " 上記のファイルは，下記のフォルダに作成されました.",
@@ -177,7 +222,7 @@ SummaryResult SummaryWriter::Run() {
 
 }  // namespace
 
-std::string PageSuffix(const fs::path& output, const std::string& baseName) {
+std::string PageSuffix(const fs::path& output, const std::string& baseName, bool withPbn) {
     // One listing of the folder, names compared without regard to case (as on Windows).
     std::set<std::string> present;
     std::error_code ec;
@@ -186,7 +231,9 @@ std::string PageSuffix(const fs::path& output, const std::string& baseName) {
     int last = -1;
     for (int i = 0; i <= kMaxPageSuffixes; ++i) {
         std::string name = ToLower(baseName + (i == 0 ? "" : NumText(i - 1) + "A"));
-        if (present.count(name + ".htm") || present.count(name + ".txt")) last = i;
+        if (present.count(name + ".htm") || present.count(name + ".txt") ||
+            (withPbn && present.count(name + ".pbn")))
+            last = i;
     }
     return last < 0 ? std::string() : NumText(last) + "A";
 }

@@ -25,7 +25,8 @@ struct SummaryJob {
     std::filesystem::path output;  // the output folder
     std::string outputName;        // its name as the user sees it ("HandRec")
     PageStyle style;
-    int cardOrder = 0;  // 0 high cards first, 1 low cards first
+    int cardOrder = 0;       // 0 high cards first, 1 low cards first
+    bool pbnOutput = false;  // a PBN file of each day beside its page
     MessageSink* messages = nullptr;
     const ReportClock* clock = nullptr;
     const FontMetrics* metrics = nullptr;
@@ -41,8 +42,10 @@ struct SummaryResult {
 };
 
 // The page's base name and the suffix that makes its name new in the output folder: the one
-// after the highest of "", "0A", "1A" ... in use by a ".htm" or a ".txt" file.
-std::string PageSuffix(const std::filesystem::path& output, const std::string& baseName);
+// after the highest of "", "0A", "1A" ... in use by a ".htm" or a ".txt" file (or a ".pbn"
+// file, when the day's PBN file is written too, so that none is ever overwritten).
+std::string PageSuffix(const std::filesystem::path& output, const std::string& baseName,
+                       bool withPbn = false);
 
 // Reads, scores and writes everything; prints what it did.
 SummaryResult MakeSummaries(const SummaryJob& job);

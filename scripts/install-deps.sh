@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build and the tests need, when any is missing.
 set -euo pipefail
-want=(build-essential cmake python3 clang-format git googletest libgtest-dev libgmock-dev libbenchmark-dev
+want=(build-essential cmake python3 clang-format libdds-dev git googletest libgtest-dev libgmock-dev libbenchmark-dev
       g++-mingw-w64-x86-64-posix wine64 xvfb xauth fonts-wine fonts-liberation fonts-ipafont
       opensp sgml-data libgif-dev)
-[ "${1:-}" = "--native-only" ] && want=(build-essential cmake python3 googletest libgtest-dev libgmock-dev libbenchmark-dev)
+[ "${1:-}" = "--native-only" ] && want=(build-essential cmake python3 libdds-dev googletest libgtest-dev libgmock-dev libbenchmark-dev)
 missing=()
 for p in "${want[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

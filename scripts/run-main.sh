@@ -13,6 +13,13 @@ out="${TALLOWEN_SAMPLE_DIR:-$HOME/tallowen-sample}"
 rm -rf "$out"
 mkdir -p "$out"
 cp -r examples/. "$out/"
+# TALLOWEN_PBN=1 turns on the two keys beyond the documented settings: a PBN file a day and the
+# double-dummy table and par of every board.
+if [ "${TALLOWEN_PBN:-0}" = 1 ]; then
+    for ini in "$out/Tallowen.INI" "$out/Japanese/Tallowen.INI"; do
+        printf 'PBN Output = yes\r\nDouble Dummy = yes\r\n' >>"$ini"
+    done
+fi
 
 ./build/native/apps/TallowenUTL --folder "$out"
 TALLOWEN_CODEPAGE=932 ./build/native/apps/TallowenUTL --folder "$out/Japanese" >/dev/null

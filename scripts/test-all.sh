@@ -26,6 +26,8 @@ cmake --build --preset sanitize
 ctest --preset sanitize
 
 step "Windows build (mingw-w64) and the same tests under Wine"
+# DDS is compiled from its own sources for Windows and linked statically.
+bash scripts/fetch-dds.sh
 cmake --preset windows -DTALLOWEN_WERROR=ON >/dev/null
 cmake --build --preset windows
 bash scripts/wine-setup.sh

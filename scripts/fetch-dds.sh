@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Fetches the sources of DDS 2.9 (the double-dummy solver) for the Windows build, which
+# compiles them with mingw and links them statically. They come from Debian 12's source
+# package: only its upstream tarball (.orig.tar.gz) is used, unpacked into third_party/dds-src
+# (kept out of git). The native build uses Debian's libdds-dev instead.
+#
+# apt runs with a private sources list, package lists and cache under third_party/, so the
+# system's own apt state is neither read for sources nor changed.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+dest=third_party/dds-src
+if [ -f "$dest/src/dds.cpp" ] && [ -f "$dest/include/dll.h" ]; then
+    echo "fetch-dds: $dest already holds the DDS sources"
+    exit 0
+fi
+work=third_party/dds-fetch
+rm -rf "$work"
+mkdir -p "$work/lists/partial" "$work/cache/archives/partial" "$work/download"
+echo "deb-src http://deb.debian.org/debian bookworm main" >"$work/sources.list"
+opts=(-o "Dir::Etc::sourcelist=$PWD/$work/sources.list" -o Dir::Etc::sourceparts=-
+      -o "Dir::State::Lists=$PWD/$work/lists" -o "Dir::Cache=$PWD/$work/cache"
+      -o APT::Get::List-Cleanup=0)
+apt-get "${opts[@]}" update -qq
+# The Debian part may fail to arrive or unpack; the upstream tarball is what matters.
+(cd "$work/download" && apt-get "${opts[@]}" source --download-only dds >/dev/null 2>&1) || true
+tarball=$(ls "$work"/download/dds_2.9.*.orig.tar.* 2>/dev/null | head -1 || true)
+if [ -z "$tarball" ]; then
+    echo "fetch-dds: the DDS 2.9 upstream tarball did not arrive" >&2
+    exit 1
+fi
+rm -rf "$dest"
+mkdir -p "$dest"
+tar -xf "$tarball" -C "$dest" --strip-components=1
+rm -rf "$work"
+if [ ! -f "$dest/src/dds.cpp" ] || [ ! -f "$dest/include/dll.h" ]; then
+    echo "fetch-dds: $tarball does not hold the DDS sources where expected" >&2
+    exit 1
+fi
+echo "fetch-dds: DDS sources in $dest (from $(basename "$tarball"))"
