@@ -87,9 +87,10 @@ bool SimClient::UserTurn() const {
         if (t < b.played) next = t == 0 ? (b.declarer + 1) % 4 : b.winners[std::size_t(t - 1)];
     }
     if (next < 0) return false;
-    const bool dummy = stage_ != SimStage::Auction || CallsShown() == int(b.calls.size());
-    return next == b.userSeat ||
-           (dummy && next == (b.declarer + 2) % 4 && b.userSeat == b.declarer);
+    // In the play the declarer plays dummy's cards; dummy's owner only watches.
+    const bool play = stage_ != SimStage::Auction || CallsShown() == int(b.calls.size());
+    if (play && next == (b.declarer + 2) % 4) next = b.declarer;
+    return next == b.userSeat;
 }
 
 bool SimClient::Showing(int kind) const {
