@@ -73,6 +73,7 @@ std::vector<SimBoard> PlanSession(const SessionPlanOptions& o) {
             others[std::size_t(k++)] = cast.names[std::size_t(s)];
     int userSeat = rng.Below(4);
     ScorePair score{};
+    score[0].Score = score[1].Score = 0;  // a fresh scoreboard
     for (int i = 0; i < std::max(0, o.boards); ++i) {
         const int number = o.firstBoard + i;
         const std::uint32_t seed = BoardSeed(o.seed, i);
