@@ -80,6 +80,8 @@ int RunSimulation(const SimulateArgs& args) {
     options.plan.boards = args.boards;
     options.plan.seed = args.seed;
     options.language = args.language;
+    // Without IDs of its own in the settings file, the watcher knows the simulated user.
+    if (app.settings.myYahooID.empty()) app.settings.myYahooID.push_back(options.plan.userId);
     SimSession session(desktop, clock, options);
     const int ticks = clock.Every(kTickInterval, [&app] { Timer1_Timer(app); });
     session.Start();
