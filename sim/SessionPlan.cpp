@@ -25,7 +25,8 @@ int Honours(const SimBoard& board, int seat) {
 }
 
 // The three other players keep their order round the table whatever seat the user takes.
-void SeatPlayers(SimBoard& board, const std::string& userId, const std::array<std::string, 3>& others) {
+void SeatPlayers(SimBoard& board, const std::string& userId,
+                 const std::array<std::string, 3>& others) {
     int next = 0;
     for (int s = 0; s < 4; ++s)
         board.names[std::size_t(s)] = s == board.userSeat ? userId : others[std::size_t(next++)];
@@ -101,28 +102,6 @@ std::vector<SimBoard> PlanSession(const SessionPlanOptions& o) {
         plan.push_back(std::move(b));
     }
     return plan;
-}
-
-Deal RecordOf(const SimBoard& board) {
-    Deal deal;
-    deal.Names = deal.AuctionNames = board.names;
-    const int cells = board.dealer + int(board.calls.size());
-    deal.Rounds = std::min(kMaxRounds, (cells + 3) / 4);
-    for (std::size_t i = 0; i < board.calls.size(); ++i) {
-        const int cell = board.dealer + int(i), round = cell / 4 + 1;
-        if (round <= kMaxRounds)
-            deal.Calls[std::size_t(round)][std::size_t(cell % 4)] = board.calls[i];
-    }
-    for (int seat = 0; seat < 4; ++seat)
-        for (int k = 0; k < kTrickCount; ++k) {
-            int mark = 0;
-            const int code = board.PlayedCard(seat, k, mark);
-            deal.Cards[std::size_t(seat)][std::size_t(k)] = CardText(code);
-            deal.CardMarks[std::size_t(seat)][std::size_t(k)] = std::uint8_t(mark);
-        }
-    deal.ScoreBefore = board.before;
-    deal.ScoreAfter = board.after;
-    return deal;
 }
 
 }  // namespace tallowen

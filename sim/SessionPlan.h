@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "records/Deal.h"
 #include "sim/SimBoard.h"
 
 namespace tallowen {
@@ -37,9 +36,5 @@ std::array<int, 2> ScoreboardGain(const SimBoard& board);
 // The boards in playing order. Board k's score after is board k + 1's score before; the
 // vulnerability after a board is that of the next board number.
 std::vector<SimBoard> PlanSession(const SessionPlanOptions& options);
-
-// The record a faithful recorder makes of a completed board: names, auction grid, the cards
-// in the order played with their marks, and the scoreboard before and after.
-Deal RecordOf(const SimBoard& board);
 
 }  // namespace tallowen

@@ -10,6 +10,7 @@
 #include "records/PlayAnalysis.h"
 #include "records/Scoring.h"
 #include "sim/SessionPlan.h"
+#include "sim/SimRecord.h"
 
 namespace tallowen::testing {
 namespace {

@@ -11,6 +11,7 @@
 #include "reading/ReadingContext.h"
 #include "reading/Score.h"
 #include "reading/TricksCount.h"
+#include "sim/SimRecord.h"
 #include "sim/SimSession.h"
 
 namespace tallowen::testing {

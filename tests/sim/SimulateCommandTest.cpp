@@ -8,6 +8,7 @@
 #include "platform/CodePage.h"
 #include "records/RecordFiles.h"
 #include "sim/SessionPlan.h"
+#include "sim/SimRecord.h"
 #include "sim/SimulateCommand.h"
 
 namespace tallowen::testing {
@@ -149,6 +150,30 @@ TEST_F(SimulatePrinting, PassedOutAndUnreadableRecordsSaySo) {
     EXPECT_EQ(line.rfind(broken + "  unreadable", 0), 0u) << line;
     EXPECT_EQ(RecordLine(folders, "12_06_078", AnsiCodePage()).find("unreadable"),
               std::string("12_06_078  ").size());
+}
+
+// What a test compares a record with: a faithful record, written and read back, agrees with
+// its board; a record that went wrong says where.
+TEST_F(SimulatePrinting, ARecordReadBackAgreesWithItsBoardAndTellsWhereNot) {
+    for (const SimBoard& b : PlanSession({})) {
+        const std::string name = Write(b);
+        Deal read;
+        ASSERT_TRUE(ReadDealFile(read, name, folders, AnsiCodePage()).ok);
+        EXPECT_EQ(RecordDifferences(read, b), std::vector<std::string>{}) << name;
+    }
+    const SimBoard b = PlanSession({})[3];
+    Deal wrong = RecordOf(b);
+    wrong.Calls[1][std::size_t(b.dealer)] = "7NT";
+    wrong.CardMarks[2][12] = 3;
+    wrong.ScoreAfter[1].Vul = -1;
+    wrong.Names[0] = "someone";
+    const std::vector<std::string> lines = RecordDifferences(wrong, b);
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0], "North: name someone, played by " + b.names[0]);
+    EXPECT_EQ(lines[1],
+              "round 1 " + SeatName(b.dealer) + ": call \"7NT\", played \"" + b.calls[0] + "\"");
+    EXPECT_EQ(lines[2].rfind("South card 13: ", 0), 0u) << lines[2];
+    EXPECT_EQ(lines[3].rfind("score after ", 0), 0u) << lines[3];
 }
 
 TEST(SimulateSummary, SaysPlayedRecordedTimeAndRate) {
