@@ -3,14 +3,17 @@
 #include <chrono>
 #include <cstdio>
 #include <ctime>
+#include <map>
 #include <string>
 
 #include "platform/CodePage.h"
+#include "records/RecordFiles.h"
 #include "shell/AppContext.h"
 #include "shell/MainLoop.h"
 #include "shell/RecordingViews.h"
 #include "shell/Startup.h"
 #include "sim/NullBackends.h"
+#include "sim/SimRecord.h"
 #include "sim/SimSession.h"
 
 namespace tallowen {
@@ -55,6 +58,36 @@ struct ViewEcho {
     }
 };
 
+// Compares each record with the board whose cards it holds (the cards tell the boards
+// apart), and prints how many agree and where the others differ.
+void CheckRecords(const Folders& folders, const std::vector<std::string>& records,
+                  const std::vector<SimPlayedBoard>& played) {
+    auto key = [](const CardTextGrid& cards) {
+        std::string k;
+        for (const auto& seat : cards)
+            for (const std::string& card : seat) k += card + ",";
+        return k;
+    };
+    std::map<std::string, const SimBoard*> byCards;
+    for (const SimPlayedBoard& p : played) byCards[key(RecordOf(p.board).Cards)] = &p.board;
+    int agreeing = 0;
+    for (const std::string& name : records) {
+        Deal deal;
+        if (!ReadDealFile(deal, name, folders, AnsiCodePage()).ok) continue;
+        const auto found = byCards.find(key(deal.Cards));
+        if (found == byCards.end()) {
+            Print("  " + name + ": no board played with these cards");
+            continue;
+        }
+        const std::vector<std::string> lines = RecordDifferences(deal, *found->second);
+        agreeing += lines.empty();
+        for (std::size_t i = 0; i < lines.size() && i < 3; ++i)
+            Print("  " + name + ": " + lines[i]);
+    }
+    Print("records agreeing with the board played: " + std::to_string(agreeing) + " of " +
+          std::to_string(records.size()));
+}
+
 }  // namespace
 
 int RunSimulation(const SimulateArgs& args) {
@@ -87,11 +120,14 @@ int RunSimulation(const SimulateArgs& args) {
     session.Start();
 
     RecordWatch watch(app.folders);
+    std::vector<std::string> records;
     ViewEcho echo;
     auto look = [&] {
         echo.Flush(views);
-        for (const std::string& name : watch.NewRecords())
+        for (const std::string& name : watch.NewRecords()) {
             Print(RecordLine(app.folders, name, AnsiCodePage()));
+            records.push_back(name);
+        }
     };
     while (!session.Finished()) {
         clock.Wait(1000);
@@ -103,6 +139,7 @@ int RunSimulation(const SimulateArgs& args) {
         look();
     }
     clock.Cancel(ticks);
+    CheckRecords(app.folders, records, session.Played());
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
     Print(SummaryLine(int(session.Played().size()), watch.Seen(), seconds,
