@@ -60,10 +60,10 @@ SimulateArgs ParseSimulateArgs(const std::vector<std::string>& args) {
             out.folder = PathFromUtf8(v);
             folderGiven = true;
         } else if (a == "--boards") {
-            if (Number(v, 1, 1000000, n))
+            if (Number(v, 1, kMaxSimulatedBoards, n))
                 out.boards = int(n);
             else
-                out.error = "--boards takes a number from 1 to 1000000";
+                out.error = "--boards takes a number from 1 to 100000";
         } else if (a == "--lang") {
             if (Number(v, 1, 10, n))
                 out.language = int(n);

@@ -15,6 +15,9 @@ namespace tallowen {
 
 class CodePage;
 
+// Every board played is kept for the comparison at the end, about a kilobyte each.
+constexpr int kMaxSimulatedBoards = 100000;
+
 struct SimulateArgs {
     bool simulate = false;  // --simulate given
     bool version = false;   // no arguments, or --version

@@ -61,6 +61,8 @@ INSTANTIATE_TEST_SUITE_P(
                                4294967295u, "", false},
                       ArgsCase{"--simulate --boards 0", false, false, 0, 0, 0, "", true},
                       ArgsCase{"--simulate --boards 3x", false, false, 0, 0, 0, "", true},
+                      ArgsCase{"--simulate --boards 100001", false, false, 0, 0, 0, "", true},
+                      ArgsCase{"--simulate --boards 100000", false, true, 100000, 1, 1, "", false},
                       ArgsCase{"--simulate --lang 11", false, false, 0, 0, 0, "", true},
                       ArgsCase{"--simulate --seed -1", false, false, 0, 0, 0, "", true},
                       ArgsCase{"--simulate --seed 4294967296", false, false, 0, 0, 0, "", true},
