@@ -52,6 +52,7 @@ void SimSession::Start() {
 void SimSession::BeginBoard(int index) {
     const SimBoard& b = plan_[std::size_t(index)];
     boardStart_ = clock_.Elapsed();
+    current_ = index;
     if (index == 0)
         client_->SetStage(SimStage::Auction, 0);
     else
@@ -107,6 +108,7 @@ void SimSession::CompleteBoardNow(int index) {
     } else if (options_.trailingDeal) {
         After(options_.pauseMs, [this] {
             client_->NewBoard(trailing_);
+            current_ = int(plan_.size());
             bidBoxWanted_ = true;
             if (!away_) client_->Open(5);
             finished_ = true;

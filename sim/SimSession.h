@@ -77,6 +77,9 @@ public:
     const std::vector<SimFaultEvent>& Faults() const { return faults_; }
     const SimSessionOptions& Options() const { return options_; }
     SimClient& Client() { return *client_; }
+    // The plan index of the board at the table: -1 before Start, the plan's size once the
+    // trailing deal has begun.
+    int CurrentBoard() const { return current_; }
     bool TableAway() const { return away_; }
     // Called as each board is completed.
     std::function<void(const SimPlayedBoard&)> onBoardDone;
@@ -102,6 +105,7 @@ private:
     std::vector<SimFaultEvent> faults_;
     std::vector<int> events_;
     std::uint64_t boardStart_ = 0;
+    int current_ = -1;
     int staleBoard_ = -1;  // the board whose score will be late
     bool away_ = false, finished_ = false;
     bool bidBoxWanted_ = false;  // an auction runs: the bid box belongs on the desktop

@@ -82,7 +82,9 @@ TEST(SimSession, BoardsFollowOneAnotherAsAtATable) {
     SessionRig rig(Quick(3));
     const std::vector<SimBoard>& plan = rig.session->Planned();
     ASSERT_EQ(plan.size(), 3u);
+    EXPECT_EQ(rig.session->CurrentBoard(), -1);
     rig.Start();
+    EXPECT_EQ(rig.session->CurrentBoard(), 0);
     EXPECT_NE(rig.Client().Handle(5), 0u) << "the bid box opens with the auction";
     EXPECT_EQ(rig.Client().Stage(), SimStage::Auction);
 
@@ -111,6 +113,7 @@ TEST(SimSession, BoardsFollowOneAnotherAsAtATable) {
     rig.FindHandles();
     EXPECT_NE(rig.Client().Handle(5), 0u);
     EXPECT_EQ(rig.Client().Board().calls, plan[1].calls);
+    EXPECT_EQ(rig.session->CurrentBoard(), 1);
     EXPECT_EQ(rig.Score(), plan[1].before);
     EXPECT_EQ(rig.HandCards(), first);
     ASSERT_TRUE(rig.RunUntil([&] { return rig.session->Played().size() == 2; }, 90000));
@@ -135,7 +138,8 @@ TEST(SimSession, BoardsFollowOneAnotherAsAtATable) {
             EXPECT_TRUE(played[k].shownAtCompletion[std::size_t(kind)]);
         EXPECT_FALSE(played[k].shownAtCompletion[5]);
     }
-    // The next deal begins and stays at its first call; the last hand is there to take.
+    // The next deal begins and stays before its first call; the last hand is there to take.
+    EXPECT_EQ(rig.session->CurrentBoard(), 3);
     rig.FindHandles();
     EXPECT_NE(rig.Client().Handle(5), 0u);
     EXPECT_EQ(rig.HandCards(), RecordOf(plan[2]).Cards);
