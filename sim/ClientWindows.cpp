@@ -161,6 +161,10 @@ void PaintTable(Image555& image, const GlyphPainter& font, const TableView& view
         const Point m = kMarks[view.turn];
         image.Fill(m.x, m.y, m.x + 12, m.y + 12, 0x7FE0);
     }
+    const Rect bar = TableView::kTurnBar, lamp = TableView::kTurnLamp;
+    image.Fill(bar.left - fx, bar.top - fy, bar.right - fx, bar.bottom - fy, kSimBlack);
+    if (view.userTurn)
+        image.Fill(lamp.left - fx, lamp.top - fy, lamp.right - fx, lamp.bottom - fy, 0x7FE0);
 }
 
 void PaintBidBox(Image555& image, const GlyphPainter& font, const BidBoxView& view) {

@@ -81,6 +81,7 @@ struct TableView {
     std::string label;                  // the tricks label
     std::array<int, 2> tricks{-1, -1};  // we, they; -1 shows no count
     int turn = -1;                      // table position whose turn it is, -1 none
+    bool userTurn = false;              // the user is to call or play (also from dummy)
     Insets frame;                       // the window's frame, to place the box
     // Buttons, client coordinates.
     static Rect Button(int i) { return {8, 60 + 32 * i, 176, 84 + 32 * i}; }
@@ -89,6 +90,9 @@ struct TableView {
     static constexpr int kFrameX = 230, kFrameY = 470;
     static constexpr int kWeRow = 8, kTheyRow = 60, kContractRow = 100;  // below the box top
     static Rect Box() { return {kFrameX + 5, kFrameY - 154, kFrameX + 240, kFrameY - 5}; }
+    // The "your turn" lamp, window coordinates: a black bar whose upper rows light up.
+    static constexpr Rect kTurnBar{105, 109, 130, 114};
+    static constexpr Rect kTurnLamp{107, 109, 128, 113};
 };
 void PaintTable(Image555& image, const GlyphPainter& font, const TableView& view);
 

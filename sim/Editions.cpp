@@ -1,6 +1,7 @@
 #include "sim/Editions.h"
 
 #include "common/Notation.h"
+#include "reading/GameWindows.h"
 
 namespace tallowen {
 
@@ -95,6 +96,11 @@ std::string CardWord(int rank, int suit, int language) {
         word = RankText(rank);
     }
     return word + HandSuits(language)[std::size_t(suit) & 3];
+}
+
+std::string TableWindowTitle(int language, int table) {
+    return "Yahoo! " + std::string(TitleTable::Title(0, language)) + " - Table " +
+           std::to_string(table) + " - Social Lounge: Friendly Rubber";
 }
 
 std::string_view ButtonCaption(int kind, int language) {

@@ -16,6 +16,9 @@ std::string BidWord(int level, int strain, int language);
 std::string CallWord(const std::string& call, int language);
 // A card as the hand window writes it (without marks): rank 2..14, suit 0..3.
 std::string CardWord(int rank, int suit, int language);
+// The table window's whole title: the edition's table title inside the text the client puts
+// around it (site, table number, room), long enough to be told from the small windows.
+std::string TableWindowTitle(int language, int table);
 // Captions of the table's buttons that open kinds 1..4 (bidding, last trick, last hand,
 // score).
 std::string_view ButtonCaption(int kind, int language);

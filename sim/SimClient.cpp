@@ -63,6 +63,37 @@ void SimClient::SetStage(SimStage stage, int progress) {
     RepaintAll();
 }
 
+void SimClient::NewBoard(SimBoard board) {
+    if (stage_ == SimStage::Done) {
+        previous_ = std::move(board_);
+        hasPrevious_ = true;
+    }
+    board_ = std::move(board);
+    SetStage(SimStage::Auction, 0);
+}
+
+bool SimClient::UserTurn() const {
+    const SimBoard& b = board_;
+    int next = -1;  // the seat to call or to lead the next trick
+    if (stage_ == SimStage::Auction && CallsShown() < int(b.calls.size())) {
+        next = (b.dealer + CallsShown()) % 4;
+    } else if (stage_ != SimStage::Done && !b.PassedOut()) {
+        const int t = TricksShown();
+        if (t < b.played) next = t == 0 ? (b.declarer + 1) % 4 : b.winners[std::size_t(t - 1)];
+    }
+    if (next < 0) return false;
+    // In the play the declarer plays dummy's cards; dummy's owner only watches.
+    const bool play = stage_ != SimStage::Auction || CallsShown() == int(b.calls.size());
+    if (play && next == (b.declarer + 2) % 4) next = b.declarer;
+    return next == b.userSeat;
+}
+
+bool SimClient::Showing(int kind) const {
+    if (kind < 0 || kind > 5) return false;
+    const SimWindow* w = desktop_.Find(handles_[std::size_t(kind)]);
+    return w && w->visible && !w->minimized;
+}
+
 void SimClient::Run(std::uint32_t callMs, std::uint32_t trickMs) {
     if (!clock_) return;
     SetStage(SimStage::Auction, 0);
@@ -104,8 +135,11 @@ void SimClient::Open(int kind) {
         desktop_.BringToTop(h);
         return;
     }
-    h = desktop_.Create(std::string(TitleTable::Title(kind, language_)),
-                        DefaultRect(kind, language_));
+    const Rect last = lastPlace_[std::size_t(kind)];
+    const Rect place = last.Width() > 0 ? last : DefaultRect(kind, language_);
+    h = desktop_.Create(kind == 0 ? TableWindowTitle(language_, tableNumber)
+                                  : std::string(TitleTable::Title(kind, language_)),
+                        place);
     SimWindow* w = desktop_.Find(h);
     w->paint = [this, kind](SimWindow& window) { Paint(kind, window); };
     if (kind == 0) w->click = [this](SimWindow&, Point at) { Click(at); };
@@ -119,7 +153,10 @@ void SimClient::OpenAll() {
 void SimClient::Close(int kind) {
     if (kind < 0 || kind > 5) return;
     WindowHandle& h = handles_[std::size_t(kind)];
-    if (h) desktop_.Close(h);
+    if (const SimWindow* w = desktop_.Find(h)) {
+        if (!w->minimized) lastPlace_[std::size_t(kind)] = w->rect;
+        desktop_.Close(h);
+    }
     h = 0;
 }
 
@@ -225,16 +262,22 @@ ScoreView SimClient::Score() const {
     return view;
 }
 
+const SimBoard* SimClient::HandShown() const {
+    if (stage_ == SimStage::Done) return &board_;
+    return PreviousBoard();
+}
+
 HandView SimClient::Hand() const {
     HandView view;
     // The Italian and Spanish editions space their cards wider.
     view.cell = language_ >= 5 && language_ <= 9 ? 36 : 34;
-    if (stage_ != SimStage::Done) return view;  // nothing of this board yet
+    const SimBoard* shown = HandShown();
+    if (!shown) return view;  // no board completed yet
     for (int seat = 0; seat < 4; ++seat) {
-        view.names[std::size_t(seat)] = board_.names[std::size_t(seat)];
+        view.names[std::size_t(seat)] = shown->names[std::size_t(seat)];
         for (int k = 0; k < kTrickCount; ++k) {
             int mark = 0;
-            const int code = board_.PlayedCard(seat, k, mark);
+            const int code = shown->PlayedCard(seat, k, mark);
             view.words[std::size_t(seat)][std::size_t(k)] =
                 Marked(CardWord(code % 100, code / 100, language_), mark);
         }
@@ -260,6 +303,7 @@ TableView SimClient::Table() const {
     for (int i = 0; i < 4; ++i) view.captions[std::size_t(i)] = ButtonCaption(i + 1, language_);
     view.label = TitleTable::TricksLabel(language_);
     view.frame = kCaptionFrame;
+    view.userTurn = UserTurn();
     const int us = SideOf(board_.userSeat);
     auto position = [&](int seat) { return (seat - board_.userSeat + 4) % 4; };
     if (stage_ == SimStage::Auction) {
@@ -323,16 +367,17 @@ void SimClient::ExpectedAuction(AuctionReading& record, std::int32_t& error) con
 
 void SimClient::ExpectedHand(HandReading& hand, std::int32_t& error) const {
     hand = HandReading{};
-    if (stage_ != SimStage::Done) {
+    const SimBoard* shown = HandShown();
+    if (!shown) {
         error = kHandUnreadable;  // empty lines: the first card is no card
         return;
     }
     error = kHandRead;
     for (int seat = 0; seat < 4; ++seat) {
-        hand.names[std::size_t(seat)] = board_.names[std::size_t(seat)];
+        hand.names[std::size_t(seat)] = shown->names[std::size_t(seat)];
         for (int k = 0; k < kTrickCount; ++k) {
             int mark = 0;
-            const int code = board_.PlayedCard(seat, k, mark);
+            const int code = shown->PlayedCard(seat, k, mark);
             hand.cards[std::size_t(seat)][std::size_t(k)] = CardText(code);
             hand.marks[std::size_t(seat)][std::size_t(k)] = std::uint8_t(mark);
         }

@@ -40,6 +40,13 @@ public:
     int Language() const { return language_; }
     const SimBoard& Board() const { return board_; }
     SimStage Stage() const { return stage_; }
+    // The next board begins (its auction, no call yet). The last-hand window goes on showing
+    // the board completed last until this one is done.
+    void NewBoard(SimBoard board);
+    // The board completed before the current one, if any.
+    const SimBoard* PreviousBoard() const { return hasPrevious_ ? &previous_ : nullptr; }
+    // Whether the user is to call or play now (from dummy too, when declarer).
+    bool UserTurn() const;
     // Auction: calls shown so far; play: tricks completed. Done ignores `progress`.
     void SetStage(SimStage stage, int progress = 0);
     // Plays the board over the clock's time from the first call on: one call every
@@ -61,7 +68,10 @@ public:
     // Default outer rectangles.
     static Rect DefaultRect(int kind, int language);
     std::uint32_t openDelay = 0;
-    int clicksSeen = 0;  // clicks that hit a button
+    int clicksSeen = 0;    // clicks that hit a button
+    int tableNumber = 12;  // shown in the table's title
+    // Whether a window of `kind` is open, shown and not minimised.
+    bool Showing(int kind) const;
 
     // What the windows show, as the readers report it (the edition's limits included).
     void ExpectedAuction(AuctionReading& record, std::int32_t& error) const;
@@ -92,11 +102,16 @@ private:
     int CallsShown() const;
     int TricksShown() const;  // tricks completed on display
     void ScoreShown(ScorePair& scores) const;
+    const SimBoard* HandShown() const;  // the board the last-hand window shows, if any
 
     SimDesktop& desktop_;
     SimClock* clock_;
     int language_;
     SimBoard board_;
+    SimBoard previous_;
+    bool hasPrevious_ = false;
+    // Where each window was when it was closed: the client opens it there again.
+    std::array<Rect, 6> lastPlace_{};
     SimStage stage_ = SimStage::Done;
     int progress_ = 0;
     SimFaults faults_;

@@ -1,0 +1,151 @@
+#include "apps/SimulateMode.h"
+
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <map>
+#include <string>
+
+#include "platform/CodePage.h"
+#include "records/RecordFiles.h"
+#include "shell/AppContext.h"
+#include "shell/MainLoop.h"
+#include "shell/RecordingViews.h"
+#include "shell/Startup.h"
+#include "sim/NullBackends.h"
+#include "sim/SimRecord.h"
+#include "sim/SimSession.h"
+
+namespace tallowen {
+
+namespace {
+
+// Records are named by today's date, as at a real table.
+class SystemCalendar : public Calendar {
+public:
+    LocalDate Today() override {
+        const std::time_t now = std::time(nullptr);
+        const std::tm* t = std::localtime(&now);
+        if (!t) return {};
+        return {t->tm_year + 1900, t->tm_mon + 1, t->tm_mday};
+    }
+};
+
+void Print(const std::string& line) {
+    std::fwrite(line.data(), 1, line.size(), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
+// The Work folder must take a file before the watcher is trusted with records.
+bool WorkFolderWritable(const Folders& folders) {
+    EnsureFolder(folders.Work());
+    const auto probe = folders.WorkFile("simulate.probe");
+    const FileResult wrote = WriteTextLines(probe, {"probe"}, AnsiCodePage());
+    std::error_code ec;
+    std::filesystem::remove(probe, ec);
+    if (!wrote.ok) Print("Cannot write in the Work folder: " + wrote.error);
+    return wrote.ok;
+}
+
+// What the watcher's windows were told since the last look, as lines.
+struct ViewEcho {
+    std::size_t lines = 0, messages = 0;
+    void Flush(const RecordingViews& views) {
+        for (; lines < views.main.lines.size(); ++lines) Print("  " + views.main.lines[lines]);
+        for (; messages < views.message.shown.size(); ++messages)
+            Print("  message: " + views.message.shown[messages].text);
+    }
+};
+
+// Compares each record with the board whose cards it holds (the cards tell the boards
+// apart), and prints how many agree and where the others differ.
+void CheckRecords(const Folders& folders, const std::vector<std::string>& records,
+                  const std::vector<SimPlayedBoard>& played) {
+    auto key = [](const CardTextGrid& cards) {
+        std::string k;
+        for (const auto& seat : cards)
+            for (const std::string& card : seat) k += card + ",";
+        return k;
+    };
+    std::map<std::string, const SimBoard*> byCards;
+    for (const SimPlayedBoard& p : played) byCards[key(RecordOf(p.board).Cards)] = &p.board;
+    int agreeing = 0;
+    for (const std::string& name : records) {
+        Deal deal;
+        if (!ReadDealFile(deal, name, folders, AnsiCodePage()).ok) continue;
+        const auto found = byCards.find(key(deal.Cards));
+        if (found == byCards.end()) {
+            Print("  " + name + ": no board played with these cards");
+            continue;
+        }
+        const std::vector<std::string> lines = RecordDifferences(deal, *found->second);
+        agreeing += lines.empty();
+        for (std::size_t i = 0; i < lines.size() && i < 3; ++i)
+            Print("  " + name + ": " + lines[i]);
+    }
+    Print("records agreeing with the board played: " + std::to_string(agreeing) + " of " +
+          std::to_string(records.size()));
+}
+
+}  // namespace
+
+int RunSimulation(const SimulateArgs& args) {
+    const auto began = std::chrono::steady_clock::now();
+    SimDesktop desktop{Rect{0, 0, 1600, 1000}};
+    SimClock clock;
+    RecordingSound sound;
+    RecordingBrowser browser;
+    FixedFonts fonts;
+    SystemCalendar calendar;
+    SequenceRandom random(args.seed);
+    RecordingViews views;
+    AppContext app{Seams{desktop, clock, sound, browser, fonts, calendar, random, AnsiCodePage()},
+                   ViewSet{views.main, views.message, views.log, views.side, views.delWork}};
+    app.folders.app = args.folder;
+    Print("Tallowen simulation: " + std::to_string(args.boards) + " boards, edition " +
+          std::to_string(args.language) + ", seed " + std::to_string(args.seed) + ", folder " +
+          PathToUtf8(args.folder));
+    if (!WorkFolderWritable(app.folders)) return 1;
+    InitWatcher(app);
+
+    SimSessionOptions options;
+    options.plan.boards = args.boards;
+    options.plan.seed = args.seed;
+    options.language = args.language;
+    // Without IDs of its own in the settings file, the watcher knows the simulated user.
+    if (app.settings.myYahooID.empty()) app.settings.myYahooID.push_back(options.plan.userId);
+    SimSession session(desktop, clock, options);
+    const int ticks = clock.Every(kTickInterval, [&app] { Timer1_Timer(app); });
+    session.Start();
+
+    RecordWatch watch(app.folders);
+    std::vector<std::string> records;
+    ViewEcho echo;
+    auto look = [&] {
+        echo.Flush(views);
+        for (const std::string& name : watch.NewRecords()) {
+            Print(RecordLine(app.folders, name, AnsiCodePage()));
+            records.push_back(name);
+        }
+    };
+    while (!session.Finished()) {
+        clock.Wait(1000);
+        look();
+    }
+    // The last hand is taken once the next deal shows; give the watcher a minute for it.
+    for (int s = 0; s < 60 && watch.Seen() < int(session.Played().size()); ++s) {
+        clock.Wait(1000);
+        look();
+    }
+    clock.Cancel(ticks);
+    CheckRecords(app.folders, records, session.Played());
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
+    Print(SummaryLine(int(session.Played().size()), watch.Seen(), seconds,
+                      double(clock.Elapsed()) / 1000.0));
+    Print("Records: " + PathToUtf8(app.folders.Work()));
+    return 0;
+}
+
+}  // namespace tallowen

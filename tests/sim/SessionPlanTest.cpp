@@ -1,0 +1,177 @@
+// The boards of a simulated session before they are played: the cycle of dealers and
+// vulnerability, the user's seat, the scoreboard carried on, and scores that the record
+// scoring works back to the result the play had.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "records/Contract.h"
+#include "records/LogSink.h"
+#include "records/PlayAnalysis.h"
+#include "records/Scoring.h"
+#include "sim/SessionPlan.h"
+#include "sim/SimRecord.h"
+
+namespace tallowen::testing {
+namespace {
+
+SessionPlanOptions Options(int boards, std::uint32_t seed = 3) {
+    SessionPlanOptions o;
+    o.boards = boards;
+    o.seed = seed;
+    return o;
+}
+
+struct CycleCase {
+    int board, dealer, vulnerable;  // bit 0 North-South, bit 1 East-West
+};
+class Cycle : public ::testing::TestWithParam<CycleCase> {};
+
+TEST_P(Cycle, DealerAndVulnerabilityFollowTheBoardNumber) {
+    EXPECT_EQ(CycleDealer(GetParam().board), GetParam().dealer);
+    EXPECT_EQ(CycleVulnerability(GetParam().board), GetParam().vulnerable);
+}
+
+INSTANTIATE_TEST_SUITE_P(SixteenBoards, Cycle,
+                         ::testing::Values(CycleCase{1, 0, 0}, CycleCase{2, 1, 1},
+                                           CycleCase{4, 3, 3}, CycleCase{5, 0, 1},
+                                           CycleCase{8, 3, 0}, CycleCase{9, 0, 2},
+                                           CycleCase{11, 2, 0}, CycleCase{13, 0, 3},
+                                           CycleCase{16, 3, 2}, CycleCase{17, 0, 0},
+                                           CycleCase{34, 1, 1}));
+
+TEST(SessionPlan, TheScoreboardCarriesFromBoardToBoard) {
+    SessionPlanOptions o = Options(40);
+    o.firstBoard = 7;
+    const std::vector<SimBoard> plan = PlanSession(o);
+    ASSERT_EQ(plan.size(), 40u);
+    EXPECT_EQ(plan[0].before[0].Score, 0);
+    EXPECT_EQ(plan[0].before[1].Score, 0);
+    for (std::size_t k = 0; k < plan.size(); ++k) {
+        const SimBoard& b = plan[k];
+        const int number = 7 + int(k);
+        EXPECT_EQ(b.dealer, CycleDealer(number)) << k;
+        EXPECT_EQ(b.vulnerable, CycleVulnerability(number)) << k;
+        for (int side = 0; side < 2; ++side) {
+            EXPECT_EQ(b.before[std::size_t(side)].Vul, (b.vulnerable >> side) & 1) << k;
+            EXPECT_GE(b.after[std::size_t(side)].Score, b.before[std::size_t(side)].Score) << k;
+        }
+        if (k + 1 < plan.size()) {
+            EXPECT_EQ(plan[k + 1].before, b.after) << k;
+        }
+        // Only a passed-out board leaves the scoreboard as it was.
+        const bool same =
+            b.after[0].Score == b.before[0].Score && b.after[1].Score == b.before[1].Score;
+        EXPECT_EQ(same, b.PassedOut()) << k;
+    }
+}
+
+TEST(SessionPlan, TheUserSitsAtTheirSeatUnderTheirId) {
+    for (int percent : {0, 40, 100}) {
+        SessionPlanOptions o = Options(30, 11);
+        o.seatChangePercent = percent;
+        o.userId = "me_tester";
+        const std::vector<SimBoard> plan = PlanSession(o);
+        std::set<std::string> others;
+        int changes = 0;
+        for (std::size_t k = 0; k < plan.size(); ++k) {
+            const SimBoard& b = plan[k];
+            for (int s = 0; s < 4; ++s) {
+                const std::string& name = b.names[std::size_t(s)];
+                EXPECT_EQ(name == "me_tester", s == b.userSeat) << k;
+                if (s != b.userSeat) others.insert(name);
+            }
+            if (k > 0 && b.userSeat != plan[k - 1].userSeat) ++changes;
+        }
+        EXPECT_EQ(others.size(), 3u) << "the same three others all session";
+        if (percent == 0) {
+            EXPECT_EQ(changes, 0);
+        } else if (percent == 100) {
+            EXPECT_EQ(changes, 29);
+        } else {
+            EXPECT_GT(changes, 3);
+        }
+    }
+}
+
+TEST(SessionPlan, SameSeedSamePlanOtherSeedOtherPlan) {
+    const auto a = PlanSession(Options(12, 5)), b = PlanSession(Options(12, 5));
+    const auto c = PlanSession(Options(12, 6));
+    int differ = 0;
+    for (std::size_t k = 0; k < a.size(); ++k) {
+        EXPECT_EQ(a[k].calls, b[k].calls);
+        EXPECT_EQ(a[k].hands, b[k].hands);
+        EXPECT_EQ(a[k].after, b[k].after);
+        differ += a[k].hands != c[k].hands;
+    }
+    EXPECT_EQ(differ, 12);
+    // A longer session begins with the same boards.
+    const auto longer = PlanSession(Options(13, 5));
+    EXPECT_EQ(longer[11].after, a[11].after);
+    EXPECT_EQ(longer[12].before, a[11].after);
+}
+
+TEST(SessionPlan, NoBoardsNoPlanAndMinBidsRulesOutPassedOutBoards) {
+    EXPECT_TRUE(PlanSession(Options(0)).empty());
+    EXPECT_TRUE(PlanSession(Options(-3)).empty());
+    SessionPlanOptions o = Options(120, 8);
+    int passed = 0;
+    for (const SimBoard& b : PlanSession(o)) passed += b.PassedOut();
+    EXPECT_GT(passed, 0);
+    o.minBids = 1;
+    for (const SimBoard& b : PlanSession(o)) EXPECT_FALSE(b.PassedOut());
+}
+
+// The recorder's scoring reads the result of a claimed board from what the scoreboard gained:
+// the gains must be the client's, or claimed boards come out wrong.
+TEST(SessionPlan, RecordsOfThePlanScoreAsTheBoardsWerePlayed) {
+    int claimed = 0, made = 0, down = 0, doubled = 0, ambiguous = 0;
+    for (std::uint32_t seed : {21u, 22u, 23u}) {
+        for (const SimBoard& b : PlanSession(Options(80, seed))) {
+            Deal deal = RecordOf(b);
+            NullLogSink log;
+            FindContract(deal, log);
+            FindDealer(deal, log);
+            AnalysePlay(deal, 0);
+            DetermineResult(deal, log);
+            EXPECT_EQ(deal.Dealer, b.dealer);
+            if (b.PassedOut()) {
+                EXPECT_EQ(deal.Contract, "Pass Out");
+                continue;
+            }
+            EXPECT_EQ(deal.Declarer, b.declarer);
+            EXPECT_EQ(deal.Level, b.level);
+            EXPECT_EQ(deal.Strain, b.strain);
+            EXPECT_EQ(deal.Doubled, b.doubled);
+            const int need = 6 + b.level;
+            const int result =
+                b.declarerTricks >= need ? b.declarerTricks - 6 : b.declarerTricks - need;
+            const int vul = b.Vulnerable(SideOf(b.declarer)) ? 1 : 0;
+            // The scoring takes a vulnerable side that is not vulnerable after the board for
+            // the winner of a rubber and looks for the rubber bonus in its gain; doubled
+            // overtricks can pass for it when the board ended by a claim. Those few boards
+            // are the only ones allowed to come out otherwise.
+            const int side = SideOf(b.declarer);
+            const bool rubberLike = b.played < kTrickCount && result > 0 && b.doubled > 0 &&
+                                    b.before[std::size_t(side)].Vul == 1 &&
+                                    b.after[std::size_t(side)].Vul == 0;
+            if (rubberLike && deal.Result != result) {
+                ++ambiguous;
+                continue;
+            }
+            EXPECT_EQ(deal.Result, result) << "seed " << seed << " played " << b.played;
+            EXPECT_EQ(deal.DupPts, DuplicateScore(b.level, b.strain, b.doubled, result, vul));
+            claimed += b.played < kTrickCount;
+            (result > 0 ? made : down) += 1;
+            doubled += b.doubled > 0;
+        }
+    }
+    EXPECT_GT(claimed, 20);
+    EXPECT_GT(made, 20);
+    EXPECT_GT(down, 20);
+    EXPECT_GT(doubled, 3);
+    EXPECT_LE(ambiguous, 5);
+}
+
+}  // namespace
+}  // namespace tallowen::testing
