@@ -171,6 +171,11 @@ void ShowTableControls(AppContext& app) {
     app.tickCounter = 0;
 }
 
+// 0 in the pause start means "running", so a pause that begins at tick 0 starts at 1 ms.
+std::uint32_t PauseStartAt(std::uint32_t click) {
+    return click == 0 ? 1 : click;
+}
+
 bool TimerShowsRunning(const AppContext& app) {
     const std::string& caption = app.controls[std::size_t(Control::cmdTimer)].caption;
     return caption.empty() || caption == "Pause" || caption == "休止";
@@ -305,7 +310,7 @@ void cmdTimer_Click(AppContext& app) {
         SetCaption(app, Control::cmdTimer, "0");
         SetBold(app, Control::cmdTimer, true);
         if (!app.jpnInterface) SetPoints(app, Control::cmdTimer, 12);
-        app.pauseStart = click;
+        app.pauseStart = PauseStartAt(click);
         HoldSlots(app, lastSlot, click);
         FrontTable(app, false);
     } else {
@@ -325,7 +330,7 @@ void cmdTimer_Click(AppContext& app) {
 void picBox_Click(AppContext& app) {
     if (app.gamePresent != 1) return;
     const std::uint32_t click = app.seams.clock.Ticks();
-    app.pauseStart = click;
+    app.pauseStart = PauseStartAt(click);
     if (app.picBoxPause == 0) {
         app.picBoxPause = 1;
         SetBackColour(app, Control::picBox, kPausedBlue);
@@ -347,6 +352,9 @@ void picBox_Click(AppContext& app) {
 void menuRestart_Click(AppContext& app) {
     ExitProc(app);
     PrepCaptNextBid(app);
+    // Without this the next tick would take the table for one already being watched and
+    // never prepare it again.
+    app.gamePresent = 0;
 }
 
 void menuLink_Click(AppContext& app, int index) {

@@ -63,6 +63,9 @@ void ApplyInterfaceLanguage(AppContext& app) {
     // The pause button and the score button tell their state by their captions.
     SetCaption(app, Control::cmdTimer, app.jpnInterface ? "休止" : "Pause");
     SetCaption(app, Control::cmdScore, "Show Score");
+    // These belong to a game that is on; the table's arrival shows them.
+    for (Control c : {Control::cmdTimer, Control::cmdScore, Control::picBox, Control::BoxStat})
+        SetVisible(app, c, false);
 }
 
 // As if the user had right-clicked the capture buttons: each toggle turns its capture on
