@@ -243,7 +243,10 @@ void Background_Job(AppContext& app) {
     w.tableRect = w.rect[0] = desktop.WindowRect(w.table);
     w.tableWidth = w.tableRect.Width();
     w.tableHeight = w.tableRect.Height();
-    if (w.tableRect.left < 0) MoveKeepingSize(app, w.table, 0, w.tableRect.top);
+    if (w.tableRect.left < 0) {
+        MoveKeepingSize(app, w.table, 0, w.tableRect.top);
+        w.tableRect = w.rect[0] = desktop.WindowRect(w.table);
+    }
     if (!wasPresent) OffToOn(app);
     app.gamePresent = 1;
     LookupKind(app, WindowKind::BidBox);
