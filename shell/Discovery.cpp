@@ -1,15 +1,236 @@
-// Placeholder bodies until this part of the watcher is written.
 #include "shell/Discovery.h"
 
+#include <algorithm>
+#include <string_view>
+
+#include "common/Text.h"
+#include "reading/Buttons.h"
+#include "shell/Controls.h"
+#include "shell/Messages.h"
+#include "shell/RecordList.h"
+
 namespace tallowen {
-void ScanTopWindows(AppContext& /*app*/) {}
-void LookupAllKinds(AppContext& /*app*/) {}
-void LookupKind(AppContext& /*app*/, WindowKind /*kind*/) {}
-void PlaceWindow(AppContext& /*app*/, WindowKind /*kind*/) {}
-void SetWinGame(AppContext& /*app*/) {}
-void GetSubWindows(AppContext& /*app*/) {}
-void NotExistProcess(AppContext& /*app*/, WindowKind /*kind*/, int /*messageCode*/) {}
-void SetBox(AppContext& /*app*/, int /*swtch*/) {}
-void LoadBoxWindow(AppContext& /*app*/) {}
+
+namespace {
+
+constexpr int kMinTableTitleWidth = 51;
+constexpr int kMaxBidBoxClientHeight = 300;
+constexpr int kBoxWidth = 172;
+constexpr std::uint32_t kButtonSettleMs = 300;
+
+// Dialogs of the system ("実行" = run) and the program's own windows are never game windows,
+// whatever else their titles say.
+bool IsOwnOrDialog(std::string_view title) {
+    return Contains(title, "実行") || Contains(title, "タロウェン") || Contains(title, "Tallowen");
+}
+
+std::string_view English(int kind) {
+    return TitleTable::Title(kind, 1);
+}
+
+// The language whose table title the window title holds (0: none).
+int TableLanguage(std::string_view title) {
+    for (int language = 1; language <= kLanguageCount; ++language)
+        if (Contains(title, TitleTable::Title(int(WindowKind::Table), language))) return language;
+    return 0;
+}
+
+// The glyph set depends on the language: once reading is prepared, follow every change.
+void ChangeLanguage(AppContext& app, int language) {
+    if (language == app.windows.language) return;
+    app.windows.language = language;
+    if (app.reading.glyphs.ready) PrepareReading(app.reading, app.infoBox);
+}
+
+void AdoptTableLanguage(AppContext& app, int found) {
+    // An English title says nothing about the edition (several show English titles), and the
+    // Espanol edition is only told from the others by its bidding window.
+    if (found == 1 || app.windows.language == 8) return;
+    ChangeLanguage(app, found);
+}
+
+// The editions whose bidding window and bid box share one title: the bid box is the short one.
+std::string_view ByClientHeight(AppContext& app, WindowHandle window) {
+    app.seams.desktop.Restore(window);
+    const Rect client = app.seams.desktop.ClientRect(window);
+    const int kind = client.Height() <= kMaxBidBoxClientHeight ? int(WindowKind::BidBox)
+                                                               : int(WindowKind::Bidding);
+    return English(kind);
+}
+
+// The English title of a candidate, looking only at kinds first..last; the title itself when
+// none of them matches.
+std::string Translated(AppContext& app, const TitleCandidate& candidate, int first, int last) {
+    if (app.windows.language == 1) return candidate.title;
+    constexpr int kEspanol = 8, kSpain = 6;
+    if (app.windows.language == kSpain &&
+        candidate.title == TitleTable::Title(int(WindowKind::Bidding), kEspanol))
+        ChangeLanguage(app, kEspanol);
+    const int language = app.windows.language;
+    const bool sharedTitle = TitleTable::Title(int(WindowKind::Bidding), language) ==
+                             TitleTable::Title(int(WindowKind::BidBox), language);
+    for (int kind = first; kind <= last; ++kind) {
+        if (candidate.title != TitleTable::Title(kind, language)) continue;
+        const bool auctionKind =
+            kind == int(WindowKind::Bidding) || kind == int(WindowKind::BidBox);
+        if (sharedTitle && auctionKind) return std::string(ByClientHeight(app, candidate.handle));
+        return std::string(English(kind));
+    }
+    return candidate.title;
+}
+
+Rect Moved(Rect r, int x, int y) {
+    return Rect{x, y, x + r.Width(), y + r.Height()};
+}
+
+void KeepTableRect(AppContext& app) {
+    GameWindows& w = app.windows;
+    w.tableRect = app.seams.desktop.WindowRect(w.table);
+    w.rect[0] = w.tableRect;
+    w.tableWidth = w.tableRect.Width();
+    w.tableHeight = w.tableRect.Height();
+}
+
+WindowHandle HandleOf(const AppContext& app, WindowKind kind) {
+    return kind == WindowKind::Table ? app.windows.table : app.windows.Handle(kind);
+}
+
+}  // namespace
+
+void ScanTopWindows(AppContext& app) {
+    GameWindows& w = app.windows;
+    w.table = 0;
+    w.candidates.clear();
+    for (const TopWindow& top : app.seams.desktop.TopLevelWindows()) {
+        if (app.mainWindow != 0 && top.handle == app.mainWindow) continue;
+        if (!top.visible || !top.hasCaption) continue;
+        std::string title = Trim(top.title);
+        const int width = IsOwnOrDialog(title) ? 0 : DisplayWidth(title, app.seams.codePage);
+        if (width >= w.minTitleWidth && width <= w.maxTitleWidth) {
+            if (int(w.candidates.size()) < kMaxCandidates)
+                w.candidates.push_back({top.handle, std::move(title)});
+        } else if (width >= kMinTableTitleWidth && w.table == 0) {
+            const int language = TableLanguage(title);
+            if (language == 0) continue;
+            w.table = top.handle;
+            AdoptTableLanguage(app, language);
+        }
+    }
+}
+
+void LookupAllKinds(AppContext& app) {
+    std::vector<std::string> english;
+    english.reserve(app.windows.candidates.size());
+    for (const TitleCandidate& c : app.windows.candidates)
+        english.push_back(Translated(app, c, 1, kSubWindowCount));
+    for (int kind = 1; kind <= kSubWindowCount; ++kind)
+        for (std::size_t i = 0; i < english.size(); ++i)
+            if (english[i] == English(kind)) {
+                app.windows.handle[std::size_t(kind)] = app.windows.candidates[i].handle;
+                break;
+            }
+}
+
+void LookupKind(AppContext& app, WindowKind kind) {
+    const int k = int(kind);
+    if (k < 1 || k > kSubWindowCount) return;
+    app.windows.handle[std::size_t(k)] = 0;
+    for (const TitleCandidate& c : app.windows.candidates)
+        if (Translated(app, c, k, k) == English(k)) {
+            app.windows.handle[std::size_t(k)] = c.handle;
+            return;
+        }
+}
+
+void PlaceWindow(AppContext& app, WindowKind kind) {
+    const std::size_t k = std::size_t(kind);
+    const WindowHandle h = HandleOf(app, kind);
+    if (h == 0 || k > 5) return;
+    Desktop& desktop = app.seams.desktop;
+    desktop.SetTopmost(h, true);
+    desktop.Restore(h);
+    GameWindows& w = app.windows;
+    w.rect[k] = desktop.WindowRect(h);
+    // Only a window the client opened in the screen's corner is moved, and only once a run:
+    // after that the user decides where it stands.
+    if (w.placed[k] || w.rect[k].left + w.rect[k].top >= 1) return;
+    const int x = std::max(0, w.saved[k].left), y = std::max(0, w.saved[k].top);
+    if (x + y != 0) {
+        desktop.MoveWindow(h, Moved(w.rect[k], x, y));
+        w.rect[k] = desktop.WindowRect(h);
+        if (kind == WindowKind::Table) KeepTableRect(app);
+    }
+    w.placed[k] = true;
+}
+
+void SetWinGame(AppContext& app) {
+    GameWindows& w = app.windows;
+    if (w.table == 0) return;
+    Desktop& desktop = app.seams.desktop;
+    KeepTableRect(app);
+    if (w.platform >= 2) {
+        const Rect client = desktop.ClientRect(w.table);
+        w.titleBarAllowance = std::max(0, w.tableRect.Height() - client.Height() - 45);
+    }
+    desktop.MoveWindow(w.table, Moved(w.tableRect, w.saved[0].left, w.saved[0].top));
+    KeepTableRect(app);
+}
+
+void GetSubWindows(AppContext& app) {
+    ClickGameButton(app.reading, app.buttons, kAllButtons);
+    app.seams.clock.Wait(kButtonSettleMs);
+    ScanTopWindows(app);
+    LookupAllKinds(app);
+}
+
+void NotExistProcess(AppContext& app, WindowKind kind, int messageCode) {
+    const int k = int(kind);
+    ClickGameButton(app.reading, app.buttons, k);
+    LookupKind(app, kind);
+    if (app.windows.Handle(kind) != 0 || k < 1 || k > kSubWindowCount) return;
+    if (std::size_t(k) < app.messages.waiting.size()) app.messages.waiting[std::size_t(k)] = true;
+    PutMsg(app, messageCode);
+}
+
+void ReopenWindow(AppContext& app, WindowKind kind) {
+    ClickGameButton(app.reading, app.buttons, int(kind));
+    app.seams.clock.Wait(kButtonSettleMs);
+    ScanTopWindows(app);
+    LookupKind(app, kind);
+}
+
+void LookupWindows(AppContext& app) {
+    ScanTopWindows(app);
+    LookupAllKinds(app);
+}
+
+void SetBox(AppContext& app, int swtch) {
+    int list = 0;
+    if (swtch != -1) {
+        if (swtch == app.records.currentList || swtch < 0 || swtch > 1) return;
+        list = swtch;
+    }
+    app.records.currentList = list;
+    const Control lists[2] = {Control::filBox0, Control::filBox1};
+    for (int i = 0; i < 2; ++i) {
+        SetEnabled(app, lists[i], i == list);
+        SetVisible(app, lists[i], i == list);
+    }
+    RefreshFileBox(app);
+}
+
+Rect BoxWindowPlace(const AppContext& app) {
+    const int x = app.windows.tableRect.right + 5;
+    const int y = app.settings.boxPosition.y;
+    const int height = int(RoundHalfEven(app.windows.titleBarAllowance * 1.5 + 105 + 7));
+    return Rect{x, y, x + kBoxWidth, y + height};
+}
+
+void LoadBoxWindow(AppContext& app) {
+    if (app.settings.boxPosition.x == 0) return;  // the box is not wanted
+    app.views.side.ShowBox(BoxWindowPlace(app), app.deals.capture, app.deals.capture.Strain);
+    app.views.side.KeepBoxInFront();
+    app.boxLoaded = true;
+}
 
 }  // namespace tallowen

@@ -18,7 +18,14 @@ void PlaceWindow(AppContext& app, WindowKind kind);
 void SetWinGame(AppContext& app);
 void GetSubWindows(AppContext& app);
 void NotExistProcess(AppContext& app, WindowKind kind, int messageCode);
+// A window that could not be copied: press its button, give the client a moment, and find
+// its handle again.
+void ReopenWindow(AppContext& app, WindowKind kind);
+// Scan and look up all kinds.
+void LookupWindows(AppContext& app);
 void SetBox(AppContext& app, int swtch);
+// Where frmMyBOX goes: beside the table, at the height the settings give.
+Rect BoxWindowPlace(const AppContext& app);
 // frmMyBOX: loads the remaining-cards box beside the table (when configured).
 void LoadBoxWindow(AppContext& app);
 

@@ -1,19 +1,391 @@
-// Placeholder bodies until this part of the watcher is written.
 #include "shell/MainLoop.h"
 
+#include "common/Text.h"
+#include "reading/Buttons.h"
+#include "reading/Capture.h"
+#include "reading/TricksCount.h"
+#include "shell/Captures.h"
+#include "shell/Controls.h"
+#include "shell/Discovery.h"
+#include "shell/Messages.h"
+#include "shell/Seats.h"
+
 namespace tallowen {
-void Timer1_Timer(AppContext& /*app*/) {}
-void Background_Job(AppContext& /*app*/) {}
-void OffToOn(AppContext& /*app*/) {}
-void ExitProc(AppContext& /*app*/) {}
-bool TestMyTurn(AppContext& /*app*/) {
+
+namespace {
+
+constexpr int kAlertFirst = 120, kAlertSecond = 180;  // seconds of a pause
+constexpr int kMaxSubWindowAttempts = 9;
+constexpr int kBiddingMaxHeight = 100;
+constexpr int kTablePlaceY = 120;
+constexpr int kNarrowScreen = 1000;
+constexpr std::int32_t kMinBridgeWindowWidth = 551;
+constexpr std::uint32_t kPausedBlue = 0xFF0000;
+
+WindowHandle Handle(const AppContext& app, WindowKind kind) {
+    return app.windows.Handle(kind);
+}
+
+void FrontTable(AppContext& app, bool tableInFront) {
+    app.views.main.SetTopmost(!tableInFront);
+    if (app.windows.table != 0) app.seams.desktop.SetTopmost(app.windows.table, tableInFront);
+}
+
+// Step 4 of the tick: the pause counter and its two reminders.
+void CountPause(AppContext& app) {
+    const std::uint32_t elapsed = app.lastTick - app.pauseStart;  // wraps safely
+    SetCaption(app, Control::cmdTimer, NumText(RoundHalfEven(elapsed / 1000.0)));
+    const double shown = LeadingNumber(app.Ctl(Control::cmdTimer).caption);
+    if (shown == kAlertFirst || shown == kAlertSecond) {
+        app.views.main.AlertBorder(true);
+        PlayAlertSound(app);
+    }
+}
+
+void RunDueSlots(AppContext& app) {
+    for (int k = 1; k < kSlotCount; ++k) {
+        const CaptureSlot& slot = app.schedule.slots[std::size_t(k)];
+        if (!slot.armed || !TickIsPast(app.seams.clock.Ticks(), slot.due)) continue;
+        if (k == int(Slot::Bid)) {
+            cmdBidClick2(app, 1);
+        } else if (k == int(Slot::Trick)) {
+            // The turn test copies the table and so waits: a tick arriving meanwhile must
+            // find the flag set, like one arriving during the watch itself.
+            app.busy.trick = true;
+            if (!app.turnFront && TestMyTurn(app)) {
+                app.seams.desktop.SetTopmost(app.windows.table, true);
+                app.turnFront = true;
+            }
+            CmdTrick(app);
+            app.busy.trick = false;
+        } else if (k == int(Slot::Hand)) {
+            cmdHandClick2(app, 1);
+        }
+    }
+}
+
+void KeepInFront(AppContext& app) {
+    if (app.boxLoaded) app.views.side.KeepBoxInFront();
+    if (app.boardLoaded && app.seams.desktop.DesktopRect().Width() < kNarrowScreen)
+        app.views.side.KeepBoardInFront();
+    if (app.messages.visible) app.views.message.SetTopmost(true);
+    const WindowHandle score = Handle(app, WindowKind::Score);
+    if (app.showScore != 0 && score != 0) app.seams.desktop.SetTopmost(score, true);
+}
+
+// Step 1 of the background job: windows the user was told are missing.
+void RetryWaitingWindows(AppContext& app) {
+    if (!app.messages.shown) return;
+    for (int k = 1; k <= 4; ++k) {
+        if (!app.messages.waiting[std::size_t(k)]) continue;
+        const WindowKind kind = WindowKind(k);
+        if (Handle(app, kind) != 0) {
+            app.messages.waiting[std::size_t(k)] = false;
+            HideMessage(app);
+        } else {
+            ClickGameButton(app.reading, app.buttons, k);
+            LookupKind(app, kind);
+        }
+    }
+}
+
+// Step 7 of the background job: the narrower table the log setting asks for.
+void NarrowTable(AppContext& app) {
+    GameWindows& w = app.windows;
+    if (!app.reading.glyphs.ready || w.placed[0] || app.settings.log.empty()) return;
+    if (w.tableRect.left != 0 || w.tableRect.top != 0) return;
+    const std::int32_t width = app.settings.bridgeWindowWidth;
+    if (width >= kMinBridgeWindowWidth && width < w.tableWidth) {
+        const Rect r = w.tableRect;
+        app.seams.desktop.MoveWindow(w.table, Rect{r.left, r.top, r.left + width, r.bottom});
+    }
+    w.placed[0] = true;
+}
+
+std::string RuntimeName(int glyphSet) {
+    if (glyphSet == 0) return "MSJVM";
+    if (glyphSet == 1) return "Sun JRE";
+    return "";
+}
+
+// Step 4 of OffToOn: true once all five windows are known and placed.
+bool FindSubWindows(AppContext& app) {
+    Desktop& desktop = app.seams.desktop;
+    for (int attempt = 1; attempt <= kMaxSubWindowAttempts; ++attempt) {
+        GetSubWindows(app);
+        const WindowHandle bidding = Handle(app, WindowKind::Bidding);
+        if (bidding == 0) continue;
+        PlaceWindow(app, WindowKind::Bidding);
+        Rect& r = app.windows.rect[std::size_t(WindowKind::Bidding)];
+        if (r.Height() > kBiddingMaxHeight) {
+            desktop.MoveWindow(bidding, Rect{r.left, r.top, r.right, r.top + kBiddingMaxHeight});
+            r = desktop.WindowRect(bidding);
+        }
+        bool all = true;
+        for (int k = 1; k <= kSubWindowCount && all; ++k) {
+            if (Handle(app, WindowKind(k)) == 0)
+                all = false;
+            else if (k != int(WindowKind::Bidding))
+                PlaceWindow(app, WindowKind(k));
+        }
+        if (all) return true;
+    }
     return false;
 }
-void cmdTimer_Click(AppContext& /*app*/) {}
-void picBox_Click(AppContext& /*app*/) {}
-void menuRestart_Click(AppContext& /*app*/) {}
-void menuLink_Click(AppContext& /*app*/, int /*index*/) {}
-void cmdScore_Click(AppContext& /*app*/) {}
-void PlayAlertSound(AppContext& /*app*/) {}
+
+void MoveKeepingSize(AppContext& app, WindowHandle h, int x, int y) {
+    const Rect r = app.seams.desktop.WindowRect(h);
+    app.seams.desktop.MoveWindow(h, Rect{x, y, x + r.Width(), y + r.Height()});
+}
+
+void ArrangeGameWindows(AppContext& app) {
+    Desktop& desktop = app.seams.desktop;
+    GameWindows& w = app.windows;
+    if (app.settings.minimizeLastHand) desktop.Minimize(Handle(app, WindowKind::LastHand));
+    MoveKeepingSize(app, w.table, 0, kTablePlaceY);
+    w.tableRect = w.rect[0] = desktop.WindowRect(w.table);
+    w.placed[0] = true;
+    const WindowHandle trick = Handle(app, WindowKind::LastTrick);
+    const Rect t = desktop.WindowRect(trick);
+    MoveKeepingSize(app, trick, w.tableWidth - t.Width(), w.tableHeight - t.Height());
+}
+
+void ShowTableControls(AppContext& app) {
+    SetVisible(app, Control::cmdScore, true);
+    if (app.showScore != 0) {
+        const WindowHandle score = Handle(app, WindowKind::Score);
+        if (score != 0) app.seams.desktop.Restore(score);
+        SetCaption(app, Control::cmdScore, "Hide Score");
+    } else {
+        SetCaption(app, Control::cmdScore, "Show Score");
+    }
+    if (app.settings.showBoxStatus) {
+        SetVisible(app, Control::BoxStat, true);
+        ControlState& s = app.Ctl(Control::BoxStat);
+        s.foreColour = 0x000000u;
+        app.views.main.Apply(Control::BoxStat, s);
+    }
+    app.schedule[Slot::Bid].armed = app.settings.autoCaptBid;
+    SetVisible(app, Control::cmdTimer, true);
+    InitNESW(app);
+    app.tickCounter = 0;
+}
+
+// 0 in the pause start means "running", so a pause that begins at tick 0 starts at 1 ms.
+std::uint32_t PauseStartAt(std::uint32_t click) {
+    return click == 0 ? 1 : click;
+}
+
+bool TimerShowsRunning(const AppContext& app) {
+    const std::string& caption = app.controls[std::size_t(Control::cmdTimer)].caption;
+    return caption.empty() || caption == "Pause" || caption == "休止";
+}
+
+void ShowTimerRunning(AppContext& app) {
+    SetBold(app, Control::cmdTimer, false);
+    if (app.jpnInterface) {
+        SetCaption(app, Control::cmdTimer, "休止");
+    } else {
+        SetCaption(app, Control::cmdTimer, "Pause");
+        SetPoints(app, Control::cmdTimer, 10);
+    }
+}
+
+// A pause keeps what was left of each slot's time; a slot that was already due keeps
+// nothing, so that it runs as soon as the pause ends.
+void HoldSlots(AppContext& app, int lastSlot, std::uint32_t at) {
+    for (int k = 1; k <= lastSlot; ++k) {
+        CaptureSlot& s = app.schedule.slots[std::size_t(k)];
+        s.remaining = TickIsPast(s.due, at) ? s.due - at : 0;
+    }
+}
+
+void ResumeSlots(AppContext& app, int lastSlot, std::uint32_t at) {
+    for (int k = 1; k <= lastSlot; ++k) {
+        CaptureSlot& s = app.schedule.slots[std::size_t(k)];
+        s.due = s.remaining + at;
+    }
+}
+
+}  // namespace
+
+void Timer1_Timer(AppContext& app) {
+    app.lastTick = app.seams.clock.Ticks();
+    if (app.busy.Any()) return;
+    app.busy.background = true;
+    Background_Job(app);
+    app.busy.background = false;
+    if (app.pauseStart != 0) {
+        CountPause(app);
+        return;
+    }
+    if (++app.tickCounter == 1) return;  // the table has just come up: let it settle
+    RunDueSlots(app);
+    KeepInFront(app);
+}
+
+void Background_Job(AppContext& app) {
+    RetryWaitingWindows(app);
+    ScanTopWindows(app);
+    GameWindows& w = app.windows;
+    Desktop& desktop = app.seams.desktop;
+    const bool wasPresent = app.gamePresent == 1;
+    if (w.table == 0) {
+        if (wasPresent) ExitProc(app);
+        SetVisible(app, Control::cmdTimer, false);
+        app.gamePresent = 0;
+        return;
+    }
+    if (!wasPresent) {
+        desktop.Restore(w.table);
+        desktop.SetTopmost(w.table, true);
+    }
+    w.tableRect = w.rect[0] = desktop.WindowRect(w.table);
+    w.tableWidth = w.tableRect.Width();
+    w.tableHeight = w.tableRect.Height();
+    if (w.tableRect.left < 0) {
+        MoveKeepingSize(app, w.table, 0, w.tableRect.top);
+        w.tableRect = w.rect[0] = desktop.WindowRect(w.table);
+    }
+    if (!wasPresent) OffToOn(app);
+    app.gamePresent = 1;
+    LookupKind(app, WindowKind::BidBox);
+    NarrowTable(app);
+    const WindowHandle bidBox = Handle(app, WindowKind::BidBox);
+    if (bidBox == 0) return;
+    PlaceWindow(app, WindowKind::BidBox);
+    if (app.settings.topMostBiddingBoard && app.schedule[Slot::Bid].armed)
+        desktop.SetTopmost(bidBox, true);
+    // A bid box that appears after the auction was captured belongs to the next deal: the
+    // last hand is complete now.
+    if (app.schedule[Slot::Hand].armed && !app.bidBoxAtAuction) cmdHandClick2(app, 1);
+}
+
+void OffToOn(AppContext& app) {
+    if (!app.settings.log.empty()) app.views.log.Unload();
+    SetWinGame(app);
+    EnsureFolder(app.folders.Work());
+    LocateInfoBox(app.reading, app.infoBox);
+    PrepareReading(app.reading, app.infoBox);
+    SetWindowCaption(app, app.baseCaption + " [" +
+                              Trim(RuntimeName(app.reading.glyphs.currentSet)) + "] " +
+                              std::string(TitleTable::Title(0, app.Language())));
+    if (!FindSubWindows(app)) return;  // tried again only when the table comes back
+    ArrangeGameWindows(app);
+    ShowTableControls(app);
+}
+
+void ExitProc(AppContext& app) {
+    app.tickCounter = 0;
+    app.turnFront = false;
+    app.cardsSeen = 0;
+    app.lastTotalShown = 0;
+    app.reading.glyphs.ready = false;
+    app.reading.glyphs.currentSet = 0;
+    app.infoBox.located = false;
+    app.windows.placed.fill(false);
+    SetVisible(app, Control::picBox, false);
+    SetVisible(app, Control::BoxStat, false);
+    app.schedule[Slot::Bid].armed = app.settings.autoCaptBid;
+    app.windows.language = 1;
+    app.schedule.Disarm(Slot::Hand);
+    SetWindowCaption(app, app.baseCaption);
+    SetBox(app, 0);
+}
+
+bool TestMyTurn(AppContext& app) {
+    constexpr int kLeft = 107, kTop = 112, kRight = 128, kBottom = 114;
+    if (CaptureTableWindowRect(app.reading, Rect{kLeft, kTop, kRight, kBottom}) <= 0) return false;
+    const PixelView view = app.reading.Screen();
+    for (int y = kTop; y < kBottom; ++y) {
+        bool blank = true;
+        for (int x = kLeft; x < kRight && blank; ++x) blank = view.Black(x, y);
+        if (blank) return y > kTop;
+    }
+    return false;
+}
+
+void cmdTimer_Click(AppContext& app) {
+    if (app.gamePresent != 1) return;
+    const std::uint32_t click = app.seams.clock.Ticks();
+    const int lastSlot = int(Slot::Hand);  // the automatic auction capture keeps its time
+    if (TimerShowsRunning(app)) {
+        SetCaption(app, Control::cmdTimer, "0");
+        SetBold(app, Control::cmdTimer, true);
+        if (!app.jpnInterface) SetPoints(app, Control::cmdTimer, 12);
+        app.pauseStart = PauseStartAt(click);
+        HoldSlots(app, lastSlot, click);
+        FrontTable(app, false);
+    } else {
+        app.views.main.AlertBorder(false);
+        ShowTimerRunning(app);
+        ResumeSlots(app, lastSlot, click);
+        app.pauseStart = 0;
+        // The pause is over for the trick box too.
+        if (app.picBoxPause != 0) {
+            app.picBoxPause = 0;
+            SetBackToSetting(app, Control::picBox);
+        }
+        FrontTable(app, true);
+    }
+}
+
+void picBox_Click(AppContext& app) {
+    if (app.gamePresent != 1) return;
+    const std::uint32_t click = app.seams.clock.Ticks();
+    app.pauseStart = PauseStartAt(click);
+    if (app.picBoxPause == 0) {
+        app.picBoxPause = 1;
+        SetBackColour(app, Control::picBox, kPausedBlue);
+        HoldSlots(app, kSlotCount - 1, click);
+        FrontTable(app, false);
+    } else {
+        app.picBoxPause = 0;
+        SetBackToSetting(app, Control::picBox);
+        app.views.main.AlertBorder(false);
+        ResumeSlots(app, kSlotCount - 1, click);
+        app.pauseStart = 0;
+        // The pause is over for the pause button too: it must not go on showing seconds and
+        // take its next click for a resume.
+        if (!TimerShowsRunning(app)) ShowTimerRunning(app);
+        FrontTable(app, true);
+    }
+}
+
+void menuRestart_Click(AppContext& app) {
+    ExitProc(app);
+    PrepCaptNextBid(app);
+    // Without this the next tick would take the table for one already being watched and
+    // never prepare it again.
+    app.gamePresent = 0;
+}
+
+void menuLink_Click(AppContext& app, int index) {
+    std::string address;
+    if (index == 1) address = std::string(kGameSite) + "/games/login2?page=br&ss=1";
+    if (index == 2) address = std::string(kHelpPage);
+    if (!app.seams.browser.Open(address)) LogLine(app, "No browser for \"" + address + "\".");
+}
+
+void cmdScore_Click(AppContext& app) {
+    const std::string caption = app.Ctl(Control::cmdScore).caption;
+    const WindowHandle score = Handle(app, WindowKind::Score);
+    Desktop& desktop = app.seams.desktop;
+    if (caption == "Show Score") {
+        app.showScore = -1;
+        SetCaption(app, Control::cmdScore, "Hide Score");
+        if (score == 0) return;
+        desktop.Restore(score);
+        desktop.SetTopmost(score, true);
+    } else if (caption == "Hide Score") {
+        app.showScore = 0;
+        SetCaption(app, Control::cmdScore, "Show Score");
+        if (score != 0) desktop.Minimize(score);
+    }
+}
+
+void PlayAlertSound(AppContext& app) {
+    if (!app.settings.alertSound.empty()) app.seams.sound.PlayAlias(app.settings.alertSound);
+}
 
 }  // namespace tallowen

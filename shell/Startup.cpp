@@ -1,9 +1,124 @@
-// Placeholder bodies until this part of the watcher is written.
 #include "shell/Startup.h"
 
+#include "common/Files.h"
+#include "common/Layout.h"
+#include "platform/CodePage.h"
+#include "reading/CardImages.h"
+#include "reading/GlyphTable.h"
+#include "shell/Captures.h"
+#include "shell/Controls.h"
+#include "shell/Discovery.h"
+#include "shell/Seats.h"
+
 namespace tallowen {
-StartupResult InitWatcher(AppContext& /*app*/) {
-    return {};
+
+namespace {
+
+constexpr const char* kVersion = " 2.2";
+
+void ReadSettings(AppContext& app, StartupResult& result) {
+    const auto file = FindSettingsFile(app.folders.app);
+    if (!file) return;
+    result.settingsFound = true;
+    const IniResult ini = ReadINI(*file, app.seams.codePage, app.settings);
+    if (ini.fileError) result.settingsError = ini.error;
+    if (ini.illegal) {
+        result.illegalKey = true;
+        result.badKey = ini.badKey;
+        result.badValue = ini.badValue;
+    }
+}
+
+Rect AtPoint(const PointXY& p) {
+    return Rect{p.x, p.y, p.x, p.y};
+}
+
+// The saved places of the game windows and the bidding board, and where our own window goes.
+void ReadLayout(AppContext& app, StartupResult& result) {
+    Desktop& desktop = app.seams.desktop;
+    const std::string name = LayoutFileName(app.settings);
+    const CfgReadResult cfg = ReadCFG(app.folders.AppFile(name), desktop.DesktopRect().Width(),
+                                      app.seams.codePage, app.layout);
+    if (cfg.status == CfgStatus::Unreadable || cfg.deleteFailed) result.layoutError = cfg.error;
+    for (int slot = 0; slot < kLayoutSlots; ++slot) {
+        const PointXY& p = app.layout.saved[std::size_t(slot)];
+        const int kind = LayoutSlotKind(LayoutSlot(slot));
+        if (kind >= 0 && kind <= kSubWindowCount)
+            app.windows.saved[std::size_t(kind)] = AtPoint(p);
+        else
+            app.boardRect = AtPoint(p);
+    }
+    if (!cfg.programWindow) return;
+    const Rect r = app.mainRect;
+    const PointXY& at = *cfg.programWindow;
+    app.mainRect = Rect{at.x, at.y, at.x + r.Width(), at.y + r.Height()};
+    if (app.mainWindow != 0) desktop.MoveWindow(app.mainWindow, app.mainRect);
+}
+
+void ApplyInterfaceLanguage(AppContext& app) {
+    app.jpnInterface = app.settings.jpn;
+    app.baseCaption =
+        std::string(app.jpnInterface ? "ブリッジ用タロウェン" : "Tallowen") + kVersion;
+    SetWindowCaption(app, app.baseCaption);
+    // The pause button and the score button tell their state by their captions.
+    SetCaption(app, Control::cmdTimer, app.jpnInterface ? "休止" : "Pause");
+    SetCaption(app, Control::cmdScore, "Show Score");
+    // These belong to a game that is on; the table's arrival shows them.
+    for (Control c : {Control::cmdTimer, Control::cmdScore, Control::picBox, Control::BoxStat})
+        SetVisible(app, c, false);
+}
+
+// As if the user had right-clicked the capture buttons: each toggle turns its capture on
+// again with everything that goes with it.
+void StartAutomaticCaptures(AppContext& app) {
+    if (app.settings.autoCaptHand) {
+        SetChecked(app, Control::menuHand, true);
+        app.settings.autoCaptHand = false;
+        cmdHand_MouseDown(app, kRightButton);
+    }
+    if (app.settings.autoCaptBid) {
+        SetChecked(app, Control::menuBid, true);
+        app.settings.autoCaptBid = false;
+        cmdBid_MouseDown(app, kRightButton);
+        SetBackColour(app, Control::cmdBid, kOrange);
+    }
+}
+
+void HookReading(AppContext& app) {
+    app.reading.reopenWindow = [&app](int kind) {
+        if (kind >= 1 && kind <= kSubWindowCount) ReopenWindow(app, WindowKind(kind));
+    };
+    app.infoBox.lookupWindows = [&app] { LookupWindows(app); };
+    app.infoBox.status = [&app](bool found) {
+        if (app.Ctl(Control::BoxStat).visible)
+            SetCaption(app, Control::BoxStat, found ? "Box OK" : "BOX ×");
+    };
+}
+
+}  // namespace
+
+StartupResult InitWatcher(AppContext& app) {
+    StartupResult result;
+    app.folders.workName = "Work";
+    app.windows.gameType = 0;
+    SetWinTitle(app.windows, app.seams.codePage);
+    SetTallowenDefaults(app.settings);
+    ReadSettings(app, result);
+    if (result.illegalKey) return result;  // the program stops here
+    ApplyInterfaceLanguage(app);
+    LoadGlyphTable(app.reading.glyphs, app.seams.sound);
+    LoadCardImages(app.cardImages, app.seams.sound);
+    ReadLayout(app, result);
+    EnsureFolder(app.folders.Work());
+    const WorkFiles files = ScanWorkFiles(app.folders);
+    const LocalDate today = app.seams.calendar.Today();
+    MakeRecordPrefix(app.naming, today.month, today.day, files.work);
+    SetBox(app, -1);
+    StartAutomaticCaptures(app);
+    InitNESW(app);
+    app.schedule.Disarm(Slot::Hand);
+    HookReading(app);
+    return result;
 }
 
 }  // namespace tallowen

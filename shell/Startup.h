@@ -11,6 +11,8 @@ struct StartupResult {
     bool settingsFound = false;
     bool illegalKey = false;
     std::string badKey, badValue;
+    std::string settingsError;  // the settings file exists but could not be read
+    std::string layoutError;    // the layout file could not be read or removed
 };
 
 StartupResult InitWatcher(AppContext& app);
