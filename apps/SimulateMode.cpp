@@ -2,8 +2,8 @@
 
 #include <chrono>
 #include <cstdio>
-#include <ctime>
 #include <map>
+#include <memory>
 #include <string>
 
 #include "platform/CodePage.h"
@@ -19,17 +19,6 @@
 namespace tallowen {
 
 namespace {
-
-// Records are named by today's date, as at a real table.
-class SystemCalendar : public Calendar {
-public:
-    LocalDate Today() override {
-        const std::time_t now = std::time(nullptr);
-        const std::tm* t = std::localtime(&now);
-        if (!t) return {};
-        return {t->tm_year + 1900, t->tm_mon + 1, t->tm_mday};
-    }
-};
 
 void Print(const std::string& line) {
     std::fwrite(line.data(), 1, line.size(), stdout);
@@ -97,10 +86,11 @@ int RunSimulation(const SimulateArgs& args) {
     RecordingSound sound;
     RecordingBrowser browser;
     FixedFonts fonts;
-    SystemCalendar calendar;
+    // Records are named by today's date, as at a real table.
+    const std::unique_ptr<Calendar> calendar = MakeSystemCalendar();
     SequenceRandom random(args.seed);
     RecordingViews views;
-    AppContext app{Seams{desktop, clock, sound, browser, fonts, calendar, random, AnsiCodePage()},
+    AppContext app{Seams{desktop, clock, sound, browser, fonts, *calendar, random, AnsiCodePage()},
                    ViewSet{views.main, views.message, views.log, views.side, views.delWork}};
     app.folders.app = args.folder;
     Print("Tallowen simulation: " + std::to_string(args.boards) + " boards, edition " +

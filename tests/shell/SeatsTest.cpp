@@ -44,14 +44,16 @@ TEST(LabelClick, TheClickedSeatComesToTheBottomAndTheRecordIsDrawnAgain) {
     Lbl_Click(rig.app, 2);
     EXPECT_EQ(Labels(rig), "WNES");
     EXPECT_FALSE(rig.app.redrawRequest) << "no record on display";
+    EXPECT_EQ(rig.views.main.dealsShown, 0);
     rig.app.records.onDisplay = "12_06_001";
     Lbl_Click(rig.app, 2);  // half a turn back
     EXPECT_EQ(Labels(rig), "ESWN");
-    EXPECT_TRUE(rig.app.redrawRequest);
-    rig.app.redrawRequest = false;
+    EXPECT_EQ(rig.views.main.dealsShown, 1) << "the record drawn again";
+    EXPECT_EQ(rig.views.main.rotation, (std::array<int, 4>{1, 2, 3, 0}));
+    EXPECT_FALSE(rig.app.redrawRequest) << "the redraw took the request";
     for (int index : {0, 4, -1}) Lbl_Click(rig.app, index);
     EXPECT_EQ(Labels(rig), "ESWN");
-    EXPECT_FALSE(rig.app.redrawRequest);
+    EXPECT_EQ(rig.views.main.dealsShown, 1);
     Lbl_Click(rig.app, 3);
     EXPECT_EQ(Labels(rig), "NESW");
 }
@@ -63,12 +65,12 @@ TEST(SeatMenu, OneSeatOrAutoIsChecked) {
     MenuSeat_Click(rig.app, 3);
     EXPECT_EQ(Labels(rig), "WNES");
     EXPECT_EQ(Marks(rig), "00010");
-    EXPECT_FALSE(rig.app.redrawRequest) << "not while a hand is captured";
+    EXPECT_EQ(rig.views.main.dealsShown, 0) << "not while a hand is captured";
     rig.app.busy.hand = false;
     MenuSeat_Click(rig.app, 4);
     EXPECT_EQ(Labels(rig), "WNES") << "Auto turns at the next hand";
     EXPECT_EQ(Marks(rig), "00001");
-    EXPECT_TRUE(rig.app.redrawRequest);
+    EXPECT_EQ(rig.views.main.dealsShown, 1) << "the record drawn again";
     MenuSeat_Click(rig.app, 1);
     EXPECT_EQ(Marks(rig), "01000");
     MenuSeat_Click(rig.app, 5);
