@@ -50,7 +50,12 @@ void AdoptTableLanguage(AppContext& app, int found) {
 }
 
 // The editions whose bidding window and bid box share one title: the bid box is the short one.
+// The watcher itself gives the bidding window a height of eight rows (100 pixels when the
+// table comes up), well below the bid box limit, so a window already known as one of the two
+// keeps its kind; the height decides only for a window seen for the first time.
 std::string_view ByClientHeight(AppContext& app, WindowHandle window) {
+    for (WindowKind kind : {WindowKind::Bidding, WindowKind::BidBox})
+        if (window != 0 && app.windows.Handle(kind) == window) return English(int(kind));
     app.seams.desktop.Restore(window);
     const Rect client = app.seams.desktop.ClientRect(window);
     const int kind = client.Height() <= kMaxBidBoxClientHeight ? int(WindowKind::BidBox)
