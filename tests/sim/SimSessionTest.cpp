@@ -11,6 +11,7 @@
 #include "reading/ReadingContext.h"
 #include "reading/Score.h"
 #include "reading/TricksCount.h"
+#include "sim/NullBackends.h"
 #include "sim/SimRecord.h"
 #include "sim/SimSession.h"
 
@@ -20,7 +21,7 @@ namespace {
 struct SessionRig {
     SimDesktop desktop{Rect{0, 0, 1600, 1000}};
     SimClock clock;
-    CountingSound sound;
+    RecordingSound sound;
     GameWindows windows;
     ReadingContext ctx{desktop, clock, sound, windows};
     std::unique_ptr<SimSession> session;
