@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "records/Scoring.h"
+#include "sim/RubberScore.h"
 
 namespace tallowen {
 
@@ -11,17 +11,6 @@ namespace {
 std::uint32_t BoardSeed(std::uint32_t seed, int index) {
     SimRandom mix(std::uint64_t(seed) * 1000003u + std::uint64_t(index));
     return std::uint32_t(mix.Next());
-}
-
-// Trump honours (or aces at no trump) held in one hand, as the rubber scoreboard counts them.
-int Honours(const SimBoard& board, int seat) {
-    int count = 0;
-    for (int code : board.hands[std::size_t(seat)]) {
-        const int suit = code / 100, rank = code % 100;
-        if (board.strain == kNoTrump ? rank == 14 : suit == board.strain && rank >= 10) ++count;
-    }
-    if (board.strain == kNoTrump) return count == 4 ? 150 : 0;
-    return count == 5 ? 150 : count == 4 ? 100 : 0;
 }
 
 // The three other players keep their order round the table whatever seat the user takes.
@@ -38,31 +27,6 @@ int CycleDealer(int boardNumber) {
     return ((boardNumber - 1) % 4 + 4) % 4;
 }
 
-int CycleVulnerability(int boardNumber) {
-    // None, North-South, East-West, both; each group of four boards starts one step later.
-    const int n = ((boardNumber - 1) % 16 + 16) % 16;
-    return (n + n / 4) % 4;
-}
-
-std::array<int, 2> ScoreboardGain(const SimBoard& b) {
-    std::array<int, 2> gain{};
-    if (b.PassedOut()) return gain;
-    const int side = SideOf(b.declarer);
-    const int vul = b.Vulnerable(side) ? 1 : 0;
-    const int need = 6 + b.level;
-    if (b.declarerTricks >= need) {
-        const int over = b.declarerTricks - need;
-        gain[std::size_t(side)] = TrickScore(b.level, b.strain, b.doubled) +
-                                  OvertrickScore(over, b.strain, b.doubled, vul) + 50 * b.doubled +
-                                  SlamBonus(b.level, vul);
-    } else {
-        gain[std::size_t(1 - side)] =
-            DuplicateScore(b.level, b.strain, b.doubled, b.declarerTricks - need, vul);
-    }
-    for (int seat = 0; seat < 4; ++seat) gain[std::size_t(SideOf(seat))] += Honours(b, seat);
-    return gain;
-}
-
 std::vector<SimBoard> PlanSession(const SessionPlanOptions& o) {
     std::vector<SimBoard> plan;
     SimRandom rng(o.seed ^ 0x5E55u);
@@ -74,7 +38,8 @@ std::vector<SimBoard> PlanSession(const SessionPlanOptions& o) {
             others[std::size_t(k++)] = cast.names[std::size_t(s)];
     int userSeat = rng.Below(4);
     ScorePair score{};
-    score[0].Score = score[1].Score = 0;  // a fresh scoreboard
+    RubberState rubber;
+    for (ScoreVul& side : score) side = ScoreVul{0, 0};  // a fresh scoreboard
     for (int i = 0; i < std::max(0, o.boards); ++i) {
         const int number = o.firstBoard + i;
         const std::uint32_t seed = BoardSeed(o.seed, i);
@@ -84,15 +49,16 @@ std::vector<SimBoard> PlanSession(const SessionPlanOptions& o) {
         b.userSeat = userSeat;
         SeatPlayers(b, o.userId, others);
         b.dealer = CycleDealer(number);
-        b.vulnerable = CycleVulnerability(number);
-        for (int side = 0; side < 2; ++side)
-            score[std::size_t(side)].Vul = b.Vulnerable(side) ? 1 : 0;
+        b.vulnerable = rubber.Vulnerability();
         b.before = score;
         DealHands(b, seed);
         b.calls = MakeAuction(seed, o.minBids);
         CompleteBoard(b, seed, o.claims);
-        const std::array<int, 2> gain = ScoreboardGain(b);
-        const int nextVul = CycleVulnerability(number + 1);
+        std::array<int, 2> gain = ScoreboardGain(b);
+        if (const int bonus = ScoreRubber(rubber, b))
+            gain[std::size_t(SideOf(b.declarer))] += bonus;
+        // The score window shows the vulnerability of the board to come.
+        const int nextVul = rubber.Vulnerability();
         for (int side = 0; side < 2; ++side) {
             b.after[std::size_t(side)].Score =
                 b.before[std::size_t(side)].Score + gain[std::size_t(side)];

@@ -1,10 +1,9 @@
 // The boards of a simulated session, worked out before it is played: board numbers with the
-// dealer and vulnerability of the usual 16-board cycle, the user's seat (now and then
-// another), deals, auctions and play from a seed, and the client's running scoreboard
-// carried from each board to the next.
+// dealer moving round the table, the user's seat (now and then another), deals, auctions and
+// play from a seed, and the client's rubber scoreboard carried from each board to the next,
+// with the vulnerability its games and rubbers give.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -23,18 +22,12 @@ struct SessionPlanOptions {
     bool claims = true;                // play now and then ends in a claim
 };
 
-// Dealer seat (0 North) and vulnerability (bit 0 North-South, bit 1 East-West) of a board
-// number from 1 on.
+// Dealer seat (0 North) of a board number from 1 on: board 1 North, then clockwise.
 int CycleDealer(int boardNumber);
-int CycleVulnerability(int boardNumber);
 
-// What each side gains on the client's rubber scoreboard for a completed board: trick score,
-// overtricks, the bonus for a doubled contract made, slam bonus and honours, or the
-// defenders' penalty. A passed-out board gains nothing.
-std::array<int, 2> ScoreboardGain(const SimBoard& board);
-
-// The boards in playing order. Board k's score after is board k + 1's score before; the
-// vulnerability after a board is that of the next board number.
+// The boards in playing order, on a fresh scoreboard with neither side vulnerable. Board k's
+// score after is board k + 1's score before, rubber bonus included; the vulnerability after
+// a board is the one the next board is played at.
 std::vector<SimBoard> PlanSession(const SessionPlanOptions& options);
 
 }  // namespace tallowen
