@@ -1,0 +1,109 @@
+// Plays a session of the simulated client with the whole watcher running on its ticks, and
+// compares the records it leaves with the boards that were played.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "ShellRig.h"
+#include "records/DealOps.h"
+#include "records/RecordFiles.h"
+#include "shell/MainLoop.h"
+#include "shell/Startup.h"
+#include "sim/SimRecord.h"
+#include "sim/SimSession.h"
+
+namespace tallowen::testing {
+
+inline std::string CardsKey(const CardTextGrid& cards) {
+    std::string key;
+    for (const auto& hand : cards)
+        for (const std::string& card : hand) key += card + ",";
+    return key;
+}
+
+struct SessionOutcome {
+    std::vector<SimPlayedBoard> played;
+    std::vector<SimFaultEvent> faults;
+    std::map<std::string, Deal> records;  // by record name
+    std::vector<std::string> messages;
+};
+
+inline SessionOutcome PlaySession(ShellRig& rig, SimSessionOptions options) {
+    InitWatcher(rig.app);
+    rig.app.settings.myYahooID = {options.plan.userId};
+    SimSession session(rig.desktop, rig.clock, options);
+    const int ticks = rig.clock.Every(kTickInterval, [&rig] { Timer1_Timer(rig.app); });
+    session.Start();
+    while (!session.Finished()) rig.clock.Wait(1000);
+    rig.clock.Wait(60000);  // the last hand is taken once the next deal shows
+    rig.clock.Cancel(ticks);
+
+    SessionOutcome out{session.Played(), session.Faults(), {}, {}};
+    for (const std::string& name : ScanWorkFiles(rig.app.folders).work) {
+        Deal deal;
+        EXPECT_TRUE(ReadDealFile(deal, name, rig.app.folders, AnsiCodePage()).ok) << name;
+        out.records[name] = deal;
+    }
+    for (const MessageText& m : rig.views.message.shown) out.messages.push_back(m.text);
+    return out;
+}
+
+// Boards the watcher cannot tell from the one before: the same auction again is taken for
+// the old auction still on display, so the deal is never begun.
+inline bool SameAuctionAsBefore(const std::vector<SimPlayedBoard>& played, std::size_t i) {
+    if (i == 0) return false;
+    const Deal a = RecordOf(played[i - 1].board), b = RecordOf(played[i].board);
+    return TestSameAuction(a.Rounds, b.Rounds, a.Calls, b.Calls);
+}
+
+// Checks every record against the board with its cards; returns the boards without one.
+inline std::vector<int> CompareWithPlayed(const SessionOutcome& out) {
+    std::map<std::string, int> byCards;
+    for (std::size_t i = 0; i < out.played.size(); ++i)
+        byCards[CardsKey(RecordOf(out.played[i].board).Cards)] = int(i);
+    std::set<int> recorded;
+    for (const auto& [name, deal] : out.records) {
+        const auto found = byCards.find(CardsKey(deal.Cards));
+        if (found == byCards.end()) {
+            ADD_FAILURE() << name << " holds no board that was played";
+            continue;
+        }
+        EXPECT_TRUE(recorded.insert(found->second).second) << name << " records a board twice";
+        for (const std::string& d : RecordDifferences(deal, out.played[found->second].board))
+            ADD_FAILURE() << name << ": " << d;
+    }
+    std::vector<int> missing;
+    for (std::size_t i = 0; i < out.played.size(); ++i)
+        if (!recorded.count(int(i))) missing.push_back(int(i));
+    return missing;
+}
+
+inline SimSessionOptions CleanSession(int boards, int language, std::uint64_t seed) {
+    SimSessionOptions options;
+    options.plan.boards = boards;
+    options.plan.seed = seed;
+    options.plan.minBids = 1;
+    options.language = language;
+    return options;
+}
+
+// Why board i may be missing from the records, empty when nothing excuses it: the same
+// auction as the board before (taken for the old one still on display), or the client
+// completed it while the watcher could not see its windows (one closed, minimised or the
+// table away), or a fault struck it before its hand was taken.
+inline std::string WhyNotRecorded(const SessionOutcome& out, std::size_t i) {
+    if (SameAuctionAsBefore(out.played, i)) return "same auction as the board before";
+    const SimPlayedBoard& p = out.played[i];
+    for (int k = 0; k <= 4; ++k)
+        if (!p.shownAtCompletion[std::size_t(k)]) return "window out of sight at completion";
+    for (const SimFaultEvent& f : out.faults)
+        if (f.board == p.index || f.board == p.index + 1) return "struck by a fault";
+    return "";
+}
+
+}  // namespace tallowen::testing
