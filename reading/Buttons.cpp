@@ -23,6 +23,12 @@ int UnknownCount(const ButtonState& buttons) {
     return n;
 }
 
+// How far the table window has moved since the button positions were found.
+Point TableShift(ReadingContext& ctx, const ButtonState& buttons) {
+    const Rect w = ctx.desktop.WindowRect(ctx.windows.table);
+    return {w.left - buttons.tableAtScan.x, w.top - buttons.tableAtScan.y};
+}
+
 }  // namespace
 
 void PrepareReading(ReadingContext& ctx, InfoBoxState& box) {
@@ -40,6 +46,14 @@ void ScanButtons(ReadingContext& ctx, ButtonState& buttons) {
     const Rect w = ctx.desktop.WindowRect(table);
     const Rect area{std::max(0, w.left), w.top + 65, w.left + 200, w.bottom};
     if (CaptureDesktopRect(ctx, area) <= 0) return;
+    // Positions found earlier are kept where the table stands now, so that all of them share
+    // one reference point.
+    const Point shift = TableShift(ctx, buttons);
+    for (int b = 1; b <= kButtonKinds; ++b) {
+        Point& at = buttons.position[std::size_t(b)];
+        if (Known(at)) at = {at.x + shift.x, at.y + shift.y};
+    }
+    buttons.tableAtScan = {w.left, w.top};
     ctx.glyphs.currentSet = 1;
     ctx.glyphs.ready = true;
     ctx.codes.Size(area.left, area.right);
@@ -60,6 +74,7 @@ void ClickGameButton(ReadingContext& ctx, ButtonState& buttons, int kind) {
     buttons.clickCount = 0;
     ScanButtons(ctx, buttons);
     const Point saved = ctx.desktop.Cursor();
+    const Point shift = TableShift(ctx, buttons);
     const int first = kind == kAllButtons ? 1 : kind;
     const int last = kind == kAllButtons ? kButtonKinds : kind;
     for (int b = first; b <= last; ++b) {
@@ -68,7 +83,7 @@ void ClickGameButton(ReadingContext& ctx, ButtonState& buttons, int kind) {
         const Point at = buttons.position[std::size_t(b)];
         if (!Known(at)) continue;
         // Ten pixels left of the caption's end, four below the top of its text band.
-        SendLeftClick(ctx, at.x - 10, at.y + 4);
+        SendLeftClick(ctx, at.x + shift.x - 10, at.y + shift.y + 4);
         ++buttons.clickCount;
     }
     ctx.desktop.SetCursor(saved);

@@ -17,6 +17,9 @@ struct ButtonState {
     // Screen points by window kind 1..4 (bidding, last trick, last hand, score), where the
     // caption's text ends; (0, 0) = not found yet. Found once, kept for the run.
     std::array<Point, 5> position{};
+    // Where the table window stood when the positions were found: the watcher moves the table
+    // itself after pressing the buttons once, so presses follow the table from there.
+    Point tableAtScan;
     int clickCount = 0;  // clicks sent by the last ClickGameButton
 };
 

@@ -93,16 +93,19 @@ inline SimSessionOptions CleanSession(int boards, int language, std::uint64_t se
 }
 
 // Why board i may be missing from the records, empty when nothing excuses it: the same
-// auction as the board before (taken for the old one still on display), or the client
-// completed it while the watcher could not see its windows (one closed, minimised or the
-// table away), or a fault struck it before its hand was taken.
+// auction as the board before (taken for the old one still on display), or the client hid
+// what the watcher needed while this board or the one before was played (a window closed or
+// minimised, the table away). A late score or a spoilt glyph only delays a capture.
 inline std::string WhyNotRecorded(const SessionOutcome& out, std::size_t i) {
     if (SameAuctionAsBefore(out.played, i)) return "same auction as the board before";
-    const SimPlayedBoard& p = out.played[i];
-    for (int k = 0; k <= 4; ++k)
-        if (!p.shownAtCompletion[std::size_t(k)]) return "window out of sight at completion";
-    for (const SimFaultEvent& f : out.faults)
-        if (f.board == p.index || f.board == p.index + 1) return "struck by a fault";
+    static const char* const kHidden[] = {"window closed", "window minimised", "", "table away"};
+    const int index = out.played[i].index;
+    for (int board : {index, index - 1})
+        for (const SimFaultEvent& f : out.faults) {
+            const int kind = int(f.kind);
+            if (f.board == board && kind < 4 && *kHidden[kind])
+                return std::string(kHidden[kind]) + (board == index ? "" : " the board before");
+        }
     return "";
 }
 

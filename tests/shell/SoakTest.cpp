@@ -32,7 +32,8 @@ TEST(Soak, FaultsNeverDoubleCorruptOrLoseAVisibleBoard) {
         excused += !why.empty();
         ++reasons[why];
     }
-    for (const auto& [why, count] : reasons) std::printf("  not recorded, %s: %d\n", why.c_str(), count);
+    for (const auto& [why, count] : reasons)
+        std::printf("  not recorded, %s: %d\n", why.c_str(), count);
     RecordProperty("boards", boards);
     RecordProperty("recorded", int(out.records.size()));
     RecordProperty("excused", excused);

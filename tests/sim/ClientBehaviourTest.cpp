@@ -45,6 +45,24 @@ TEST(SimClient, ButtonsOpenTheirWindowsAndTheCursorGoesBack) {
     EXPECT_EQ(h.desktop.Find(h.client->Handle(3))->title, "Last Hand");
 }
 
+// The watcher moves the table after it first pressed the buttons; the presses must follow.
+TEST(SimClient, ButtonsAreStillHitAfterTheTableMoved) {
+    SimHarness h(1, MakeBoard(3), SimStage::Done, 0, /*openAll=*/false);
+    ClickGameButton(h.ctx, h.buttons, 4);
+    ASSERT_NE(h.client->Handle(4), 0u);
+    h.client->Close(4);
+    const Rect r = h.desktop.WindowRect(h.client->Handle(0));
+    h.desktop.MoveWindow(h.client->Handle(0),
+                         Rect{r.left + 30, r.top + 120, r.right + 30, r.bottom + 120});
+    ClickGameButton(h.ctx, h.buttons, 4);
+    EXPECT_NE(h.client->Handle(4), 0u);
+    ClickGameButton(h.ctx, h.buttons, 3);  // found after the move: the same reference
+    EXPECT_NE(h.client->Handle(3), 0u);
+    h.client->Close(4);
+    ClickGameButton(h.ctx, h.buttons, 4);
+    EXPECT_NE(h.client->Handle(4), 0u);
+}
+
 TEST(SimClient, WindowsOpenedByAClickAppearAfterTheClientsDelay) {
     SimHarness h(3, MakeBoard(4), SimStage::Done, 0, false);
     h.client->openDelay = 200;
