@@ -141,20 +141,18 @@ MarkSeen FirstMark(const CardMarkGrid& marks, int t, int& seat) {
     return MarkSeen::None;
 }
 
-// Winner of trick t by the cards played to it. A card that was never played (left in the
-// hand by a claim) takes no part, so it cannot win the trick.
-int DecideTrick(const CardCodeGrid& codes, const CardMarkGrid& marks, int t, int leader,
-                int trump) {
-    auto played = [&](int s) { return marks[s][t] != kNotPlayed; };
+// Winner of trick t by its cards. A card left in the hand by a claim counts as played: once
+// the trick is led, the cards still held are forced, and the claim gave up the trick to them.
+int DecideTrick(const CardCodeGrid& codes, int t, int leader, int trump) {
     int led = codes[leader][t] / 100;
     int winner = leader;
     for (int s = 0; s < kSeatCount; ++s) {
-        if (played(s) && codes[s][t] / 100 == led && codes[s][t] > codes[winner][t]) winner = s;
+        if (codes[s][t] / 100 == led && codes[s][t] > codes[winner][t]) winner = s;
     }
     if (trump == kNoTrump || trump == led) return winner;
     int best = -1;
     for (int s = 0; s < kSeatCount; ++s) {
-        if (!played(s) || codes[s][t] / 100 != trump) continue;
+        if (codes[s][t] / 100 != trump) continue;
         if (best < 0 || codes[s][t] % 100 > codes[best][t] % 100) best = s;
     }
     return best >= 0 ? best : winner;
@@ -177,7 +175,7 @@ void TrickWinners(TrickFlagGrid& won, TrickCounts& count, const CardCodeGrid& co
     }
     int leader = 0;
     if (FirstMark(marks, t, leader) == MarkSeen::Unplayed) return;
-    int winner = DecideTrick(codes, marks, t, leader, trump);
+    int winner = DecideTrick(codes, t, leader, trump);
     won[winner][t] = 1;
     ++count[winner];
 }
