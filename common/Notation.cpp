@@ -70,15 +70,12 @@ std::string CardText(int code) {
 }
 
 int CardCode(std::string_view token) {
-    std::string text;
-    if (token.size() < 3) {
-        text = std::string(token);
-        text.resize(2, ' ');
-    } else {
-        text = std::string(token.substr(1, 2));
-    }
-    int suit = SuitIndex(std::string_view(text).substr(1));
-    return suit * 100 + NotationPos(text[0]);
+    // Counted in characters, so that a character of several bytes is one rank or suit.
+    const auto chars = SplitChars(token);
+    const std::size_t first = chars.size() < 3 ? 0 : 1;
+    std::string_view rank = first < chars.size() ? chars[first] : std::string_view();
+    std::string_view suit = first + 1 < chars.size() ? chars[first + 1] : std::string_view();
+    return SuitIndex(suit) * 100 + (rank.size() == 1 ? NotationPos(rank[0]) : 0);
 }
 
 void CardCodes(CardCodeGrid& codes, const CardTextGrid& texts) {
@@ -89,7 +86,10 @@ void CardCodes(CardCodeGrid& codes, const CardTextGrid& texts) {
 void SplitPlayToken(const std::string& token, std::string& card, std::uint8_t& mark) {
     if (!token.empty() && (token[0] == '[' || token[0] == '(')) {
         mark = token[0] == '[' ? kLed : kNotPlayed;
-        card = token.substr(1, 2);
+        // The two characters after the bracket, however many bytes they take.
+        const auto chars = SplitChars(token);
+        card.clear();
+        for (std::size_t i = 1; i < chars.size() && i < 3; ++i) card += chars[i];
     } else {
         mark = kPlain;
         card = token;
