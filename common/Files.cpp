@@ -80,16 +80,17 @@ TextLines ReadTextLines(const fs::path& path, const CodePage& page) {
     return result;
 }
 
-namespace {
-// A temporary name of this process's own beside the file: another copy of the program
-// writing the same file at the same moment uses another.
 fs::path TemporaryName(const fs::path& path) {
-    static std::atomic<unsigned> counter{0};
+    // Another copy of the program (or another thread) writing the same file at the same
+    // moment uses another name.
+    static std::atomic<unsigned> threads{0};
+    thread_local const unsigned thread = ++threads;
     fs::path temp = path;
-    temp += PathFromUtf8("." + ProcessTag() + "-" + std::to_string(++counter) + ".tmp~");
+    temp += PathFromUtf8("." + ProcessTag() + "-" + std::to_string(thread) + ".tmp~");
     return temp;
 }
 
+namespace {
 FileResult Refused(std::string error, bool exists = false) {
     FileResult result;
     result.ok = false;

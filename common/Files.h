@@ -56,6 +56,8 @@ FileResult WriteTextLines(const std::filesystem::path& path, const std::vector<s
                           const CodePage& page, bool replace = true);
 FileResult WriteBytes(const std::filesystem::path& path, std::string_view bytes,
                       bool replace = true);
+// The temporary name beside `path` that the writers above use in this process and thread.
+std::filesystem::path TemporaryName(const std::filesystem::path& path);
 
 // The record names of the Work folder ("MM_DD_NNN", and "MM_DD_NNNN" from the day's 1000th
 // on), in recording order, and the record names of the backups ("BAK" + record name).

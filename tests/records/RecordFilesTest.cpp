@@ -152,7 +152,7 @@ TEST_F(RecordFolder, ARecordThatCannotBeWrittenIsAFailure) {
 
 TEST_F(RecordFolder, ABidFileThatCannotBeWrittenIsAFailureAndTheOldOneStays) {
     WriteBytesTo(folders.WorkFile("BridgeBid.brg"), "old auction\r\n");
-    fs::create_directory(folders.WorkFile("BridgeBid.brg.tmp~"));  // the temporary name is blocked
+    fs::create_directory(TemporaryName(folders.WorkFile("BridgeBid.brg")));  // blocked
     RecordResult r = WriteBidFile(samples::Western(), folders, *cp1252);
     EXPECT_FALSE(r.ok);
     EXPECT_NE(r.error.find("BridgeBid.brg"), std::string::npos) << r.error;
