@@ -146,7 +146,8 @@ void SummaryWriter::PrintOutcome() {
         }
         msg_.NewLines(1);
     }
-    if (result_.pages.empty()) {
+    // A page another copy made at the same moment is there all the same.
+    if (result_.pages.empty() && result_.alreadyMade.empty()) {
         msg_.Print(Say(style, " 下記のフォルダにファイルは作成されませんでした.",
                        " No files have been made in folder"));
     } else if (!result_.notMade.empty()) {
@@ -220,7 +221,8 @@ std::string PageSuffix(const fs::path& output, const std::string& baseName) {
 }
 
 bool SummaryFailed(const SummaryResult& result) {
-    return !result.notMade.empty() || (result.workFiles > 0 && result.pages.empty());
+    return !result.notMade.empty() ||
+           (result.workFiles > 0 && result.pages.empty() && result.alreadyMade.empty());
 }
 
 SummaryResult MakeSummaries(const SummaryJob& job) {

@@ -138,6 +138,17 @@ TEST(FailedWrites, RecordsWithoutASinglePageAreNoSuccess) {
     EXPECT_FALSE(Holds(run.MessageText(), "These files could not be made"));
 }
 
+// Two copies running at once: the page the other copy put in place first is there, so the
+// copy that lost the race has not failed; a page or twin not written at all is a failure.
+TEST(FailedWrites, APageAnotherCopyMadeCountsAsMade) {
+    SummaryResult r;
+    r.workFiles = 3;
+    r.alreadyMade = {"2006_10_22.htm"};
+    EXPECT_FALSE(SummaryFailed(r));
+    r.notMade = {"2006_10_22.txt"};
+    EXPECT_TRUE(SummaryFailed(r));
+}
+
 TEST(FailedWrites, AnEmptyWorkFolderIsStillASuccess) {
     ReportRun run;
     EXPECT_EQ(run.Run(), 0);
