@@ -12,10 +12,21 @@
 
 using namespace tallowen;
 
+namespace {
+// The file of this process, removed when the run ends.
+struct ScratchFile {
+    std::filesystem::path path = std::filesystem::temp_directory_path() /
+                                 ("tallowen-fuzz-layout-" + std::to_string(getpid()) + ".CFG");
+    ~ScratchFile() {
+        std::error_code ec;
+        std::filesystem::remove(path, ec);
+    }
+};
+}  // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const std::filesystem::path file =
-        std::filesystem::temp_directory_path() /
-        ("tallowen-fuzz-layout-" + std::to_string(getpid()) + ".CFG");
+    static const ScratchFile scratch;
+    const std::filesystem::path& file = scratch.path;
     {
         std::ofstream out(file, std::ios::binary | std::ios::trunc);
         out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
