@@ -1,6 +1,7 @@
 // The report utility on the console: turns the Work folder's record files into one HTML page a
 // day (and text twins), printing each message line as the job goes. Exit code 0 after the job,
-// 1 after a refusal (archive or system folder, a second copy, no Work folder).
+// 1 after a refusal (archive or system folder, a second copy, no Work folder) or when a page
+// or twin could not be written, or records were there but no page came of them.
 #include <cstdio>
 #include <cstring>
 #include <string>

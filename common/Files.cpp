@@ -1,11 +1,13 @@
 #include "common/Files.h"
 
 #include <algorithm>
+#include <atomic>
 #include <fstream>
 #include <system_error>
 
 #include "common/Text.h"
 #include "platform/CodePage.h"
+#include "platform/FilePlace.h"
 
 namespace fs = std::filesystem;
 
@@ -78,32 +80,54 @@ TextLines ReadTextLines(const fs::path& path, const CodePage& page) {
     return result;
 }
 
-FileResult WriteBytes(const fs::path& path, std::string_view bytes, bool replace) {
+fs::path TemporaryName(const fs::path& path) {
+    // Another copy of the program (or another thread) writing the same file at the same
+    // moment uses another name.
+    static std::atomic<unsigned> threads{0};
+    thread_local const unsigned thread = ++threads;
+    fs::path temp = path;
+    temp += PathFromUtf8("." + ProcessTag() + "-" + std::to_string(thread) + ".tmp~");
+    return temp;
+}
+
+namespace {
+FileResult Refused(std::string error, bool exists = false) {
     FileResult result;
+    result.ok = false;
+    result.error = std::move(error);
+    result.exists = exists;
+    return result;
+}
+}  // namespace
+
+FileResult WriteBytes(const fs::path& path, std::string_view bytes, bool replace) {
     std::string name = PathToUtf8(path.filename());
     std::error_code ec;
-    if (!replace && fs::exists(path, ec)) {
-        return {false, name + ": a file of that name exists already"};
-    }
-    fs::path temp = path;
-    temp += PathFromUtf8(".tmp~");
+    if (!replace && fs::exists(path, ec)) return Refused(name + ": already made", true);
+    const fs::path temp = TemporaryName(path);
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return {false, name + ": cannot be created"};
+        if (!out) return Refused(name + ": cannot be created");
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         out.flush();
         if (!out) {
             out.close();
             fs::remove(temp, ec);
-            return {false, name + ": cannot be written (disk full?)"};
+            return Refused(name + ": cannot be written (disk full?)");
         }
     }
-    fs::rename(temp, path, ec);
-    if (ec) {
+    if (replace) {
+        fs::rename(temp, path, ec);
+        if (!ec) return {};
         fs::remove(temp, ec);
-        return {false, name + ": cannot be put in place"};
+        return Refused(name + ": cannot be put in place");
     }
-    return result;
+    // The name was free a moment ago; it is taken only if it still is, in one step.
+    const PlaceResult placed = PlaceNewFile(temp, path);
+    if (placed == PlaceResult::Placed) return {};
+    fs::remove(temp, ec);
+    if (placed == PlaceResult::Exists) return Refused(name + ": already made", true);
+    return Refused(name + ": cannot be put in place");
 }
 
 FileResult WriteTextLines(const fs::path& path, const std::vector<std::string>& lines,

@@ -35,8 +35,9 @@ void EnsureFolder(const std::filesystem::path& path);
 
 struct FileResult {
     bool ok = true;
-    std::string error;   // the file name and the reason, for the user
-    bool lossy = false;  // a character had no form in the code page and was written as "?"
+    std::string error;    // the file name and the reason, for the user
+    bool lossy = false;   // a character had no form in the code page and was written as "?"
+    bool exists = false;  // not written because a file of that name was made first
 };
 
 // Reads a whole file's lines (CR LF, LF or CR) converted from the code page.
@@ -48,12 +49,15 @@ struct TextLines {
 TextLines ReadTextLines(const std::filesystem::path& path, const CodePage& page);
 
 // Writes the lines, each ended by CR LF, in the code page. The file appears whole or not at
-// all: the text goes to a temporary name beside it and is renamed into place when complete.
-// With `replace` false an existing file is never overwritten.
+// all: the text goes to a temporary name of this process beside it and is moved into place
+// when complete. With `replace` false an existing file is never overwritten, not even one
+// that another process puts there at the same moment (`exists` then tells).
 FileResult WriteTextLines(const std::filesystem::path& path, const std::vector<std::string>& lines,
                           const CodePage& page, bool replace = true);
 FileResult WriteBytes(const std::filesystem::path& path, std::string_view bytes,
                       bool replace = true);
+// The temporary name beside `path` that the writers above use in this process and thread.
+std::filesystem::path TemporaryName(const std::filesystem::path& path);
 
 // The record names of the Work folder ("MM_DD_NNN", and "MM_DD_NNNN" from the day's 1000th
 // on), in recording order, and the record names of the backups ("BAK" + record name).

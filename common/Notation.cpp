@@ -70,15 +70,12 @@ std::string CardText(int code) {
 }
 
 int CardCode(std::string_view token) {
-    std::string text;
-    if (token.size() < 3) {
-        text = std::string(token);
-        text.resize(2, ' ');
-    } else {
-        text = std::string(token.substr(1, 2));
-    }
-    int suit = SuitIndex(std::string_view(text).substr(1));
-    return suit * 100 + NotationPos(text[0]);
+    // Counted in characters, so that a character of several bytes is one rank or suit.
+    const auto chars = SplitChars(token);
+    const std::size_t first = chars.size() < 3 ? 0 : 1;
+    std::string_view rank = first < chars.size() ? chars[first] : std::string_view();
+    std::string_view suit = first + 1 < chars.size() ? chars[first + 1] : std::string_view();
+    return SuitIndex(suit) * 100 + (rank.size() == 1 ? NotationPos(rank[0]) : 0);
 }
 
 void CardCodes(CardCodeGrid& codes, const CardTextGrid& texts) {
@@ -89,7 +86,10 @@ void CardCodes(CardCodeGrid& codes, const CardTextGrid& texts) {
 void SplitPlayToken(const std::string& token, std::string& card, std::uint8_t& mark) {
     if (!token.empty() && (token[0] == '[' || token[0] == '(')) {
         mark = token[0] == '[' ? kLed : kNotPlayed;
-        card = token.substr(1, 2);
+        // The two characters after the bracket, however many bytes they take.
+        const auto chars = SplitChars(token);
+        card.clear();
+        for (std::size_t i = 1; i < chars.size() && i < 3; ++i) card += chars[i];
     } else {
         mark = kPlain;
         card = token;
@@ -141,20 +141,18 @@ MarkSeen FirstMark(const CardMarkGrid& marks, int t, int& seat) {
     return MarkSeen::None;
 }
 
-// Winner of trick t by the cards played to it. A card that was never played (left in the
-// hand by a claim) takes no part, so it cannot win the trick.
-int DecideTrick(const CardCodeGrid& codes, const CardMarkGrid& marks, int t, int leader,
-                int trump) {
-    auto played = [&](int s) { return marks[s][t] != kNotPlayed; };
+// Winner of trick t by its cards. A card left in the hand by a claim counts as played: once
+// the trick is led, the cards still held are forced, and the claim gave up the trick to them.
+int DecideTrick(const CardCodeGrid& codes, int t, int leader, int trump) {
     int led = codes[leader][t] / 100;
     int winner = leader;
     for (int s = 0; s < kSeatCount; ++s) {
-        if (played(s) && codes[s][t] / 100 == led && codes[s][t] > codes[winner][t]) winner = s;
+        if (codes[s][t] / 100 == led && codes[s][t] > codes[winner][t]) winner = s;
     }
     if (trump == kNoTrump || trump == led) return winner;
     int best = -1;
     for (int s = 0; s < kSeatCount; ++s) {
-        if (!played(s) || codes[s][t] / 100 != trump) continue;
+        if (codes[s][t] / 100 != trump) continue;
         if (best < 0 || codes[s][t] % 100 > codes[best][t] % 100) best = s;
     }
     return best >= 0 ? best : winner;
@@ -177,7 +175,7 @@ void TrickWinners(TrickFlagGrid& won, TrickCounts& count, const CardCodeGrid& co
     }
     int leader = 0;
     if (FirstMark(marks, t, leader) == MarkSeen::Unplayed) return;
-    int winner = DecideTrick(codes, marks, t, leader, trump);
+    int winner = DecideTrick(codes, t, leader, trump);
     won[winner][t] = 1;
     ++count[winner];
 }

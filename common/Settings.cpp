@@ -1,5 +1,6 @@
 #include "common/Settings.h"
 
+#include <algorithm>
 #include <exception>
 #include <limits>
 
@@ -47,6 +48,26 @@ std::optional<std::uint32_t> HexNumber(std::string_view text) {
     return static_cast<std::uint32_t>(n);
 }
 
+bool IsHexColour(std::string_view text) {
+    if (text.empty() || text.size() > 8) return false;
+    for (char c : text)
+        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'))) return false;
+    return true;
+}
+
+// A mark size is a percentage in the style sheet: digits, perhaps with a decimal point.
+bool IsPercent(std::string_view text) {
+    if (text.empty() || text.size() > 8 || text.front() == '.') return false;
+    std::size_t points = 0;
+    for (char c : text) {
+        if (c == '.')
+            ++points;
+        else if (c < '0' || c > '9')
+            return false;
+    }
+    return points <= 1;
+}
+
 void ApplyYahooIDs(Settings& s, const IniLine& l) {
     // A later line overwrites the list from its first place; the places after stay.
     std::string rest = l.value;
@@ -72,8 +93,9 @@ void ApplySuitMarks(Settings& s, const IniLine& l) {
         std::string rest = v.substr(1, v.size() - 2);
         for (int suit = 3; suit >= 0; --suit) {  // written spades first
             std::string item = PopToken(rest);
-            // A missing size would give the style sheet "font-size:%"; keep the old one.
-            if (!item.empty()) s.suitMarkSizes[static_cast<std::size_t>(suit)] = item;
+            // A missing size would give the style sheet "font-size:%", and anything but a
+            // number would be pasted into it; keep the old one.
+            if (IsPercent(item)) s.suitMarkSizes[static_cast<std::size_t>(suit)] = item;
         }
     }
 }
@@ -81,8 +103,9 @@ void ApplySuitMarks(Settings& s, const IniLine& l) {
 void ApplyBidTrickCounter(Settings& s, const IniLine& l) {
     ParsePoint(s.bidTrickCounter[0], l.value);
     std::size_t cut = l.value.find("),");
-    ParsePoint(s.bidTrickCounter[1],
-               std::string_view(l.value).substr(cut == std::string::npos ? 1 : cut + 2));
+    std::string_view rest(l.value);
+    rest.remove_prefix(std::min(rest.size(), cut == std::string::npos ? 1 : cut + 2));
+    ParsePoint(s.bidTrickCounter[1], rest);
 }
 
 void ApplyBiddingBoard(Settings& s, const IniLine& l) {
@@ -138,10 +161,11 @@ template <std::string Settings::*F>
 void LowerText(Settings& s, const IniLine& l) {
     s.*F = l.value;
 }
-// A style-sheet colour: "#" and the value; an empty value keeps the colour.
+// A style-sheet colour: "#" and the value. The text goes into every page's style sheet, so
+// anything but hexadecimal digits keeps the colour.
 template <std::string Settings::*F>
 void HtmlColour(Settings& s, const IniLine& l) {
-    if (!l.raw.empty()) s.*F = "#" + l.value;
+    if (IsHexColour(l.value)) s.*F = "#" + l.value;
 }
 // These two only ever switch on.
 template <bool Settings::*F>
@@ -300,6 +324,9 @@ IniResult ApplyINILines(const std::vector<std::string>& lines,
         }
         line.raw = kv.value;
         line.clean = StripQuotes(kv.value);
+        // A line with nothing to say (empty, only quotes and blanks) or too long to be meant leaves
+        // the field as it was; the appliers never see such a value.
+        if (Trim(line.clean).empty() || kv.value.size() > kMaxSettingValue) continue;
         line.value = ToLower(line.clean);
         rule->apply(settings, line);
     }

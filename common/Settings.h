@@ -31,19 +31,24 @@ struct BiddingBoardSetting {
     int mode = 0;  // 7 when a position was given, 2 for "dnil pass only"
     PointXY point;
     bool modal = false;
+    friend bool operator==(const BiddingBoardSetting&, const BiddingBoardSetting&) = default;
 };
 
 struct CountCardsSetting {
     PointXY point;
     bool on = false;
+    friend bool operator==(const CountCardsSetting&, const CountCardsSetting&) = default;
 };
 
 struct MyHandSetting {
     int view = 0;  // 0 not set, 1 single, 2 double
     PointXY point;
+    friend bool operator==(const MyHandSetting&, const MyHandSetting&) = default;
 };
 
 constexpr std::size_t kMaxYahooIDs = 100;
+// Longer values (a hundred IDs take about 3 000 characters) are not meant and are ignored.
+constexpr std::size_t kMaxSettingValue = 4096;
 
 struct Settings {
     bool autoCaptBid = true;
@@ -106,6 +111,8 @@ struct Settings {
     PointXY helpBidIn4thSeat;
     PointXY askAlert;
     MyHandSetting myHand;
+
+    friend bool operator==(const Settings&, const Settings&) = default;
 };
 
 // The shared defaults both programs start from (the member initialisers above).

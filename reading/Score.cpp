@@ -1,5 +1,8 @@
 #include "reading/Score.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "common/Text.h"
 #include "reading/Capture.h"
 #include "reading/ReadingContext.h"
@@ -26,7 +29,10 @@ Step TakeScore(const std::string& text, ScoreVul& side, std::int32_t& error) {
         error = kScoreBadNumber;
         return Step::Finish;
     }
-    if (!text.empty()) side.Score = std::int32_t(RoundHalfEven(value));
+    // An empty text is a side with nothing on the board yet: 0, not unknown. A number beyond
+    // the record's 32 bits is held at its end.
+    const std::int64_t score = RoundHalfEven(value);
+    side.Score = std::int32_t(std::clamp<std::int64_t>(score, INT32_MIN, INT32_MAX));
     return Step::Vulnerability;
 }
 

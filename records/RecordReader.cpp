@@ -27,6 +27,14 @@ bool IsPlainNumber(const std::string& item) {
                        [](char c) { return c >= '0' && c <= '9'; });
 }
 
+// The writers put down text only; a NUL byte says the file is something else (a picture,
+// a program, a damaged disk block) whose "names" and "cards" would only be garbage.
+bool HoldsBinary(const std::vector<std::string>& lines) {
+    return std::any_of(lines.begin(), lines.end(), [](const std::string& line) {
+        return line.find('\0') != std::string::npos;
+    });
+}
+
 void ReadNames(const std::string& line, SeatNames& names) {
     auto items = Items(line, kSeatCount);
     std::copy(items.begin(), items.end(), names.begin());
@@ -88,12 +96,15 @@ bool ReadPlayGrid(LineCursor& in, CardTextGrid& cards, CardMarkGrid& marks) {
 std::string ParseDealLines(const std::vector<std::string>& lines, Deal& deal) {
     LineCursor in{&lines};
     if (in.AtEnd()) return "the file is empty";
+    if (HoldsBinary(lines)) return "not a record file";
     Deal read = deal;
     ReadNames(in.Take(), read.Names);
     std::string error = ReadAuction(in, read.Rounds, read.Calls);
     if (!error.empty()) return error;
     ReadScoreLine(in, read.ScoreBefore);
-    if (!ReadPlayGrid(in, read.Cards, read.CardMarks)) return "the hands are cut off";
+    // A record cut off inside its hands still shows the names, the auction and the cards
+    // that are there; the missing hand lines read as empty.
+    ReadPlayGrid(in, read.Cards, read.CardMarks);
     ReadScoreLine(in, read.ScoreAfter);
     deal = std::move(read);
     return {};
@@ -102,6 +113,7 @@ std::string ParseDealLines(const std::vector<std::string>& lines, Deal& deal) {
 std::string ParseBidLines(const std::vector<std::string>& lines, Deal& deal) {
     LineCursor in{&lines};
     if (in.AtEnd()) return "the file is empty";
+    if (HoldsBinary(lines)) return "not a record file";
     Deal read = deal;
     ReadNames(in.Take(), read.AuctionNames);
     std::string error = ReadAuction(in, read.Rounds, read.Calls);

@@ -1,11 +1,16 @@
 #include "records/Scoring.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
 
 namespace tallowen {
 
 namespace {
+std::int32_t ClampInt32(std::int64_t n) {
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(n, INT32_MIN, INT32_MAX));
+}
+
 bool IsMinor(int strain) {
     return strain == 0 || strain == 1;
 }
@@ -40,7 +45,7 @@ int PenaltyScore(int under, int doubled, int vul) {
 }
 
 // Undertricks from the defenders' gain `p`; 0 when it does not fit.
-int UndertricksFromPoints(const Deal& deal, int p, int vul) {
+int UndertricksFromPoints(const Deal& deal, std::int64_t p, int vul) {
     int n = 0;
     if (deal.Doubled <= 0) {
         AddTrickCount(n, p, vul == 0 ? 50 : 100);
@@ -56,9 +61,9 @@ int UndertricksFromPoints(const Deal& deal, int p, int vul) {
 }
 
 // Tricks made from the declarers' gain `points` once the bonuses are taken off.
-int TricksFromPoints(const Deal& deal, int points, int vul, int vulAfter, int otherVul,
+int TricksFromPoints(const Deal& deal, std::int64_t points, int vul, int vulAfter, int otherVul,
                      LogSink& log) {
-    int rest = points;
+    std::int64_t rest = points;
     int slam = SlamBonus(deal.Level, vul);
     rest -= slam;
     if (slam != 0) log.Log("スラムボーナス: " + std::to_string(slam));
@@ -154,17 +159,17 @@ int HonorBonus(const Deal& deal, int seat) {
     return count == 4 ? 100 : count == 5 ? 150 : 0;
 }
 
-void AddTrickCount(int& n, int p, int per) {
+void AddTrickCount(int& n, std::int64_t p, int per) {
     if (per == 0) return;
-    int q = p / per;
+    const std::int64_t q = p / per;
     if (p < q * per) {
         n = 0;
     } else {
-        n += q;
+        n = ClampInt32(n + q);
     }
 }
 
-int ResultFromPoints(const Deal& deal, int points, LogSink& log) {
+int ResultFromPoints(const Deal& deal, std::int64_t points, LogSink& log) {
     if (!VulsKnown(deal) || !HasContract(deal)) return 0;
     int side = deal.DeclarerSide;
     int vul = deal.ScoreBefore[side].Vul;
@@ -178,7 +183,7 @@ int ResultFromPoints(const Deal& deal, int points, LogSink& log) {
 }
 
 namespace {
-std::string Pair(int a, int b, const char* sep) {
+std::string Pair(std::int64_t a, std::int64_t b, const char* sep) {
     return std::to_string(a) + sep + std::to_string(b);
 }
 
@@ -198,18 +203,22 @@ bool ResultFromClaim(Deal& deal, LogSink& log) {
     log.Log("クレイムあり");
     const ScorePair& before = deal.ScoreBefore;
     const ScorePair& after = deal.ScoreAfter;
-    for (int k = 0; k < 2; ++k) deal.Gained[k] = after[k].Score - before[k].Score;
+    // Scoreboard values are any 32-bit numbers; their differences need 64 bits.
+    std::int64_t gained[2];
+    for (int k = 0; k < 2; ++k) gained[k] = std::int64_t{after[k].Score} - before[k].Score;
     log.Log("得点(前) " + Pair(before[0].Score, before[1].Score, " "));
     log.Log("得点(後) " + Pair(after[0].Score, after[1].Score, ", "));
-    log.Log("獲得得点 " + Pair(deal.Gained[0], deal.Gained[1], ", "));
-    if (deal.Gained[0] < 0 || deal.Gained[1] < 0) {
+    log.Log("獲得得点 " + Pair(gained[0], gained[1], ", "));
+    if (gained[0] < 0 || gained[1] < 0) {
         // The scoreboard started over: what it shows now was all gained on this board.
-        for (int k = 0; k < 2; ++k) deal.Gained[k] = after[k].Score;
+        for (int k = 0; k < 2; ++k) gained[k] = after[k].Score;
     }
+    for (int k = 0; k < 2; ++k) deal.Gained[k] = ClampInt32(gained[k]);
     if (!HasContract(deal)) return false;
-    int net[2];
+    std::int64_t net[2];
     for (int k = 0; k < 2; ++k) {
-        net[k] = std::max(0, deal.Gained[k] - (HonorBonus(deal, k) + HonorBonus(deal, k + 2)));
+        net[k] =
+            std::max<std::int64_t>(0, gained[k] - (HonorBonus(deal, k) + HonorBonus(deal, k + 2)));
     }
     log.Log(" Honor Bonus 引き算後 " + Pair(net[0], net[1], ", "));
     if (net[0] > 0 && net[1] > 0) return false;

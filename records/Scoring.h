@@ -2,6 +2,8 @@
 // when the play ended by a claim the tricks are worked back from what the scoreboard gained.
 #pragma once
 
+#include <cstdint>
+
 #include "records/Deal.h"
 #include "records/LogSink.h"
 
@@ -28,11 +30,11 @@ int HonorBonus(const Deal& deal, int seat);
 
 // Adds `p` / `per` (fraction dropped) to `n`; a remainder below a whole count (negative `p`)
 // makes the count unknown (0).
-void AddTrickCount(int& n, int p, int per);
+void AddTrickCount(int& n, std::int64_t p, int per);
 
 // The result that the scoreboard gain implies: `points` of 1 or more were gained by the
 // declarers, 0 or less is minus what the defenders gained. 0 when not found.
-int ResultFromPoints(const Deal& deal, int points, LogSink& log);
+int ResultFromPoints(const Deal& deal, std::int64_t points, LogSink& log);
 
 // Sets `Result`, `DupPts` and `Gained`: from the tricks when all 13 were played, else from
 // the scoreboard.

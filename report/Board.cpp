@@ -2,6 +2,7 @@
 
 #include "common/Notation.h"
 #include "common/Text.h"
+#include "report/PageText.h"
 
 namespace tallowen {
 
@@ -21,7 +22,10 @@ void MakeNameForms(Board& board, const FontMetrics& metrics) {
 }
 
 std::string BoardHeaderText(const Board& board, bool html) {
-    return board.displayDate + (html ? ": Board &#35;" : ": Board #") + NumText(board.number) +
+    // The date comes from the record's file name, which may hold any character a file name
+    // can ("1&_&x_001.brg"); in a page it is escaped like every other recorded text.
+    return (html ? HtmlEscape(board.displayDate) : board.displayDate) +
+           (html ? ": Board &#35;" : ": Board #") + NumText(board.number) +
            "  Dealer: " + SeatName(board.deal.Dealer);
 }
 

@@ -31,11 +31,12 @@ std::string ContractMarkup(const Deal& deal) {
 
 // One card of the play table: the mark's bracket, the suit mark, the rank.
 std::string PlayCellMarkup(const PageStyle& style, const std::string& card, int mark) {
-    if (card.size() < 2) return {};  // no card recorded in this place
+    // By characters: a rank written with a character of several bytes stays whole.
+    const auto chars = SplitChars(card);
+    if (chars.size() < 2) return {};  // no card recorded in this place
     std::string open = mark == 1 ? "[" : mark == 2 ? "(" : "";
     std::string close = mark == 1 ? "]" : mark == 2 ? ")" : "";
-    return open + SuitMarkup(style, SuitIndex(card.substr(1, 1))) + HtmlEscape(card.substr(0, 1)) +
-           close;
+    return open + SuitMarkup(style, SuitIndex(chars[1])) + HtmlEscape(chars[0]) + close;
 }
 
 }  // namespace

@@ -75,8 +75,9 @@ void WritePlayGrid(TextTwin& twin, const Deal& d) {
     for (int seat = 0; seat < 4; ++seat) {
         std::string line = " " + SeatLetter(seat) + "  ";
         for (int t = 0; t < kTricks; ++t) {
-            std::string card = d.Cards[seat][t];
-            card.resize(2, ' ');
+            // Two characters (not bytes: a rank such as "é" takes two), padded with blanks.
+            std::string card = CutChars(d.Cards[seat][t], 2);
+            card.append(2 - MinOf(2, static_cast<int>(CharCount(card))), ' ');
             int mark = d.CardMarks[seat][t];
             line += (mark == 1   ? "["
                      : mark == 2 ? "("

@@ -39,6 +39,28 @@ char32_t Utf8CodePoint(std::string_view ch) {
     return cp;
 }
 
+namespace {
+// A sequence that is no character: cut short, longer than needed, a surrogate, past U+10FFFF.
+bool BrokenUtf8(std::string_view ch, char32_t cp) {
+    if (cp == 0xFFFD) return ch != "\xEF\xBF\xBD";
+    const std::size_t needed = cp < 0x80 ? 1 : cp < 0x800 ? 2 : cp < 0x10000 ? 3 : 4;
+    return ch.size() != needed || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF;
+}
+}  // namespace
+
+std::string PrintableText(std::string_view line) {
+    std::string out;
+    out.reserve(line.size());
+    for (std::string_view ch : SplitChars(line)) {
+        const char32_t cp = Utf8CodePoint(ch);
+        if (BrokenUtf8(ch, cp) || cp < 0x20 || (cp >= 0x7F && cp <= 0x9F))
+            out += '?';
+        else
+            out += ch;
+    }
+    return out;
+}
+
 std::string HtmlForCodePage(std::string_view line, const CodePage& page) {
     if (!page.FromUtf8(line).lossy) return std::string(line);
     std::string out;
@@ -54,17 +76,25 @@ std::string HtmlForCodePage(std::string_view line, const CodePage& page) {
 FileResult SaveHtmlNew(const std::filesystem::path& path, const PageText& text,
                        const CodePage& page) {
     std::vector<std::string> lines = text.Lines();
-    for (std::string& line : lines) line = HtmlForCodePage(line, page);
+    for (std::string& line : lines) line = HtmlForCodePage(PrintableText(line), page);
     return WriteTextLines(path, lines, page, false);
 }
 
+namespace {
+std::vector<std::string> PrintableLines(const PageText& text) {
+    std::vector<std::string> lines = text.Lines();
+    for (std::string& line : lines) line = PrintableText(line);
+    return lines;
+}
+}  // namespace
+
 FileResult SaveText(const std::filesystem::path& path, const PageText& text, const CodePage& page) {
-    return WriteTextLines(path, text.Lines(), page);
+    return WriteTextLines(path, PrintableLines(text), page);
 }
 
 FileResult SaveTextNew(const std::filesystem::path& path, const PageText& text,
                        const CodePage& page) {
-    return WriteTextLines(path, text.Lines(), page, false);
+    return WriteTextLines(path, PrintableLines(text), page, false);
 }
 
 }  // namespace tallowen

@@ -74,6 +74,11 @@ std::string HtmlEscape(std::string_view text);
 // The code point of one UTF-8 character; a broken sequence gives U+FFFD.
 char32_t Utf8CodePoint(std::string_view ch);
 
+// The line as it may go into a page or a text twin: control characters (U+0000..U+001F,
+// U+007F..U+009F, where the bytes Windows-1252 leaves undefined end up) and broken UTF-8
+// sequences are each written as "?".
+std::string PrintableText(std::string_view line);
+
 // The line with every character that the code page cannot carry written as a numeric
 // character reference, so that a page shows it whatever its character set.
 std::string HtmlForCodePage(std::string_view line, const CodePage& page);

@@ -158,7 +158,7 @@ int RunReportJob(const ReportOptions& options, MessageSink& messages, ReportEnv&
     messages.NewLines(2);
     if (!iniFile) AbsentINI(options, messages);
     env.summary = MakeSummaries(job);
-    return 0;
+    return SummaryFailed(env.summary) ? 1 : 0;
 }
 
 }  // namespace tallowen

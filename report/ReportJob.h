@@ -66,7 +66,7 @@ std::filesystem::path ProgramFolderArgument(const std::filesystem::path& given);
 // The page look the settings ask for.
 PageStyle StyleFromSettings(const Settings& settings);
 
-// The whole run. 0 after the job, 1 after a refusal.
+// The whole run. 0 after the job, 1 after a refusal or when the job failed (SummaryFailed).
 int RunReportJob(const ReportOptions& options, MessageSink& messages, ReportEnv& env);
 
 }  // namespace tallowen

@@ -53,6 +53,7 @@ private:
     PageText WritePending();
     void SavePbn(const OpenPage& page, const PageText& body);
     void Save(const std::string& fileName, const PageText& text, const CodePage& page, bool html);
+    void PrintOutcome();
     const CodePage& HtmlCodePage() const;
 
     const SummaryJob& job_;
@@ -107,11 +108,12 @@ void SummaryWriter::Save(const std::string& fileName, const PageText& text, cons
     FileResult saved = html ? SaveHtmlNew(path, text, page) : SaveTextNew(path, text, page);
     if (saved.ok) {
         result_.pages.push_back(fileName);
-    } else {
-        result_.errors.push_back(saved.error);
-        msg_.Print("  " + saved.error);
-        msg_.NewLines(1);
+        return;
     }
+    result_.errors.push_back(saved.error);
+    (saved.exists ? result_.alreadyMade : result_.notMade).push_back(fileName);
+    msg_.Print("  " + saved.error);
+    msg_.NewLines(1);
 }
 
 void SummaryWriter::SavePbn(const OpenPage& page, const PageText& body) {
@@ -123,8 +125,8 @@ void SummaryWriter::SavePbn(const OpenPage& page, const PageText& body) {
     WritePbnHead(pbn, charset, std::string(kUtilityProgram) + kUtilityVersion);
     for (const std::string& line : body.Lines()) pbn.Line(line);
     const std::string name = page.fileBase + ".pbn";
-    msg_.NewLines(1);
     msg_.Print("  " + name);
+    msg_.NewLines(1);
     Latin1CodePage latin1;
     const CodePage& codePage = charset == PbnCharset::Utf8 ? static_cast<const CodePage&>(utf8_)
                                                            : static_cast<const CodePage&>(latin1);
@@ -164,19 +166,48 @@ void SummaryWriter::ClosePage(bool last) {
     }
     const std::string htmName = page.fileBase + ".htm";
     const std::string txtName = page.fileBase + ".txt";
+    // Each name ends its line before the file is saved, so that an error stands on its own.
     msg_.Print("  " + htmName + "  <==  " + NumText(page.boards) + " Boards");
+    msg_.NewLines(1);
     if (page.text) {
-        msg_.NewLines(1);
         msg_.Print("  " + txtName);
+        msg_.NewLines(1);
         if (last)
             WriteTextClosing(*page.text, job_.clock->ShortDate(), kUtilityProgram, kUtilityVersion);
         Save(txtName, page.text->Text(), *job_.textPage, false);
     }
     if (job_.pbnOutput) SavePbn(page, pbn);
-    msg_.NewLines(1);
     WritePageFoot(page.html, job_.style);
     Save(htmName, page.html, HtmlCodePage(), true);
     page_.reset();
+}
+
+// What was made, and first what was not: the closing lines never claim a file that is not
+// there.
+void SummaryWriter::PrintOutcome() {
+    const PageStyle& style = job_.style;
+    if (!result_.notMade.empty()) {
+        msg_.Print(
+            Say(style, " 次のファイルは作成できませんでした.", " These files could not be made:"));
+        msg_.NewLines(1);
+        for (const std::string& name : result_.notMade) {
+            msg_.Print("  " + name);
+            msg_.NewLines(1);
+        }
+        msg_.NewLines(1);
+    }
+    // A page another copy made at the same moment is there all the same.
+    if (result_.pages.empty() && result_.alreadyMade.empty()) {
+        msg_.Print(Say(style, " 下記のフォルダにファイルは作成されませんでした.",
+                       " No files have been made in folder"));
+    } else if (!result_.notMade.empty()) {
+        msg_.Print(Say(style, " 上記の他のファイルは，下記のフォルダに作成されました.",
+                       " The other files above have been made in folder"));
+    } else {
+        msg_.Print(Say(style, " 上記のファイルは，下記のフォルダに作成されました.",
+                       " The above files have been made in folder"));
+    }
+    msg_.NewLines(2);
 }
 
 SummaryResult SummaryWriter::Run() {
@@ -208,9 +239,7 @@ SummaryResult SummaryWriter::Run() {
         page_->pending.push_back(std::move(board));
     }
     if (page_) ClosePage(true);
-    msg_.Print(Say(style, " 上記のファイルは，下記のフォルダに作成されました.",
-                   " The above files have been made in folder"));
-    msg_.NewLines(2);
+    PrintOutcome();
     msg_.PrintPath("  " + DisplayPath(PathToUtf8(job_.folders.app)) +
                    std::string(1, static_cast<char>(fs::path::preferred_separator)) +
                    job_.outputName);
@@ -236,6 +265,11 @@ std::string PageSuffix(const fs::path& output, const std::string& baseName, bool
             last = i;
     }
     return last < 0 ? std::string() : NumText(last) + "A";
+}
+
+bool SummaryFailed(const SummaryResult& result) {
+    return !result.notMade.empty() ||
+           (result.workFiles > 0 && result.pages.empty() && result.alreadyMade.empty());
 }
 
 SummaryResult MakeSummaries(const SummaryJob& job) {

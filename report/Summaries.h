@@ -37,9 +37,15 @@ struct SummaryJob {
 struct SummaryResult {
     int workFiles = 0;
     int boards = 0;
-    std::vector<std::string> pages;   // file names written, ".htm" and ".txt"
-    std::vector<std::string> errors;  // files that could not be read or written
+    std::vector<std::string> pages;        // file names written, ".htm" and ".txt"
+    std::vector<std::string> errors;       // files that could not be read or written
+    std::vector<std::string> notMade;      // pages and twins that could not be written
+    std::vector<std::string> alreadyMade;  // ... because another copy made them first
 };
+
+// The job did not do its work: a page or twin could not be written, or there were records
+// but not one page came of them.
+bool SummaryFailed(const SummaryResult& result);
 
 // The page's base name and the suffix that makes its name new in the output folder: the one
 // after the highest of "", "0A", "1A" ... in use by a ".htm" or a ".txt" file (or a ".pbn"

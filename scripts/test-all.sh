@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds and runs every test: native, with the address and undefined-behaviour sanitizers,
-# and the Windows build under Wine.
+# the fuzz targets for a short time each, and the Windows build under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # Sample folders and the Wine prefix live under the home folder.
@@ -24,6 +24,25 @@ step "sanitizer build and tests"
 cmake --preset sanitize -DTALLOWEN_WERROR=ON >/dev/null
 cmake --build --preset sanitize
 ctest --preset sanitize
+
+step "fuzz targets (libFuzzer, clang) over their corpora"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
+fuzz_out=$(mktemp -d)
+for corpus in fuzz/corpus/*/; do
+  name=$(basename "$corpus")
+  # New inputs go to a scratch folder; the committed corpus is only read. A crash stops CI
+  # with the input left in the scratch folder.
+  mkdir -p "$fuzz_out/$name"
+  echo "fuzz_$name:"
+  if ! build/fuzz/fuzz/fuzz_"$name" "$fuzz_out/$name" "$corpus" -max_total_time=20 -timeout=25 \
+      -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$fuzz_out/$name-" 2>&1 |
+      grep -E "^(#[0-9]+[[:space:]]+DONE|stat::number_of_executed_units|==[0-9]+==ERROR|SUMMARY)"; then
+    echo "fuzz_$name failed; its input is in $fuzz_out"
+    exit 1
+  fi
+done
+rm -rf "$fuzz_out"
 
 step "Windows build (mingw-w64) and the same tests under Wine"
 # DDS is compiled from its own sources for Windows and linked statically.

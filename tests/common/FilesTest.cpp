@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <fstream>
+#include <thread>
 
 #include "Scratch.h"
 #include "common/Files.h"
 #include "common/Text.h"
 #include "platform/CodePage.h"
+#include "platform/FilePlace.h"
 
 namespace fs = std::filesystem;
 
@@ -54,6 +56,41 @@ TEST_F(WorkFolder, WritesAreWholeAndNeverReplaceWhenAskedNotTo) {
     EXPECT_EQ(scratch::Bytes(file), "\x83\x70\x83\x58\r\n1S\r\n");
     for (auto& e : fs::directory_iterator(folders.Work()))
         EXPECT_EQ(e.path().filename(), "10_22_001.brg");  // no temporary file left behind
+}
+
+// Two writers of one new file at the same moment (two copies of the utility with their own
+// lock folders): exactly one makes it, whole, and the other is told it was made already.
+TEST_F(WorkFolder, TwoWritersOfOneNewFileNeverBothWinNorMixTheirBytes) {
+    const fs::path file = folders.WorkFile("2006_10_22.htm");
+    const std::string a(200000, 'a'), b(300000, 'b');
+    for (int round = 0; round < 40; ++round) {
+        fs::remove(file);
+        FileResult ra, rb;
+        std::thread other([&] { rb = WriteBytes(file, b, false); });
+        ra = WriteBytes(file, a, false);
+        other.join();
+        ASSERT_NE(ra.ok, rb.ok) << "round " << round;
+        const FileResult& lost = ra.ok ? rb : ra;
+        EXPECT_TRUE(lost.exists);
+        EXPECT_EQ(lost.error, "2006_10_22.htm: already made");
+        EXPECT_EQ(scratch::Bytes(file), ra.ok ? a : b);
+    }
+    for (auto& e : fs::directory_iterator(folders.Work()))
+        EXPECT_EQ(e.path().filename(), "2006_10_22.htm");  // no temporary file left behind
+}
+
+TEST_F(WorkFolder, PlacingANewFileNeverReplacesOne) {
+    const fs::path from = folders.WorkFile("new.tmp~"), to = folders.WorkFile("page.htm");
+    std::ofstream(from) << "new";
+    std::ofstream(to) << "old";
+    EXPECT_EQ(PlaceNewFile(from, to), PlaceResult::Exists);
+    EXPECT_EQ(scratch::Bytes(to), "old");
+    EXPECT_EQ(scratch::Bytes(from), "new");
+    fs::remove(to);
+    EXPECT_EQ(PlaceNewFile(from, to), PlaceResult::Placed);
+    EXPECT_EQ(scratch::Bytes(to), "new");
+    EXPECT_FALSE(fs::exists(from));
+    EXPECT_EQ(PlaceNewFile(from, folders.WorkFile("again.htm")), PlaceResult::Failed);
 }
 
 TEST_F(WorkFolder, WriteIntoAMissingFolderFailsWithTheFileName) {

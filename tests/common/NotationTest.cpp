@@ -144,16 +144,26 @@ TEST(TrickWinners, ClaimInTheMiddleStopsAtTheFirstUnplayedTrick) {
     EXPECT_EQ(p.Total(), 5);
 }
 
-TEST(TrickWinners, UnplayedCardsCannotWin) {
+// A claim once the trick was led leaves the remaining cards forced: the cards still held
+// (round brackets) take part in deciding that trick.
+TEST(TrickWinners, UnplayedCardsOfTheTrickStillToDecideCount) {
     PlayBuilder p;
     p.Trick(0, {"5S", "9S", "AS", "2S"}, 0);
     p.marks[2][0] = p.marks[3][0] = 2;
     p.Unplayed(1);
     p.Decide(4);
-    EXPECT_EQ(p.Winner(0), 1);
+    EXPECT_EQ(p.Winner(0), 2);  // the ace still held wins
     p.codes[3][0] = std::int16_t(CardCode("2H"));
     p.Decide(2);
-    EXPECT_EQ(p.Winner(0), 1);  // the unplayed trump does not ruff
+    EXPECT_EQ(p.Winner(0), 3);  // and a trump still held ruffs
+
+    // The last trick led by North, East's ace still held: East's side takes it.
+    p = RotatingLeads();
+    p.codes[0][12] = std::int16_t(CardCode("2S"));
+    p.codes[1][12] = std::int16_t(CardCode("AS"));
+    for (int s = 1; s < 4; ++s) p.marks[s][12] = 2;
+    p.Decide(4);
+    EXPECT_EQ(p.Winner(12), 1);
 
     // Trick 13 shows an unplayed card first, so trick 12 is decided by its cards: West's club
     // lead, which nobody follows, rather than by East's lead mark after it.

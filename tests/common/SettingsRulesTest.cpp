@@ -20,6 +20,23 @@ Settings Apply(std::vector<std::string> lines, Settings s = Settings{}) {
 
 // ---- key lines ----
 
+std::vector<std::string> KnownKeys() {
+    std::string keys =
+        "link|ニル集計|CFG|TopMostScoreWindow|GamePoint|AlertPlayers|ブラックリスト|MyYahooID|"
+        "AutoCapt Bid|AutoCapt Hand|WaitTime Bid|WaitTime Hand|AlertTime|AlertSound|AlertWinning|"
+        "AlertLosing|Reduce SpadesWindow|Minimize LastHand|DebugWindow|BOX の状態を表示|log|"
+        "history|日本語表示|JPN|Text Output|BackColor|BackColor2|BackColor3|BackColor4|BackColor5|"
+        "Score Table|スコアの表|Card Order|カードの順序|Suit Marks|strict|AlertNilBids|"
+        "AlertFailNil|AlertSuicideTable|AlertDnilPassTable|AlertCanDNilPass|BoldBidTrick|"
+        "ShowTrickBox|BridgeWindowWidth|BidTrickCounter|TopMostBiddingBoard|BiddingBoard|"
+        "残りのカード|ShowBiddingSequence|CountCards|PasteScoreTable|MyHand|HelpBidIn4thSeat|"
+        "AskAlert|TopmostPlayerInfo|";
+    std::vector<std::string> list;
+    for (std::size_t at = 0, bar; (bar = keys.find('|', at)) != std::string::npos; at = bar + 1)
+        list.push_back(keys.substr(at, bar - at));
+    return list;
+}
+
 TEST(GetKeyValue, SkipsCommentsBlankLinesAndLinesWithoutEquals) {
     std::vector<std::string> lines = {
         "", "   # Key = value", "no equals here", "  a = b = c  ", "\tkey\t=\t", "last=1"};
@@ -36,24 +53,33 @@ TEST(GetKeyValue, SkipsCommentsBlankLinesAndLinesWithoutEquals) {
 }
 
 TEST(ReadINILines, EveryKnownKeyIsAcceptedAsWrittenInAnyCase) {
-    std::string keys =
-        "link|ニル集計|CFG|TopMostScoreWindow|GamePoint|AlertPlayers|ブラックリスト|MyYahooID|"
-        "AutoCapt Bid|AutoCapt Hand|WaitTime Bid|WaitTime Hand|AlertTime|AlertSound|AlertWinning|"
-        "AlertLosing|Reduce SpadesWindow|Minimize LastHand|DebugWindow|BOX の状態を表示|log|"
-        "history|日本語表示|JPN|Text Output|BackColor|BackColor2|BackColor3|BackColor4|BackColor5|"
-        "Score Table|スコアの表|Card Order|カードの順序|Suit Marks|strict|AlertNilBids|"
-        "AlertFailNil|AlertSuicideTable|AlertDnilPassTable|AlertCanDNilPass|BoldBidTrick|"
-        "ShowTrickBox|BridgeWindowWidth|BidTrickCounter|TopMostBiddingBoard|BiddingBoard|"
-        "残りのカード|ShowBiddingSequence|CountCards|PasteScoreTable|MyHand|HelpBidIn4thSeat|"
-        "AskAlert|TopmostPlayerInfo|";
-    for (std::size_t at = 0, bar; (bar = keys.find('|', at)) != std::string::npos; at = bar + 1) {
-        std::string key = keys.substr(at, bar - at);
+    for (const std::string& key : KnownKeys()) {
         for (const std::string& written : {key, ToUpper(key)}) {
             Settings s;
             EXPECT_FALSE(ApplyINILines({written + " = yes"}, kDataFolder, s).illegal) << written;
         }
     }
     EXPECT_FALSE(Apply({"strict = yes", "StRiCt = no"}).strict);
+}
+
+// An empty value, a value of quotes only, or one far too long says nothing: whatever the
+// key, the field keeps what it had (and reading goes on).
+TEST(ReadINILines, EmptyQuoteOnlyAndOverlongValuesLeaveEveryFieldAsItWas) {
+    std::vector<std::string> filled;
+    for (const std::string& key : KnownKeys()) filled.push_back(key + " = y (5, 6) 7");
+    const std::string tooLong(kMaxSettingValue + 1, '7');
+    for (const Settings& start : {Settings{}, Apply(filled)}) {
+        for (const std::string& key : KnownKeys()) {
+            for (const std::string value : {"", "\"", "\"\"", " \" \"  ", tooLong.c_str()}) {
+                Settings s = start;
+                IniResult r = ApplyINILines({key + " =" + value, "strict = n"}, kDataFolder, s);
+                EXPECT_FALSE(r.illegal);
+                EXPECT_FALSE(s.strict) << "reading stopped at " << key;
+                s.strict = start.strict;
+                EXPECT_TRUE(s == start) << key << " = " << value.substr(0, 8);
+            }
+        }
+    }
 }
 
 TEST(ReadINILines, UnknownKeyStopsButCommentsAndLinesWithoutEqualsAreSkipped) {
@@ -95,7 +121,7 @@ INSTANTIATE_TEST_SUITE_P(Values, FlagRule,
                                            FlagCase{"yeah whatever", true}, FlagCase{"ON", true},
                                            FlagCase{"\"yes\"", true}, FlagCase{"only", false},
                                            FlagCase{"true", false}, FlagCase{"1", false},
-                                           FlagCase{"off", false}, FlagCase{"", false}));
+                                           FlagCase{"off", false}));
 
 TEST(FlagKeys, JapaneseDisplayOnlyEverTurnsOn) {
     EXPECT_TRUE(Apply({"JPN = yes", "JPN = no", "日本語表示 = off"}).jpn);
@@ -165,6 +191,17 @@ TEST(ColourKeys, WindowColoursAreHexAndPageColoursLowerCaseTexts) {
     EXPECT_EQ(std::tuple(s.backColor4, s.backColor5), std::tuple("#aabbcc", "#E0C0C0"));
 }
 
+// Page colours and mark sizes go into every page's style sheet: only colours and numbers may.
+TEST(StyleSheetValues, AnythingButAColourOrANumberKeepsTheOldValue) {
+    Settings s = Apply({"BackColor3 = </style><script>alert(1)</script>", "BackColor4 = red",
+                        "BackColor5 = #abc", "Suit Marks = (90</style>, 1e3, 80.5, 1.2.3)"});
+    EXPECT_EQ(std::tuple(s.backColor3, s.backColor4, s.backColor5),
+              std::tuple("#FFE8E8", "#D0D0D0", "#E0C0C0"));
+    EXPECT_EQ(s.suitMarkSizes, (std::array<std::string, 4>{"90", "80.5", "90", "95"}));
+    EXPECT_EQ(Apply({"BackColor3 = \"AbC\""}).backColor3, "#abc");
+    EXPECT_EQ(Apply({"BackColor3 = 123456789"}).backColor3, "#FFE8E8");
+}
+
 // ---- texts, lists and choices ----
 
 TEST(TextKeys, EachTextKeyHasItsOwnRule) {
@@ -178,7 +215,7 @@ TEST(TextKeys, EachTextKeyHasItsOwnRule) {
     EXPECT_EQ(std::tuple(s.alertWinning, s.cfg, s.log, s.history, s.link, s.alertPlayers),
               std::tuple("win", "My Layout.CFG", "kept.log", "kept.txt", "uk", "blacklist.txt"));
     s = Apply({"history = Hist.TXT", "CFG = x", "CFG =", "link = usa"});
-    EXPECT_EQ(std::tuple(s.history, s.cfg, s.link), std::tuple("Hist.TXT", "", "usa"));
+    EXPECT_EQ(std::tuple(s.history, s.cfg, s.link), std::tuple("Hist.TXT", "x", "usa"));
 }
 
 TEST(MyYahooID, LowerCasedItemsRefilledFromTheFirstPlaceAtMostAHundred) {

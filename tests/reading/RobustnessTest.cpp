@@ -56,32 +56,65 @@ void ReadLines(ReadingRig& rig) {
     }
 }
 
+bool IsCardText(const std::string& card) {
+    return card.size() == 2 &&
+           std::string_view("23456789TJQKA").find(card[0]) != std::string::npos &&
+           std::string_view("CDHS").find(card[1]) != std::string::npos;
+}
+
+// Each reader ends with one of its documented codes, and every output lies in its range.
 void ReadEverything(ReadingRig& rig, const CardImageTable& images) {
     std::int32_t error = -1;
     AuctionReading auction;
     CaptAuction(rig.ctx, auction, error);
     EXPECT_TRUE(error == kAuctionRead || error == kAuctionUnreadable || error == kAuctionIncomplete)
         << error;
+    EXPECT_TRUE(auction.rows >= 0 && auction.rows <= kAuctionReadRows + 1) << auction.rows;
+
     ScorePair scores;
+    error = -1;
     CaptScore(rig.ctx, scores, error);
     EXPECT_TRUE(error == kScoreRead || error == kScoreUnreadable || error == kScoreBadVulnerable ||
                 error == kScoreBadNumber)
         << error;
+    for (const ScoreVul& side : scores) {
+        EXPECT_TRUE(side.Vul >= -1 && side.Vul <= 1) << side.Vul;
+        // Scores are read only when they end in a 0 (or are missing, which is 0).
+        EXPECT_TRUE(side.Score == -1 || side.Score % 10 == 0) << side.Score;
+    }
+
     HandReading hand;
+    error = -1;
     CaptHand(rig.ctx, hand, error, true);
     EXPECT_TRUE(error == kHandRead || error == kHandUnreadable) << error;
+    for (int line = 0; line < 4; ++line) {
+        for (int k = 0; k < kHandCards; ++k) {
+            const std::string& card = hand.cards[line][k];
+            EXPECT_TRUE(card.empty() || IsCardText(card)) << card;
+            EXPECT_LE(hand.marks[line][k], 2);
+        }
+    }
 
     TrickState state;
     std::array<int, 4> suits{}, ranks{};
-    CaptTrick(rig.ctx, images, state, suits, ranks, TrickMode::NewOnly);
-    EXPECT_TRUE(ranks[0] >= -1 && ranks[0] <= 14);
+    CaptTrick(rig.ctx, images, state, suits, ranks, TrickMode::Store);
+    if (ranks[0] != -1) {
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_TRUE(suits[i] >= 0 && suits[i] <= 3) << suits[i];
+            EXPECT_TRUE(ranks[i] >= 2 && ranks[i] <= 14) << ranks[i];
+        }
+    }
+    EXPECT_TRUE(state.cardCount >= 0 && state.cardCount <= 4) << state.cardCount;
+
     InfoBoxState box;
     int we = -1, they = -1;
     CaptureTotalTricks(rig.ctx, box, we, they);
-    EXPECT_GE(we, -1);
+    EXPECT_TRUE(we >= -1 && they >= -1) << we << " " << they;
+
     ButtonState buttons;
     ClickGameButton(rig.ctx, buttons, kAllButtons);
-    EXPECT_LE(buttons.clickCount, 4);
+    EXPECT_TRUE(buttons.clickCount >= 0 && buttons.clickCount <= 4) << buttons.clickCount;
+    EXPECT_LE(rig.desktop.Clicks(), 4);
     ReadLines(rig);
 }
 

@@ -74,6 +74,9 @@ INSTANTIATE_TEST_SUITE_P(Windows, ScoreReadingTest, ::testing::Values(
               1, kScoreRead, {430, 0}, {1370, 1}, 1},
     // A zero has no ink in the top row the others are found by.
     ScoreCase{"ZeroScores", Scores("0", "20"), 1, kScoreRead, {0, 0}, {20, 0}, 1},
+    // A side with nothing on the board shows no number: its score is 0, not unknown.
+    ScoreCase{"EmptyScoreIsZero", Scores("", "50"), 1, kScoreRead, {0, 0}, {50, 0}, 1},
+    ScoreCase{"EmptyRightScoreIsZero", Scores("-70", ""), 1, kScoreRead, {-70, 0}, {0, 0}, 1},
     ScoreCase{"NotEndingInZeroIsReadAgainThenGivenUp", Scores("125", "50"),
               1, kScoreUnreadable, kAny, kAny, 4},
     ScoreCase{"LetterOIsNoNumber", Scores("O", "50"), 1, kScoreBadNumber, kAny, kAny, 1},

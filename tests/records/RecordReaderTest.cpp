@@ -100,10 +100,40 @@ TEST(ParseDealLines, AFailedReadLeavesTheDealAsItWas) {
     Deal d = samples::Western();
     const Deal before = d;
     for (const auto& lines : std::vector<std::vector<std::string>>{
-             {}, {"Ann, Ben, Cy, Di"}, {"Ann, Ben, Cy, Di", " 1 ", "Pass, Pass, Pass, Pass"}}) {
+             {}, {"Ann, Ben, Cy, Di"}, {"Ann, Ben, Cy, Di", " 2 ", "Pass, Pass, Pass, Pass"}}) {
         EXPECT_NE(ParseDealLines(lines, d), "");
         EXPECT_EQ(d, before);
     }
+}
+
+// A record cut off inside its hands reads as far as it goes: the names, the auction and
+// every card that is there.
+TEST(DamagedRecords, CutInsideTheHandsKeepsWhatIsThere) {
+    const Deal d = samples::Western();
+    std::vector<std::string> lines = DealFileLines(d, *OpenCodePage(1252));
+    const std::size_t firstHand = 3 + std::size_t(d.Rounds);
+    lines.resize(firstHand + 2);
+    lines.back().resize(5 * 5);  // five cards of the second hand, five columns each
+    Deal back;
+    ASSERT_EQ(ParseDealLines(lines, back), "");
+    EXPECT_EQ(back.Names, d.Names);
+    EXPECT_EQ(back.Calls, d.Calls);
+    EXPECT_EQ(back.Cards[0], d.Cards[0]);
+    for (int t = 0; t < 13; ++t) EXPECT_EQ(back.Cards[1][t], t < 5 ? d.Cards[1][t] : "") << t;
+    EXPECT_EQ(back.Cards[2], CardTextGrid{}[2]);
+    EXPECT_EQ(back.ScoreAfter, ScorePair{});
+}
+
+// A file holding NUL bytes is no record (a picture, a damaged block): it is refused whole
+// rather than read as a board of garbage names.
+TEST(DamagedRecords, BinaryBytesAreNoRecord) {
+    std::vector<std::string> lines = DealFileLines(samples::Western(), *OpenCodePage(1252));
+    lines[0] += std::string("\0\x01PNG", 5);
+    Deal back = samples::Western();
+    back.Contract = "kept";
+    EXPECT_EQ(ParseDealLines(lines, back), "not a record file");
+    EXPECT_EQ(back.Contract, "kept");
+    EXPECT_EQ(ParseBidLines(lines, back), "not a record file");
 }
 
 }  // namespace

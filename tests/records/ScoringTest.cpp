@@ -157,7 +157,13 @@ INSTANTIATE_TEST_SUITE_P(
         ClaimCase{"GainShortOfTheContract", "4S", 0, {0, 0, 0, 0}, {0, 0, 100, 0}, "", 0, 0},
         ClaimCase{"NothingGained", "4S", 0, {0, 0, 0, 0}, {300, 300, 300, 300}, "", 0, 0},
         ClaimCase{"VulnerabilityUnknown", "4S", 0, {-1, -1, 0, 0}, {0, 0, 420, 0}, "", 0, 0},
-        ClaimCase{"ScoresUnknown", "4S", 0, {0, 0, 0, 0}, {-1, -1, -1, -1}, "", 0, 0}),
+        ClaimCase{"ScoresUnknown", "4S", 0, {0, 0, 0, 0}, {-1, -1, -1, -1}, "", 0, 0},
+        // Scoreboard values at the ends of their range: no board gains that much.
+        ClaimCase{"DefendersGainNearTheTop", "4Sx", 0, {0, 0, 0, 0}, {0, 0, 0, 2147483496}, "", 0, 0},
+        ClaimCase{"RedoubledGainAtTheTop", "4Sxx", 0, {1, 1, 1, 1}, {0, 0, 0, 2147483647}, "", 0, 0},
+        ClaimCase{"GainAcrossTheWholeRange", "1NT", 0, {0, 0, 0, 0}, {-2147483647 - 1, 0, 2147483647, 0}, "", 0, 0},
+        ClaimCase{"FallAcrossTheWholeRange", "1NT", 1, {0, 0, 0, 0}, {2147483647, 0, -2147483647 - 1, 40}, "", 1, 90},
+        ClaimCase{"NearTheTopStillScores", "1NT", 0, {0, 0, 0, 0}, {2147483600, 0, 2147483640, 0}, "", 1, 90}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 

@@ -83,5 +83,31 @@ TEST(FitNamesDefault, CourierWidthsWithTheDefaultTotal) {
     EXPECT_EQ(names[1].size(), 10u);
 }
 
+// Long names are cut by a running width: each character is measured about once, however
+// long the name (a name line of a megabyte once kept the pages from being written at all).
+class CountingMetrics final : public FontMetrics {
+public:
+    int TextWidth(std::string_view utf8, FontFace face) const override {
+        measured += utf8.size();
+        return table.TextWidth(utf8, face);
+    }
+    TableFontMetrics table;
+    mutable std::size_t measured = 0;
+};
+
+TEST(LongNames, EachCharacterIsMeasuredOnceWhateverTheLength) {
+    const std::string name(4000, 'n');
+    CountingMetrics m;
+    EXPECT_EQ(TruncToWidth(m, name, 80), TruncToWidth(TableFontMetrics(), "nnnnnnnnnnnn", 80));
+    EXPECT_LE(m.measured, 2 * name.size());
+    m.measured = 0;
+    Names names{name, "", "山" + name, "w"};
+    tallowen::FitNames(m, names);
+    EXPECT_LE(m.measured, 4 * name.size());
+    EXPECT_LT(m.table.TextWidth(names[0] + names[1] + names[2] + names[3], kCourier),
+              kBidNamesWidth);
+    EXPECT_EQ(names[3], "w");
+}
+
 }  // namespace
 }  // namespace tallowen

@@ -1,0 +1,24 @@
+// Putting a finished file under its final name without ever replacing another: the check that
+// the name is free and the move are one step of the file system, so that two copies of a
+// program writing the same name cannot both believe they made it.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace tallowen {
+
+enum class PlaceResult {
+    Placed,  // `from` now has the name `to`
+    Exists,  // a file of that name was there first; `from` is left where it was
+    Failed,  // anything else (no such folder, no rights, a full disk); `from` is left
+};
+
+// Link-then-unlink on POSIX (a rename that refuses to replace where hard links are not
+// possible); a move without the replace flag on Windows.
+PlaceResult PlaceNewFile(const std::filesystem::path& from, const std::filesystem::path& to);
+
+// A text that tells this process's temporary files apart from another running copy's.
+std::string ProcessTag();
+
+}  // namespace tallowen
