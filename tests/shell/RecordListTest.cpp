@@ -305,7 +305,9 @@ TEST(RecordList, RecordThatCannotBeReadIsReportedAndNothingChanges) {
     WriteRecord(rig, "12_06_001.brg", samples::Western());
     Show_File(rig.app, "12_06_001");
     Deal before = rig.app.deals.shown;
-    samples::WriteBytesTo(rig.app.folders.WorkFile("12_06_002.brg"), "Ann, Bob\r\n x\r\n");
+    // Plainly no record: binary bytes.
+    samples::WriteBytesTo(rig.app.folders.WorkFile("12_06_002.brg"),
+                          std::string("Ann\0Bob\r\n", 10));
     Show_File(rig.app, "12_06_002");
     Show_File(rig.app, "12_06_003");  // not there
     EXPECT_EQ(rig.app.deals.shown, before);
