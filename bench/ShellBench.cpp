@@ -2,51 +2,26 @@
 // every 300 ms of a user's evening), and whole boards recorded from the simulated client.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
-
 #include "common/Files.h"
-#include "platform/CodePage.h"
 #include "shell/MainLoop.h"
-#include "shell/RecordingViews.h"
+#include "shell/ShellRig.h"
 #include "shell/Startup.h"
-#include "sim/NullBackends.h"
 #include "sim/SimSession.h"
 
 namespace tallowen {
 
 namespace {
 
-struct Watcher {
-    SimDesktop desktop{Rect{0, 0, 1600, 1000}};
-    SimClock clock;
-    RecordingSound sound;
-    RecordingBrowser browser;
-    FixedFonts fonts;
-    FixedCalendar calendar;
-    SequenceRandom random;
-    RecordingViews views;
-    AppContext app{Seams{desktop, clock, sound, browser, fonts, calendar, random, AnsiCodePage()},
-                   ViewSet{views.main, views.message, views.log, views.side, views.delWork}};
-    std::filesystem::path folder;
-
-    explicit Watcher(const char* name) {
-        const char* home = std::getenv("HOME");
-        folder = std::filesystem::path(home ? home : ".") / ".tallowen-bench" / name;
-        std::filesystem::remove_all(folder);
-        std::filesystem::create_directories(folder / "Work");
-        app.folders.app = folder;
+// The watcher on a simulated desktop with a Work folder of its own, started as at launch.
+struct Watcher : testing::ShellRig {
+    Watcher() {
         InitWatcher(app);
         app.settings.myYahooID = {"me_tester"};
-    }
-    ~Watcher() {
-        std::error_code ec;
-        std::filesystem::remove_all(folder, ec);
     }
 };
 
 void BM_IdleTick(benchmark::State& state) {
-    Watcher w("idle");
+    Watcher w;
     SimSessionOptions options;
     options.plan.boards = 1;
     SimSession session(w.desktop, w.clock, options);
@@ -65,7 +40,7 @@ void BM_SessionBoards(benchmark::State& state) {
     const int boards = 20;
     std::int64_t recorded = 0;
     for (auto _ : state) {
-        Watcher w("session");
+        Watcher w;
         SimSessionOptions options;
         options.plan.boards = boards;
         options.plan.minBids = 1;

@@ -1,7 +1,6 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <random>
 
 #include "platform/Calendar.h"
 
@@ -37,24 +36,10 @@ public:
     }
 };
 
-class SystemRandom final : public Random {
-public:
-    SystemRandom() : engine_(std::random_device{}()) {}
-    // The top 53 bits as a fraction: exactly uniform in [0, 1), never 1.
-    double Next() override { return double(engine_() >> 11) * 0x1.0p-53; }
-
-private:
-    std::mt19937_64 engine_;
-};
-
 }  // namespace
 
 std::unique_ptr<Calendar> MakeSystemCalendar() {
     return std::make_unique<SystemCalendar>();
-}
-
-std::unique_ptr<Random> MakeSystemRandom() {
-    return std::make_unique<SystemRandom>();
 }
 
 }  // namespace tallowen

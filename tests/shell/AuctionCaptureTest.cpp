@@ -1,6 +1,9 @@
 // The capture of a finished auction from the simulated client's bidding window.
+#include <gtest/gtest.h>
+
 #include "CaptureRig.h"
 #include "shell/Controls.h"
+#include "sim/SimRecord.h"
 
 namespace tallowen::testing {
 namespace {
@@ -15,7 +18,7 @@ TEST(AuctionCapture, AFinishedAuctionIsKeptAndTheHandIsWatchedNext) {
     ASSERT_EQ(rig.app.captureNotes.lastBidResult, 0);
     Deal kept;
     ASSERT_TRUE(ReadBidFile(kept, rig.app.folders, rig.app.seams.codePage).ok);
-    const Deal expected = ExpectedRecord(board);
+    const Deal expected = RecordOf(board);
     EXPECT_EQ(kept.AuctionNames, board.names);
     EXPECT_EQ(kept.Calls, expected.Calls);
     EXPECT_EQ(kept.Rounds, expected.Rounds);

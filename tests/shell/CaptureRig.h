@@ -1,6 +1,7 @@
-// The watcher with the simulated client's windows known, as discovery leaves them, and what
-// a record of the client's board should hold.
+// The watcher with the simulated client's windows known, as discovery leaves them.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
@@ -74,27 +75,6 @@ inline SimBoard PlayedBoard(std::uint32_t seed) {
     board.calls = MakeAuction(seed, 1);
     CompleteBoard(board, seed, false);
     return board;
-}
-
-// What the record of `board` holds, as the client played it.
-inline Deal ExpectedRecord(const SimBoard& board) {
-    Deal deal;
-    deal.Names = board.names;
-    for (std::size_t i = 0; i < board.calls.size(); ++i) {
-        const int cell = board.dealer + int(i);
-        deal.Calls[std::size_t(cell / 4 + 1)][std::size_t(cell % 4)] = board.calls[i];
-        deal.Rounds = cell / 4 + 1;
-    }
-    for (int seat = 0; seat < 4; ++seat)
-        for (int k = 0; k < 13; ++k) {
-            int mark = 0;
-            const int code = board.PlayedCard(seat, k, mark);
-            deal.Cards[std::size_t(seat)][std::size_t(k)] = CardText(code);
-            deal.CardMarks[std::size_t(seat)][std::size_t(k)] = std::uint8_t(mark);
-        }
-    deal.ScoreBefore = board.before;
-    deal.ScoreAfter = board.after;
-    return deal;
 }
 
 }  // namespace tallowen::testing

@@ -1,3 +1,5 @@
+#include <gtest/gtest.h>
+
 #include "shell/Discovery.h"
 
 #include "ShellRig.h"

@@ -1,6 +1,9 @@
 // The capture of the last hand with the score, which records the board.
+#include <gtest/gtest.h>
+
 #include "CaptureRig.h"
 #include "shell/Controls.h"
+#include "sim/SimRecord.h"
 
 namespace tallowen::testing {
 namespace {
@@ -18,7 +21,7 @@ SimClient& AuctionTaken(CaptureRig& rig, const SimBoard& board) {
 
 void ExpectRecordOf(CaptureRig& rig, const std::string& name, const SimBoard& board) {
     const Deal read = rig.ReadBack(name);
-    const Deal expected = ExpectedRecord(board);
+    const Deal expected = RecordOf(board);
     EXPECT_EQ(read.Names, expected.Names);
     EXPECT_EQ(read.Rounds, expected.Rounds);
     EXPECT_EQ(read.Calls, expected.Calls);

@@ -1,3 +1,5 @@
+#include <gtest/gtest.h>
+
 #include "shell/Messages.h"
 
 #include <string>

@@ -1,3 +1,5 @@
+#include <gtest/gtest.h>
+
 #include "shell/Seats.h"
 
 #include "ShellRig.h"

@@ -1,5 +1,7 @@
 // The whole watcher against the simulated client playing a session: every board the client
 // completed while its windows could be seen must be on disk once, as it was played.
+#include <gtest/gtest.h>
+
 #include "SessionDriver.h"
 
 namespace tallowen::testing {

@@ -2,8 +2,6 @@
 // of its own, and (when asked) the simulated client with its windows open.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <memory>

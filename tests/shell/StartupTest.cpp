@@ -1,3 +1,5 @@
+#include <gtest/gtest.h>
+
 #include "shell/Startup.h"
 
 #include <fstream>

@@ -1,4 +1,6 @@
 // The watch over the play between the auction and the hand, and the tricks count it reads.
+#include <gtest/gtest.h>
+
 #include "CaptureRig.h"
 #include "reading/TricksCount.h"
 #include "shell/Controls.h"
