@@ -28,15 +28,12 @@ struct CaptureRig : ShellRig {
         StartClient(language, board, stage);
         client->SetStage(stage, progress);
         app.windows.language = language;
-        FindHandles();
+        app.windows.table = client->Handle(0);
+        for (int k = 1; k <= 5; ++k) app.windows.handle[std::size_t(k)] = client->Handle(k);
         app.gamePresent = 1;
         app.tickCounter = 20;
         PrepareReading(app.reading, app.infoBox);
         return *client;
-    }
-    void FindHandles() {
-        app.windows.table = client->Handle(0);
-        for (int k = 1; k <= 5; ++k) app.windows.handle[std::size_t(k)] = client->Handle(k);
     }
     // The client with the board's auction over.
     SimClient& StartAuctionOver(const SimBoard& board) {
@@ -47,7 +44,6 @@ struct CaptureRig : ShellRig {
         for (const auto& m : app.captureNotes.messages) codes.push_back(m.code);
         return codes;
     }
-
     std::vector<std::string> Records() const {
         std::vector<std::string> names;
         for (const auto& entry : std::filesystem::directory_iterator(folder / "Work")) {
