@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "shell/MainLoop.h"
 
 #include "ShellRig.h"
@@ -212,5 +214,47 @@ TEST_P(PauseAlert, TwoAndThreeMinutesIntoAPauseTheAlertSounds) {
     EXPECT_FALSE(loop.rig.views.main.alertBorder);
 }
 INSTANTIATE_TEST_SUITE_P(Sounds, PauseAlert, ::testing::Values("Asterisk", ""));
+
+// Ink in row 112 above a blank row 113 of the table's turn marker is the user's turn.
+TEST(TurnTest, InkAboveABlankRowMeansTheUsersTurn) {
+    Loop loop(1);
+    EXPECT_FALSE(TestMyTurn(loop.app)) << "no table known yet";
+    loop.app.windows.table = loop.Table();
+    for (auto [ink112, ink113, turn] : {std::tuple{true, false, true},
+                                        {false, false, false},
+                                        {true, true, false},
+                                        {false, true, false}}) {
+        PaintTurnRows(loop.rig.desktop, loop.Table(), ink112, ink113);
+        EXPECT_EQ(TestMyTurn(loop.app), turn) << ink112 << ink113;
+    }
+}
+
+TEST(Pause, ADueTimeReachedDuringThePauseWaitsForItsEnd) {
+    Loop loop(1);
+    loop.Settle();
+    loop.app.schedule.Arm(Slot::Trick, loop.Now() + 1000);
+    cmdTimer_Click(loop.app);
+    loop.rig.clock.Wait(5000);
+    EXPECT_FALSE(loop.app.turnFront) << "nothing runs while paused";
+    cmdTimer_Click(loop.app);
+    loop.rig.clock.Wait(800);
+    EXPECT_FALSE(loop.app.turnFront) << "the time left is counted from the resume";
+    loop.rig.clock.Wait(600);
+    EXPECT_TRUE(loop.app.turnFront);
+}
+
+TEST(KeepInFront, TheMessageAndTheScoreWindowStayInFront) {
+    Loop loop(1);
+    loop.Settle();
+    const WindowHandle score = loop.client->Handle(4);
+    loop.rig.desktop.SetTopmost(score, false);
+    loop.app.messages.visible = true;
+    loop.Tick();
+    EXPECT_TRUE(loop.rig.views.message.topmost);
+    EXPECT_FALSE(loop.Window(score).topmost) << "not while the score is hidden";
+    loop.app.showScore = 2;
+    loop.Tick();
+    EXPECT_TRUE(loop.Window(score).topmost);
+}
 
 }  // namespace tallowen::testing
