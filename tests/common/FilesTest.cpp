@@ -93,28 +93,6 @@ TEST_F(WorkFolder, PlacingANewFileNeverReplacesOne) {
     EXPECT_EQ(PlaceNewFile(from, folders.WorkFile("again.htm")), PlaceResult::Failed);
 }
 
-TEST_F(WorkFolder, WriteIntoAMissingFolderFailsWithTheFileName) {
-    auto page = OpenCodePage(1252);
-    FileResult r = WriteTextLines(folders.app / "absent" / "x.brg", {"a"}, *page);
-    EXPECT_FALSE(r.ok);
-    EXPECT_NE(r.error.find("x.brg"), std::string::npos);
-    TextLines missing = ReadTextLines(folders.app / "absent.brg", *page);
-    EXPECT_FALSE(missing.ok);
-    EXPECT_FALSE(missing.error.empty());
-}
-
-TEST_F(WorkFolder, FindsFilesWhateverTheCaseAndJapaneseNames) {
-    std::ofstream(folders.AppFile("TALLOWEN.ini")) << "JPN=yes";
-    std::ofstream(folders.AppFile("ブリッジ.INI")) << "JPN=yes";
-    auto found = FindFileNoCase(folders.app, "Tallowen.INI");
-    ASSERT_TRUE(found);
-    EXPECT_TRUE(
-        FileExists(*found));  // Windows answers with the name asked for, Linux with the stored one
-    EXPECT_EQ(ToLower(PathToUtf8(found->filename())), "tallowen.ini");
-    EXPECT_TRUE(FindFileNoCase(folders.app, "ブリッジ.ini"));
-    EXPECT_FALSE(FindFileNoCase(folders.app, "Other.ini"));
-}
-
 TEST(Lines, AllLineEndsAndALastLineWithoutOne) {
     scratch::ScratchFolder dir;
     TextLines t = ReadTextLines(dir.Write("lines.txt", "a\r\nb\nc\rd"), *scratch::Page(1252));

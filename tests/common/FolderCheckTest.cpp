@@ -39,10 +39,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FolderCase{"C:/Windows/Temp2/Tallowen", true}));
 INSTANTIATE_TEST_SUITE_P(Accepted, WatcherFolderTable,
                          ::testing::Values(FolderCase{"C:\\Users\\Edwin\\Tallowen", false},
-                                           FolderCase{"/home/darwin/Tallowen", false},
                                            FolderCase{"C:\\Contemporary\\Tallowen", false},
-                                           FolderCase{"/home/u/Lhasa/Tallowen", false},
-                                           FolderCase{"C:\\Winter\\Tallowen", false},
                                            FolderCase{"C:\\Zipper\\Tallowen", false},
                                            FolderCase{"C:\\Games\\zip\\Tallowen", false},
                                            FolderCase{"C:\\Games\\tmpfiles\\Tallowen", false},

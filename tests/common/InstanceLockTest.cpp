@@ -11,23 +11,19 @@ namespace {
 
 using scratch::ScratchFolder;
 
-TEST(InstanceLock, SecondHolderInTheSameFolderIsRefusedUntilTheFirstLetsGo) {
-    ScratchFolder folder;
-    auto first = AcquireInstanceLock("TallowenLockTest", folder.path());
-    ASSERT_TRUE(first);
-    EXPECT_FALSE(AcquireInstanceLock("TallowenLockTest", folder.path()));
-    EXPECT_TRUE(AcquireInstanceLock("TallowenLockTestOther", folder.path()));
-    first.reset();
-    EXPECT_TRUE(AcquireInstanceLock("TallowenLockTest", folder.path()));
-}
-
-TEST(InstanceLock, LocksOfOneNameInDifferentFoldersDoNotCollide) {
+// A second holder in the same folder is refused until the first lets go; a parallel run with
+// a folder of its own is not blocked.
+TEST(InstanceLock, OneHolderPerNameAndFolder) {
     ScratchFolder one, two;
     auto first = AcquireInstanceLock("TallowenLockTest", one.path());
     ASSERT_TRUE(first);
+    EXPECT_FALSE(AcquireInstanceLock("TallowenLockTest", one.path()));
+    EXPECT_TRUE(AcquireInstanceLock("TallowenLockTestOther", one.path()));
     auto second = AcquireInstanceLock("TallowenLockTest", two.path());
-    EXPECT_TRUE(second) << "a parallel run with its own folder must not be blocked";
+    EXPECT_TRUE(second);
     EXPECT_FALSE(AcquireInstanceLock("TallowenLockTest", two.path()));
+    first.reset();
+    EXPECT_TRUE(AcquireInstanceLock("TallowenLockTest", one.path()));
 }
 
 #ifndef _WIN32

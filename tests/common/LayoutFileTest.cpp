@@ -14,15 +14,6 @@ namespace fs = std::filesystem;
 
 const fs::path kDataFolder = fs::path(TALLOWEN_TESTDATA) / "common" / "layout";
 
-TEST(WinPosLine, NumbersAndLabelInFourteenColumnZonesAndReadBack) {
-    EXPECT_EQ(PrintWinPos({-10, -5}, "X"), "-10           -5            X");
-    EXPECT_EQ(PrintWinPos({220, 300}, "Auction Window"),
-              " 220           300          Auction Window");
-    EXPECT_EQ(ReadWinPos("12, 34 Label"), (PointXY{12, 34}));
-    EXPECT_EQ(ReadWinPos("  7"), (PointXY{7, 0}));
-    EXPECT_EQ(ReadWinPos("left top"), (PointXY{0, 0}));
-}
-
 struct ClampCase {
     PointXY in, printed, read;  // read: the same numbers read back from a line
 };

@@ -66,14 +66,6 @@ TEST(SettingsFile, JapaneseFileGoldenValuesAndStopAtUnknownKey) {
     EXPECT_TRUE(s.strict);  // the line after the unknown key is not applied
 }
 
-TEST(SettingsFile, ReportUtilityDefaultsLeaveTheCaptureTimesUnset) {
-    Settings s = CommonDefaults();
-    EXPECT_EQ(s.waitTimeBid, 0);
-    SetTallowenDefaults(s);
-    EXPECT_EQ(s.waitTimeBid, 20000);
-    EXPECT_EQ(s.waitTimeHand, 300000);
-}
-
 TEST(FindSettingsFile, JapaneseNameFirstAnyCase) {
     ScratchFolder dir;
     EXPECT_FALSE(FindSettingsFile(dir.path()).has_value());
@@ -103,25 +95,6 @@ TEST(SettingsBadInput, MissingFileIsAClearErrorAndChangesNothing) {
     EXPECT_FALSE(r.illegal);
     EXPECT_EQ(s.log, "x");
     EXPECT_TRUE(ReadINI(dir.path(), *Page(1252), s).fileError);  // a folder, not a file
-}
-
-// Values far longer than any setting are not meant: they leave their fields as they were,
-// and the keys after them still count.
-TEST(SettingsBadInput, MegabyteValuesAreIgnoredAndReadingGoesOn) {
-    ScratchFolder dir;
-    std::string big(1 << 20, 'x'), digits(1 << 20, '9');
-    fs::path file =
-        dir.Write("Tallowen.INI", "no equals " + big + "\r\nlog = " + big +
-                                      "\r\nWaitTime Bid = " + digits + "\r\nBackColor = " + digits +
-                                      "\r\nMyYahooID = " + big + "\r\nstrict = no\r\n");
-    Settings s;
-    IniResult r = ReadINI(file, *Page(1252), s);
-    EXPECT_FALSE(r.illegal || r.fileError);
-    EXPECT_EQ(s.log, "");
-    EXPECT_EQ(s.waitTimeBid, 0);
-    EXPECT_FALSE(s.backColor.has_value());
-    EXPECT_TRUE(s.myYahooID.empty());
-    EXPECT_FALSE(s.strict);
 }
 
 TEST(SettingsBadInput, NulBytesNeitherCrashNorHideLaterKeys) {

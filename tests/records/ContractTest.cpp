@@ -64,7 +64,6 @@ INSTANTIATE_TEST_SUITE_P(
         ContractCase{"BlanksAroundCalls", 1, {" 1S ", P, " ", P}, "", 0, -1, -1, 3},
         ContractCase{"CallsPaddedWithBlanks", 1, {" 1S ", P + " ", P, " " + P}, "1S", 1, 3, 0, 1},
         ContractCase{"PassedOutDealerNorth", 0, {P, P, P, P}, "Pass Out", 0, -1, -1, 3},
-        ContractCase{"PassedOutDealerEast", 1, {P, P, P, P}, "Pass Out", 0, -1, -1, 3},
         ContractCase{"PassedOutDealerWest", 3, {P, P, P, P}, "Pass Out", 0, -1, -1, 3},
         ContractCase{"TwoPassesOnly", 0, {"1C", P, P}, "", 0, -1, -1, 3},
         ContractCase{"LastCellIsBid", 0, {"1C", P, P, "1D"}, "", 0, -1, -1, 3},
@@ -85,36 +84,6 @@ TEST(FindContract, RoundsBeyondTheGridAreNotRead) {
     deal.Rounds = -3;
     FindContract(deal, log);
     EXPECT_EQ(deal.Contract, "");
-}
-
-TEST(FindContract, LogsDeclarerLetterAndContract) {
-    Deal deal = Auction(1, {"1S", "X", "XX", P, P, P});
-    RecordingSink log;
-    FindContract(deal, log);
-    EXPECT_EQ(log.lines, std::vector<std::string>{"コントラクト: E, 1Sxx"});
-    log.lines.clear();
-    deal = Auction(1, {P, P, P, P});
-    FindContract(deal, log);
-    EXPECT_TRUE(log.lines.empty());
-}
-
-TEST(ParseBid, LevelFromTheDigitStrainFromTheRest) {
-    Deal deal;
-    ParseBid(deal, "6NT");
-    EXPECT_EQ(std::pair(deal.Level, deal.Strain), std::pair(6, 4));
-    ParseBid(deal, "Xyz");
-    EXPECT_EQ(std::pair(deal.Level, deal.Strain), std::pair(0, 0));
-}
-
-TEST(FindDealer, SeatOfTheFirstCall) {
-    for (int dealer = 0; dealer < 4; ++dealer) {
-        Deal deal = Auction(dealer, {"1C", P, P, P});
-        if (dealer > 0) deal.Calls[1][dealer - 1] = "  ";  // blanks are no call
-        RecordingSink log;
-        FindDealer(deal, log);
-        EXPECT_EQ(deal.Dealer, dealer);
-        EXPECT_EQ(log.lines, std::vector<std::string>{"ディーラー: " + SeatLetter(dealer)});
-    }
 }
 
 }  // namespace

@@ -35,17 +35,6 @@ TEST(TestSameAuction, SameRoundsAndSameTexts) {
     EXPECT_TRUE(TestSameAuction(99, 99, a, a));  // a broken count does not run off the grid
 }
 
-TEST(SameScorePair, ScoresAndVulnerabilityOfBothSides) {
-    ScorePair a{ScoreVul{1200, 0}, ScoreVul{350, 1}};
-    ScorePair b = a;
-    EXPECT_TRUE(SameScorePair(a, b));
-    b[1].Vul = 0;
-    EXPECT_FALSE(SameScorePair(a, b));
-    b = a;
-    b[0].Score = 1290;
-    EXPECT_FALSE(SameScorePair(a, b));
-}
-
 TEST(LongerName, FillsOnlyTheEmptyNames) {
     SeatNames names{"Ann", "", "Cy", ""};
     LongerName(names, SeatNames{"A", "Ben", "C", ""});

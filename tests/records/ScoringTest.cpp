@@ -65,12 +65,6 @@ TEST(DuplicateScoreFixture, EveryContractAndTrickCountAgrees) {
     EXPECT_EQ(agree, rows);
 }
 
-TEST(DuplicateScore, NothingToScoreWithoutResultOrVulnerability) {
-    EXPECT_EQ(DuplicateScore(4, 3, 0, 0, 0), 0);
-    EXPECT_EQ(DuplicateScore(4, 3, 0, 4, 2), 0);
-    EXPECT_EQ(DuplicateScore(4, 3, 0, -1, -1), 0);
-}
-
 // --- Result from the tricks ---
 
 TEST(DetermineResult, AllThirteenTricksGiveTheResult) {
@@ -146,16 +140,12 @@ INSTANTIATE_TEST_SUITE_P(
         ClaimCase{"ScoreboardStartedOver", "3NT", 2, {0, 0, 0, 0}, {1500, 300, 130, 0}, "", 4, 430},
         ClaimCase{"StartedOverBothSidesShowPoints", "3NT", 2, {0, 0, 0, 0}, {1500, 300, 130, 50}, "", 0, 0},
         ClaimCase{"RubberAgainstNotVulnerable", "4S", 0, {1, 0, 0, 0}, {500, 0, 1350, 0}, "", 5, 650},
-        ClaimCase{"RubberAgainstVulnerable", "4S", 0, {1, 1, 0, 0}, {500, 200, 1150, 200}, "", 5, 650},
         ClaimCase{"RubberBonusAddedBackWhenTooBig", "2C", 3, {0, 1, 0, 0}, {0, 0, 0, 60}, "", 3, 110},
         ClaimCase{"SlamBonus", "6NT", 3, {0, 0, 0, 0}, {0, 0, 0, 690}, "", 6, 990},
         ClaimCase{"DoubledBonus", "4Hx", 1, {0, 0, 0, 0}, {0, 0, 0, 390}, "", 5, 690},
         ClaimCase{"RedoubledOvertrick", "1Cxx", 0, {1, 0, 1, 0}, {0, 0, 580, 0}, "", 2, 630},
         ClaimCase{"DoubledDownFourNotVulnerable", "4Sx", 0, {0, 0, 0, 0}, {0, 0, 0, 800}, "", -4, 800},
-        ClaimCase{"DoubledDownTwoVulnerable", "3NTx", 0, {1, 0, 1, 0}, {0, 0, 0, 500}, "", -2, 500},
-        ClaimCase{"RedoubledDownThree", "2Dxx", 2, {0, 0, 0, 0}, {0, 0, 0, 1000}, "", -3, 1000},
         ClaimCase{"GainShortOfTheContract", "4S", 0, {0, 0, 0, 0}, {0, 0, 100, 0}, "", 0, 0},
-        ClaimCase{"NothingGained", "4S", 0, {0, 0, 0, 0}, {300, 300, 300, 300}, "", 0, 0},
         ClaimCase{"VulnerabilityUnknown", "4S", 0, {-1, -1, 0, 0}, {0, 0, 420, 0}, "", 0, 0},
         ClaimCase{"ScoresUnknown", "4S", 0, {0, 0, 0, 0}, {-1, -1, -1, -1}, "", 0, 0},
         // Scoreboard values at the ends of their range: no board gains that much.
@@ -166,57 +156,6 @@ INSTANTIATE_TEST_SUITE_P(
         ClaimCase{"NearTheTopStillScores", "1NT", 0, {0, 0, 0, 0}, {2147483600, 0, 2147483640, 0}, "", 1, 90}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
-
-TEST(DetermineResult, ClaimLogsTheScoreboardSteps) {
-    Deal deal = WithContract("4S", 0, {0, 0, 0, 0}, {40, 0, 290, 0});
-    for (int i = 0; i < 4; ++i) deal.PlayCodes[0][i] = std::int16_t(310 + i);
-    deal.TricksWon = {1, 0, 0, 0};
-    RecordingSink log;
-    DetermineResult(deal, log);
-    EXPECT_EQ(deal.Gained, (std::array<std::int32_t, 2>{250, 0}));
-    EXPECT_EQ(log.lines, (std::vector<std::string>{
-                             "クレイムあり", "得点(前) 40 0", "得点(後) 290, 0", "獲得得点 250, 0",
-                             " Honor Bonus 引き算後 150, 0", "得点(コントラクト): 120", "引算後 30",
-                             " Make/Down 5,  DupPts 450"}));
-}
-
-TEST(DetermineResult, ClaimLogsTheBonusesTakenOff) {
-    // Trick score 360, slam 750, rubber 700, double 50.
-    Deal deal = WithContract("6Hx", 1, {0, 1, 0, 0}, {0, 0, 0, 1860});
-    RecordingSink log;
-    DetermineResult(deal, log);
-    EXPECT_EQ(deal.Result, 6);
-    EXPECT_EQ(deal.DupPts, 750 + 500 + 50 + 360);
-    std::vector<std::string> expected{"スラムボーナス: 750", "ラバーボーナス: 700",
-                                      "ダブルボーナス: 50", "得点(コントラクト): 360", "引算後 0"};
-    ASSERT_GE(log.lines.size(), 5u + expected.size());
-    EXPECT_EQ(std::vector<std::string>(log.lines.begin() + 5, log.lines.begin() + 10), expected);
-}
-
-TEST(DetermineResult, ClaimGainsComeFromTheAfterScoresWhenTheBoardStartedOver) {
-    Deal deal = WithContract("3NT", 2, {0, 0, 0, 0}, {1500, 300, 130, 0});
-    NullLogSink log;
-    DetermineResult(deal, log);
-    EXPECT_EQ(deal.Gained, (std::array<std::int32_t, 2>{130, 0}));
-}
-
-TEST(HonorBonus, TrumpHonoursOrAcesInOneHand) {
-    Deal deal = WithContract("4H", 0);
-    const char* hand[] = {"AH", "KH", "QH", "JH", "9H", "AS", "AD", "AC"};
-    for (int i = 0; i < 8; ++i) deal.PlayCodes[0][i] = std::int16_t(CardCode(hand[i]));
-    EXPECT_EQ(HonorBonus(deal, 0), 100);
-    deal.PlayCodes[0][4] = std::int16_t(CardCode("TH"));
-    EXPECT_EQ(HonorBonus(deal, 0), 150);
-    deal.PlayCodes[0][0] = deal.PlayCodes[0][1] = 0;
-    EXPECT_EQ(HonorBonus(deal, 0), 0);  // three honours
-    deal.Strain = 3;
-    EXPECT_EQ(HonorBonus(deal, 0), 0);  // spade honours only count in spades
-    deal.Strain = 4;
-    deal.PlayCodes[0][0] = std::int16_t(CardCode("AH"));
-    EXPECT_EQ(HonorBonus(deal, 0), 150);
-    EXPECT_EQ(HonorBonus(deal, 1), 0);
-    EXPECT_EQ(HonorBonus(deal, 9), 0);
-}
 
 TEST(AddTrickCount, WholeTricksOnlyAndUnknownBelowZero) {
     int n = 4;

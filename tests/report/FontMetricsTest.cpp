@@ -14,13 +14,8 @@ constexpr FontFace kCourier = FontFace::CourierNew;
 TEST(TableFontMetrics, KnownAdvancesAddUpCharacterByCharacter) {
     TableFontMetrics m;
     EXPECT_EQ(TableFontMetrics::PixelsPerEm(), 19);
-    EXPECT_EQ(m.TextWidth("A", kTimes), 14);  // 1479 units
-    EXPECT_EQ(m.TextWidth(" ", kTimes), 5);   // 512
-    EXPECT_EQ(m.TextWidth("i", kTimes), 5);   // 569
-    EXPECT_EQ(m.TextWidth("W", kTimes), 18);  // 1933
+    EXPECT_EQ(m.TextWidth("AW", kTimes), 14 + 18);  // 1479 and 1933 units
     EXPECT_EQ(m.TextWidth("é", kTimes), m.TextWidth("e", kTimes));
-    EXPECT_EQ(m.TextWidth("AW", kTimes), 14 + 18);
-    EXPECT_EQ(m.TextWidth("", kTimes), 0);
     EXPECT_EQ(m.TextWidth("Alice", kCourier), 5 * 11);  // every glyph 1229
     EXPECT_EQ(m.TextWidth("山田", kTimes), 2 * 19);
     EXPECT_EQ(m.TextWidth("a山", kCourier), 11 + 19);
@@ -32,9 +27,7 @@ TEST(TruncToWidth, CutsWholeCharactersUntilNarrowerThanTheWidth) {
     // "AAAA" is 56 px: 56 is not narrower than 56, so one A goes.
     EXPECT_EQ(TruncToWidth(m, "AAAA", 56), "AAA");
     EXPECT_EQ(TruncToWidth(m, "AAAA", 57), "AAAA");
-    EXPECT_EQ(TruncToWidth(m, "AAAA", 15), "A");
     EXPECT_EQ(TruncToWidth(m, "AAAA", 14), "");
-    EXPECT_EQ(TruncToWidth(m, "", 0), "");
     EXPECT_EQ(TruncToWidth(m, "山田太郎", 40), "山田");
     EXPECT_EQ(TruncToWidth(m, "Zoë", 26), "Zo");
 }
@@ -72,16 +65,6 @@ INSTANTIATE_TEST_SUITE_P(
                       // A sum exactly at the total is still too wide.
                       FitCase{{"aaaaa", "", "", ""}, 50, {"aaaa", "", "", ""}},
                       FitCase{{"ab", "c", "", "d"}, 0, {"", "", "", ""}}));
-
-TEST(FitNamesDefault, CourierWidthsWithTheDefaultTotal) {
-    // 11 px per character: 31 characters are 341 px (fits), 32 are 352.
-    Names names{std::string(10, 'n'), std::string(10, 'e'), std::string(6, 's'),
-                std::string(6, 'w')};
-    tallowen::FitNames(TableFontMetrics(), names);
-    EXPECT_EQ(names[0].size() + names[1].size() + names[2].size() + names[3].size(), 31u);
-    EXPECT_EQ(names[0].size(), 9u);  // North was first of the two widest
-    EXPECT_EQ(names[1].size(), 10u);
-}
 
 // Long names are cut by a running width: each character is measured about once, however
 // long the name (a name line of a megabyte once kept the pages from being written at all).

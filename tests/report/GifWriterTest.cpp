@@ -1,5 +1,5 @@
 // The suit images and the GIF encoder, checked by decoding with giflib (an independent decoder)
-// where it is installed, and by the file layout everywhere.
+// where it is installed, and the images written beside the pages.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -18,6 +18,7 @@
 namespace tallowen {
 namespace {
 
+#ifdef TALLOWEN_HAVE_GIFLIB
 struct SuitCase {
     int suit;
     GifColour colour;
@@ -25,30 +26,6 @@ struct SuitCase {
 
 class SuitGifTest : public ::testing::TestWithParam<SuitCase> {};
 
-// The byte layout everywhere (giflib below checks the rest where it is installed).
-TEST_P(SuitGifTest, LayoutHasFullColourTableTransparencyAndCodeSize8) {
-    const SuitCase& c = GetParam();
-    std::string gif = SuitGif(c.suit);
-    ASSERT_GT(gif.size(), 13u + 768u + 8u + 10u + 1u);
-    auto byte = [&](std::size_t at) { return static_cast<unsigned char>(gif[at]); };
-    EXPECT_EQ(gif.substr(0, 6), "GIF89a");
-    EXPECT_EQ(byte(6), 19);
-    EXPECT_EQ(byte(8), 15);
-    EXPECT_EQ(byte(10) & 0x87, 0x87);  // global table of 256
-    EXPECT_EQ(std::tuple(byte(13), byte(14), byte(15)),
-              std::tuple(c.colour.red, c.colour.green, c.colour.blue));
-    for (std::size_t at = 16; at < 19; ++at) EXPECT_EQ(byte(at), 255);
-    for (std::size_t at = 19; at < 13 + 768; ++at) ASSERT_EQ(byte(at), 0) << at;
-    const std::size_t gce = 13 + 768;
-    // Transparency without disposal, no delay, entry 1 transparent.
-    EXPECT_EQ(gif.substr(gce, 8), std::string("\x21\xF9\x04\x01\x00\x00\x01\x00", 8));
-    EXPECT_EQ(gif[gce + 8], ',');
-    EXPECT_EQ(gif[gce + 8 + 9], 0);   // not interlaced, no local table
-    EXPECT_EQ(gif[gce + 8 + 10], 8);  // minimum code size
-    EXPECT_EQ(gif.back(), ';');
-}
-
-#ifdef TALLOWEN_HAVE_GIFLIB
 struct Decoded {
     int width = 0, height = 0, colours = 0, transparent = -1, disposal = -1, delay = -1;
     bool interlaced = true;
@@ -141,26 +118,11 @@ TEST(GifEncoder, LongRunsOfOneColourCompressAndDecode) {
     EXPECT_LT(gif.size(), 6000u);
     EXPECT_EQ(Decode(gif).pixels, image.pixels);
 }
-#endif
-
-// The masks as drawn by hand for these images (rows 1, 8 and 15 of each), so that a slip in the
-// table itself shows.
-TEST(SuitMasks, SampleRowsAsDrawn) {
-    EXPECT_STREQ(SuitMask(0)[0], "........###........");
-    EXPECT_STREQ(SuitMask(0)[7], "...#####.#.#####...");
-    EXPECT_STREQ(SuitMask(0)[14], ".......#####.......");
-    EXPECT_STREQ(SuitMask(1)[7], "....###########....");
-    EXPECT_STREQ(SuitMask(2)[0], "...................");
-    EXPECT_STREQ(SuitMask(2)[14], ".........#.........");
-    EXPECT_STREQ(SuitMask(3)[11], ".....###.#.###.....");
-    EXPECT_STREQ(SuitMask(3)[14], "......#######......");
-    for (int suit = 0; suit < 4; ++suit)
-        for (const char* row : SuitMask(suit)) EXPECT_EQ(std::strlen(row), 19u);
-}
 
 INSTANTIATE_TEST_SUITE_P(Suits, SuitGifTest,
                          ::testing::Values(SuitCase{0, {0, 150, 0}}, SuitCase{1, {255, 0, 255}},
                                            SuitCase{2, {255, 0, 0}}, SuitCase{3, {0, 0, 30}}));
+#endif
 
 std::string ReadAll(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);

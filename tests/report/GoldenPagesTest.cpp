@@ -62,14 +62,6 @@ INSTANTIATE_TEST_SUITE_P(
                 {"Text Output = yes", "Suit Marks = (100, 100, 110, 90)"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(PageEncoding, CharactersTheCharsetLacksBecomeReferences) {
-    auto japanese = OpenCodePage(932);
-    ASSERT_TRUE(japanese);
-    EXPECT_EQ(HtmlForCodePage("<td>Zoë 山田", *japanese), "<td>Zo&#235; 山田");
-    EXPECT_EQ(HtmlForCodePage("<td>Zoë 山田", AsciiCodePage()), "<td>Zo&#235; &#23665;&#30000;");
-    EXPECT_EQ(HtmlForCodePage("plain", AsciiCodePage()), "plain");
-}
-
 // Where Shift_JIS cannot be written, a Japanese page still declares it and stays readable:
 // everything beyond ASCII is written as references.
 TEST(PageEncoding, JapanesePageWithoutShiftJisConverter) {

@@ -149,10 +149,5 @@ TEST(FailedWrites, APageAnotherCopyMadeCountsAsMade) {
     EXPECT_TRUE(SummaryFailed(r));
 }
 
-TEST(FailedWrites, AnEmptyWorkFolderIsStillASuccess) {
-    ReportRun run;
-    EXPECT_EQ(run.Run(), 0);
-}
-
 }  // namespace
 }  // namespace tallowen
