@@ -74,18 +74,6 @@ INSTANTIATE_TEST_SUITE_P(
         RubberCase{"RedoubledOneHeartIsAGame", {{EW, 1, H, 2, 7, 2, 0}}}),
     [](const auto& info) { return info.param.name; });
 
-TEST(Rubber, APassedOutBoardChangesNothing) {
-    RubberState rubber;
-    rubber.partScore = {60, 40};
-    rubber.games = {1, 0};
-    SimBoard b;
-    b.declarer = -1;
-    EXPECT_EQ(ScoreRubber(rubber, b), 0);
-    EXPECT_EQ(rubber.partScore, (std::array<int, 2>{60, 40}));
-    EXPECT_EQ(rubber.Vulnerability(), 1);
-    EXPECT_EQ(ScoreboardGain(b), (std::array<int, 2>{0, 0}));
-}
-
 // Over a long session: a side is vulnerable exactly when it has won a game of the rubber in
 // progress, and the board that wins a rubber adds its bonus and leaves both sides not
 // vulnerable.
