@@ -1,5 +1,6 @@
 // The simulated client as the shell meets it: buttons that open windows, windows that show
-// more when made taller or wider, an auction that grows call by call, play trick by trick.
+// more when made taller or wider, an auction that grows call by call. (The play is read trick
+// by trick in the round trips and in the shell's whole sessions.)
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,7 +10,6 @@
 #include "reading/Bidding.h"
 #include "reading/Capture.h"
 #include "reading/LastHand.h"
-#include "reading/LastTrick.h"
 #include "reading/Score.h"
 
 namespace tallowen::testing {
@@ -127,32 +127,6 @@ TEST(SimClient, MinimisedNarrowHandIsWidenedOnItsFirstRead) {
     EXPECT_EQ(read.cards, want.cards) << "all thirteen cards show";
 }
 
-TEST(SimClient, PlayTrickByTrick) {
-    const SimBoard b = MakeBoard(31);
-    ASSERT_FALSE(b.PassedOut());
-    SimHarness h(1, b, SimStage::Play, 0);
-    TrickState state;
-    for (int t = 1; t <= b.played; ++t) {
-        h.client->SetStage(SimStage::Play, t);
-        std::array<int, 4> suits{}, ranks{}, wantSuits{}, wantRanks{};
-        CaptTrick(h.ctx, h.client->CardImages(), state, suits, ranks, TrickMode::NewOnly);
-        h.client->ExpectedTrick(wantSuits, wantRanks);
-        EXPECT_EQ(suits, wantSuits) << t;
-        EXPECT_EQ(ranks, wantRanks) << t;
-        int we = -1, they = -1, wantWe = 0, wantThey = 0;
-        CaptureTotalTricks(h.ctx, h.box, we, they);
-        h.client->ExpectedTricks(wantWe, wantThey);
-        // A count of 0 reads as nothing, and an output not read keeps its value.
-        if (wantWe > 0) {
-            EXPECT_EQ(we, wantWe) << t;
-        }
-        if (wantThey > 0) {
-            EXPECT_EQ(they, wantThey) << t;
-        }
-    }
-    EXPECT_EQ(state.cardCount, 4 * b.played);
-}
-
 }  // namespace
 }  // namespace tallowen::testing
 
@@ -180,25 +154,6 @@ TEST_P(SimTitles, WindowsCarryTheEditionsTitles) {
     }
     EXPECT_GE(h.desktop.ClientRect(h.client->Handle(1)).Height(), 301);
     EXPECT_LE(h.desktop.ClientRect(h.client->Handle(5)).Height(), 300);
-}
-
-// The table's title is long text around the edition's table title: the scan takes a title of
-// display width 51 or more for a table, and the first edition whose table title it contains
-// names the client's language.
-TEST_P(SimTitles, TableTitleIsTakenForATableOfItsOwnEdition) {
-    const int language = GetParam();
-    SimHarness h(language, MakeBoard(72));
-    const std::string title = h.desktop.Find(h.client->Handle(0))->title;
-    for (unsigned number : {1252u, 932u}) {
-        const auto page = OpenCodePage(number);
-        if (!page) continue;
-        EXPECT_GE(DisplayWidth(title, *page), 51) << number;
-    }
-    int first = 0;
-    for (int l = kLanguageCount; l >= 1; --l)
-        if (title.find(TitleTable::Title(0, l)) != std::string::npos) first = l;
-    EXPECT_EQ(first, language) << title;
-    EXPECT_EQ(title.find("Tallowen"), std::string::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(AllEditions, SimTitles, ::testing::Range(1, 11));

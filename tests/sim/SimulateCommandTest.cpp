@@ -103,7 +103,7 @@ TEST_F(SimulatePrinting, EachRecordIsSeenOnceInRecordingOrder) {
 }
 
 // The line names the record, the contract and declarer, the tricks and who scored what.
-TEST_F(SimulatePrinting, ARecordLineTellsContractResultAndPoints) {
+TEST_F(SimulatePrinting, ARecordLineTellsContractResultAndPointsOrPassOut) {
     SimBoard b = MakeBoard(40);
     b.dealer = 0;
     b.calls = {"1S", "Pass", "4S", "X", "Pass", "Pass", "Pass"};
@@ -125,14 +125,14 @@ TEST_F(SimulatePrinting, ARecordLineTellsContractResultAndPoints) {
                 std::to_string(200 + 300 * (9 - tricks));
     }
     EXPECT_EQ(line, want);
-}
 
-TEST_F(SimulatePrinting, PassedOutAndUnreadableRecordsSaySo) {
-    SimBoard b = MakeBoard(41);
     b.calls = {"Pass", "Pass", "Pass", "Pass"};
     CompleteBoard(b, 41);
-    const std::string name = Write(b);
-    EXPECT_EQ(RecordLine(folders, name, AnsiCodePage()), name + "  Pass Out");
+    const std::string passed = Write(b);
+    EXPECT_EQ(RecordLine(folders, passed, AnsiCodePage()), passed + "  Pass Out");
+}
+
+TEST_F(SimulatePrinting, AnUnreadableOrMissingRecordSaysSo) {
     const std::string broken = "12_06_077";
     const FileResult w =
         WriteTextLines(folders.WorkFile(broken + ".brg"), {"not a record"}, AnsiCodePage());
