@@ -1,6 +1,6 @@
-// The boards of a simulated session before they are played: the dealer going round the
-// table, vulnerability from games and rubbers, the user's seat, the scoreboard carried on,
-// and scores that the record scoring works back to the result the play had.
+// The boards of a simulated session before they are played: the user's seat, the same plan
+// from the same seed, and scores that the record scoring works back to the result the play
+// had. (The scoreboard and dealer carried from board to board: RubberScoreTest.)
 #include <gtest/gtest.h>
 
 #include <set>
@@ -20,30 +20,6 @@ SessionPlanOptions Options(int boards, std::uint32_t seed = 3) {
     o.boards = boards;
     o.seed = seed;
     return o;
-}
-
-TEST(SessionPlan, TheScoreboardCarriesFromBoardToBoard) {
-    SessionPlanOptions o = Options(40);
-    o.firstBoard = 7;
-    const std::vector<SimBoard> plan = PlanSession(o);
-    ASSERT_EQ(plan.size(), 40u);
-    EXPECT_EQ(plan[0].before, (ScorePair{ScoreVul{0, 0}, ScoreVul{0, 0}}));
-    EXPECT_EQ(plan[0].dealer, 2) << "board 7 is dealt by South";
-    for (std::size_t k = 0; k < plan.size(); ++k) {
-        const SimBoard& b = plan[k];
-        for (int side = 0; side < 2; ++side) {
-            EXPECT_EQ(b.before[std::size_t(side)].Vul, (b.vulnerable >> side) & 1) << k;
-            EXPECT_GE(b.after[std::size_t(side)].Score, b.before[std::size_t(side)].Score) << k;
-        }
-        if (k + 1 < plan.size()) {
-            EXPECT_EQ(plan[k + 1].before, b.after) << k;
-            EXPECT_EQ(plan[k + 1].dealer, (b.dealer + 1) % 4) << k;
-        }
-        // Only a passed-out board leaves the scoreboard as it was.
-        const bool same =
-            b.after[0].Score == b.before[0].Score && b.after[1].Score == b.before[1].Score;
-        EXPECT_EQ(same, b.PassedOut()) << k;
-    }
 }
 
 TEST(SessionPlan, TheUserSitsAtTheirSeatUnderTheirId) {
