@@ -18,66 +18,27 @@ protected:
         return 0;
     }
     const GlyphTemplate& At(int i) const { return table.templates[std::size_t(i)]; }
-    std::string Names(int listNo) const {
-        std::string names;
-        for (int t : table.allowed[std::size_t(listNo)]) {
-            if (t == 0) break;
-            names += At(t).name;
-        }
-        return names;
-    }
-
     GlyphTable table;
     RecordingSound sound;
 };
 
-TEST_F(ShippedFont, LoadsWithoutRepeatsAndWidthsComeFromTheDigits) {
-    EXPECT_EQ(sound.beeps, 0);
-    EXPECT_LT(table.setEnd[0], table.setStart[0]);  // sets 0 and 2 are empty
-    EXPECT_LT(table.setEnd[2], table.setStart[2]);
-    EXPECT_EQ(At(Find("W")).width, 11);  // 33 digits
-    EXPECT_EQ(At(Find("@")).width, 11);  // 35 digits: the trailing two are ignored
-}
-
-TEST_F(ShippedFont, TildeIsExcludedAndNeverEntersTheIndex) {
-    PrepareGlyphSet(table, 1, 1);
+// "~" is never matched and accented glyphs (bit 11) exist only in the European editions.
+TEST_F(ShippedFont, PreparingASetDropsTildeAndKeysAccentsByEdition) {
+    const GlyphTemplate& accented = At(Find("atilde;"));
+    EXPECT_EQ(accented.entityKey, 0x098);
+    for (int language : {1, 2}) {
+        PrepareGlyphSet(table, 1, language);
+        EXPECT_EQ(accented.columns[1], 0) << language;
+    }
     const int tilde = Find("~");
     ASSERT_NE(tilde, 0);
     EXPECT_EQ(At(tilde).columns[1], 0);
     // "-" shares the first column 020 and is now the only template there.
-    const int minus = Find("-");
-    EXPECT_EQ(table.index[0x020], minus);
-    EXPECT_EQ(At(minus).chain, 0);
-}
-
-TEST_F(ShippedFont, AccentedGlyphsUseBitElevenOnlyInTheEuropeanEditions) {
-    const GlyphTemplate& t = At(Find("atilde;"));
-    EXPECT_EQ(t.entityKey, 0x098);
-    for (int language : {1, 2}) {
-        PrepareGlyphSet(table, 1, language);
-        EXPECT_EQ(t.columns[1], 0) << language;
-    }
+    EXPECT_EQ(table.index[0x020], Find("-"));
+    EXPECT_EQ(At(Find("-")).chain, 0);
     PrepareGlyphSet(table, 1, 5);
-    EXPECT_EQ(t.columns[1], 0x098);
+    EXPECT_EQ(accented.columns[1], 0x098);
     EXPECT_EQ(table.index[0x098], Find("a"));  // in the chain of 098 the plain "a" comes first
-}
-
-TEST_F(ShippedFont, SharedFirstColumnsChainInTableOrder) {
-    PrepareGlyphSet(table, 1, 1);
-    std::string chain;
-    for (int t = table.index[0x100]; t != 0; t = At(t).chain) chain += At(t).name;
-    EXPECT_EQ(chain, "1fft");
-}
-
-TEST_F(ShippedFont, AllowedListsFollowTheTricksLabel) {
-    PrepareGlyphSet(table, 1, 1);
-    EXPECT_EQ(Names(1), "0123456789");
-    // "Tricks:": T, then the lower-case letters with their after-f twins, then ":".
-    EXPECT_EQ(Names(0), "Tccikrrss:");
-    PrepareGlyphSet(table, 1, 2);
-    EXPECT_EQ(Names(0), ":");  // no kana in the font
-    PrepareGlyphSet(table, 1, 10);
-    EXPECT_EQ(Names(0), "Jaaddggooss:");  // "Jogadas:"; accented "a"s are entities
 }
 
 TEST(GlyphTableLoad, RepeatsBeepAndAreDroppedCommasSeparateAndAnEmptyLineEnds) {

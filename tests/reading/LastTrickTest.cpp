@@ -33,13 +33,6 @@ TrickPicture Trick(std::array<std::array<int, 2>, 4> cards) {
     return p;
 }
 
-TEST_F(LastTrick, ReadsTheFourCardsByPosition) {
-    Read(Trick({{{2, 10}, {3, 14}, {0, 2}, {1, 12}}}), TrickMode::Store);
-    EXPECT_EQ(suits, (std::array<int, 4>{2, 3, 0, 1}));
-    EXPECT_EQ(ranks, (std::array<int, 4>{10, 14, 2, 12}));
-    EXPECT_EQ(state.cardCount, 4);
-}
-
 TEST_F(LastTrick, StoreCountsAndReportsEachCardResetCountStartsAgain) {
     std::vector<int> played;
     state.playedCard = [&](int suit, int rank) { played.push_back(suit * 100 + rank); };
@@ -64,28 +57,28 @@ TEST_F(LastTrick, NewOnlyRejectsATrickSharingOneCardInItsPosition) {
     EXPECT_EQ(state.cardCount, 8);
 }
 
-TEST_F(LastTrick, ACoveredCardFailsBothAttemptsAndLeavesTheRestAlone) {
+TEST_F(LastTrick, ACoveredCardMissingRulesOrAClosedWindowReadNothing) {
     TrickPicture p = Trick({{{0, 9}, {1, 9}, {2, 9}, {3, 9}}});
     p.blot = 2;
     suits = {7, 7, 7, 7};
     ranks = {7, 7, 7, 7};
     ReadingRig rig(p.Paint(), 1, "Last Trick");
     CaptTrick(rig.ctx, images, state, suits, ranks, TrickMode::Store);
-    EXPECT_EQ(ranks, (std::array<int, 4>{-1, 7, 7, 7}));
+    EXPECT_EQ(ranks, (std::array<int, 4>{-1, 7, 7, 7})) << "the rest is left alone";
     EXPECT_EQ(suits, (std::array<int, 4>{7, 7, 7, 7}));
     EXPECT_EQ(state.cardCount, 0);
     EXPECT_EQ(rig.desktop.Copies(), 2);
-}
 
-TEST_F(LastTrick, MissingRulesOrAClosedWindowReadNothing) {
-    TrickPicture p = Trick({{{0, 9}, {1, 9}, {2, 9}, {3, 9}}});
+    p.blot = -1;
     p.rules = false;
+    ranks = {};
     Read(p, TrickMode::Store);
     EXPECT_EQ(ranks[0], -1);
     ranks = {};
-    ReadingRig rig(Trick({{{0, 9}, {1, 9}, {2, 9}, {3, 9}}}).Paint(), 1, "Last Trick");
-    rig.desktop.FailCopies(true);
-    CaptTrick(rig.ctx, images, state, suits, ranks, TrickMode::Store);
+    p.rules = true;
+    ReadingRig closed(p.Paint(), 1, "Last Trick");
+    closed.desktop.FailCopies(true);
+    CaptTrick(closed.ctx, images, state, suits, ranks, TrickMode::Store);
     EXPECT_EQ(ranks[0], -1);
 }
 

@@ -12,44 +12,15 @@ using testing::kGray;
 using testing::kWhite;
 using testing::ReadingRig;
 
-TEST(ColourTests, GrayInkWhiteAndNearReference) {
-    auto level = [](int l) { return Rgb555(l, l, l); };
-    // Gray is levels 15..27 with equal channels.
-    EXPECT_FALSE(IsGray(level(14)));
-    EXPECT_TRUE(IsGray(level(15)));
-    EXPECT_TRUE(IsGray(level(27)));
-    EXPECT_FALSE(IsGray(level(28)));
-    EXPECT_FALSE(IsGray(Rgb555(24, 24, 23)));
-    EXPECT_FALSE(IsGray(Rgb555(23, 24, 24)));
-    // The top bit is ignored; ink is blue below fifteen.
-    EXPECT_TRUE(IsWhite(0xFFFF));
-    EXPECT_TRUE(IsBlack(0x8000));
-    EXPECT_FALSE(IsWhite(0x7FFE));
-    EXPECT_TRUE(IsInk(Rgb555(31, 31, 14)));
-    EXPECT_FALSE(IsInk(Rgb555(0, 0, 15)));
-    // One level off per channel is still the reference colour.
-    RefColour ref{20, 5, 5};
-    EXPECT_TRUE(IsNearReference(Rgb555(21, 4, 6), ref));
-    EXPECT_FALSE(IsNearReference(Rgb555(22, 5, 5), ref));
-    EXPECT_FALSE(IsNearReference(Rgb555(20, 5, 7), ref));
-}
-
-TEST(WindowCapture, AllZeroRectCopiesTheWholeClientArea) {
-    ReadingRig rig(Image555(120, 80, kWhite));
-    ASSERT_EQ(rig.Capture(), 80);
-    const PixelGrid& g = rig.ctx.GameGrid;
-    EXPECT_EQ((Rect{g.Left, g.Top, g.Right, g.Bottom}), (Rect{0, 0, 120, g.WindowHeight}));
-    EXPECT_EQ(g.Length, 120);
-    EXPECT_EQ(rig.ctx.pixels.size(), 120u * 80u);
-}
-
-TEST(WindowCapture, RowsAreStoredBottomUpAndOddWidthsArePadded) {
+TEST(WindowCapture, TheWholeClientAreaIsStoredBottomUpWithOddWidthsPadded) {
     Image555 image(301, 10, kWhite);
     image.Set(300, 4, kBlack);  // last column of row 4
     image.Set(0, 3, kGray);     // first column of the row above
     ReadingRig rig(std::move(image));
     ASSERT_EQ(rig.Capture(), 10);
-    EXPECT_EQ(rig.ctx.GameGrid.Length, 302);
+    const PixelGrid& g = rig.ctx.GameGrid;
+    EXPECT_EQ((Rect{g.Left, g.Top, g.Right, g.Bottom}), (Rect{0, 0, 301, 10}));
+    EXPECT_EQ(g.Length, 302);
     PixelView view = rig.ctx.Game();
     EXPECT_TRUE(view.Black(300, 4));
     EXPECT_TRUE(view.Gray(0, 3));
@@ -89,18 +60,6 @@ TEST(WindowCapture, MinimisedFarOrInvertedCopiesNothingAndKeepsTheBuffer) {
     EXPECT_FALSE(rig.ctx.Game().Has(0, 0));
 }
 
-TEST(WindowCapture, SettlingWaitsSurroundTheCopy) {
-    ReadingRig rig(Image555(50, 40, kWhite));
-    std::uint32_t start = rig.clock.Ticks();
-    rig.Capture();
-    EXPECT_GE(rig.clock.Ticks() - start, 600u);  // 0.1 s before, 0.5 s after with set 1
-    rig.ctx.glyphs.currentSet = 0;
-    start = rig.clock.Ticks();
-    rig.Capture();
-    EXPECT_GE(rig.clock.Ticks() - start, 200u);
-    EXPECT_LT(rig.clock.Ticks() - start, 600u);
-}
-
 TEST(HoldOnScreen, StopsAtZeroAndMinusFiveLetsFiveOffTheRightAndPullsUp) {
     const Rect screen{0, 0, 1024, 768};
     EXPECT_EQ(HoldOnScreen(Rect{-20, -20, 380, 280}, screen), (Rect{0, -5, 400, 295}));
@@ -108,19 +67,11 @@ TEST(HoldOnScreen, StopsAtZeroAndMinusFiveLetsFiveOffTheRightAndPullsUp) {
     EXPECT_EQ(HoldOnScreen(Rect{10, 700, 110, 800}, screen), (Rect{10, 668, 110, 768}));
 }
 
-TEST(CaptureGameWindowTest, FirstSightAtTheCornerMovesToTheSavedPlaceOnce) {
+// Where a window at the corner goes is tested with the shell's placement; here, a window that
+// only turns up through the re-open is still placed at its first sight.
+TEST(CaptureGameWindowTest, AWindowFoundByTheReopenIsPlacedAtItsFirstSight) {
     ReadingRig rig(Image555(100, 60, kWhite));
-    rig.desktop.SetPlace(Rect{3, 4, 103, 64});
-    rig.windows.saved[1] = Rect{200, 150, 0, 0};
-    ASSERT_EQ(CaptureGameWindow(rig.ctx, WindowKind::Bidding), 60);
-    EXPECT_EQ(rig.desktop.Place(), (Rect{200, 150, 300, 210}));
-    EXPECT_TRUE(rig.windows.placed[1]);
-    EXPECT_TRUE(rig.desktop.Topmost());
     rig.desktop.SetPlace(Rect{0, 0, 100, 60});
-    CaptureGameWindow(rig.ctx, WindowKind::Bidding);
-    EXPECT_EQ(rig.desktop.Place(), (Rect{0, 0, 100, 60}));  // placed already
-
-    // A window that only turns up through the re-open is still placed at its first sight.
     rig.windows.handle[2] = 0;
     rig.windows.saved[2] = Rect{300, 250, 0, 0};
     rig.ctx.reopenWindow = [&](int kind) {

@@ -42,10 +42,6 @@ struct ScoreCase {
     int copies;
 };
 
-void PrintTo(const ScoreCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
 class ScoreReadingTest : public ::testing::TestWithParam<ScoreCase> {};
 
 TEST_P(ScoreReadingTest, ReadsBothSides) {
@@ -68,15 +64,12 @@ constexpr ScoreVul kAny{-1, 0};
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Windows, ScoreReadingTest, ::testing::Values(
-    ScoreCase{"SignedScoresEndingInZero", Scores("120", "-50", "Vulnerable", "Vulnerable"),
-              1, kScoreRead, {120, 1}, {-50, 1}, 1},
     ScoreCase{"WordOnlyOnTheRight", Scores("430", "1370", "", "Vulnerable"),
               1, kScoreRead, {430, 0}, {1370, 1}, 1},
     // A zero has no ink in the top row the others are found by.
     ScoreCase{"ZeroScores", Scores("0", "20"), 1, kScoreRead, {0, 0}, {20, 0}, 1},
     // A side with nothing on the board shows no number: its score is 0, not unknown.
     ScoreCase{"EmptyScoreIsZero", Scores("", "50"), 1, kScoreRead, {0, 0}, {50, 0}, 1},
-    ScoreCase{"EmptyRightScoreIsZero", Scores("-70", ""), 1, kScoreRead, {-70, 0}, {0, 0}, 1},
     ScoreCase{"NotEndingInZeroIsReadAgainThenGivenUp", Scores("125", "50"),
               1, kScoreUnreadable, kAny, kAny, 4},
     ScoreCase{"LetterOIsNoNumber", Scores("O", "50"), 1, kScoreBadNumber, kAny, kAny, 1},
@@ -88,12 +81,7 @@ INSTANTIATE_TEST_SUITE_P(Windows, ScoreReadingTest, ::testing::Values(
               1, kScoreBadVulnerable, kAny, kAny, 1},
     // The shipped font has no kana: the Japanese word reads as marks.
     ScoreCase{"JapaneseWordIsError5", Scores("100", "200", "{バ}{ル}", ""),
-              2, kScoreBadVulnerable, kAny, {200, -1}, 1},
-    ScoreCase{"German", Scores("600", "-100", "Gefahr", ""), 3, kScoreRead, {600, 1}, {-100, 0}, 1},
-    ScoreCase{"Italian", Scores("600", "-100", "Vulnerabile", ""),
-              5, kScoreRead, {600, 1}, {-100, 0}, 1},
-    ScoreCase{"Portuguese", Scores("600", "-100", "Vulneravel", ""),
-              10, kScoreRead, {600, 1}, {-100, 0}, 1}),
+              2, kScoreBadVulnerable, kAny, {200, -1}, 1}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 

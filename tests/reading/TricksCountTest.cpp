@@ -28,8 +28,9 @@ Counts ReadCounts(ReadingRig& rig, InfoBoxState& box) {
     return c;
 }
 
-TEST(InfoBox, IsFoundInsideItsFrame) {
-    ReadingRig rig(BoxWith("Tricks:", 5, 3).Paint(), 1, "Game: Bridge");
+TEST(InfoBox, IsFoundInItsFrameSearchedAgainForANewWidthAndCachedForAKnownOne) {
+    TablePicture t = BoxWith("Tricks:", 5, 3);
+    ReadingRig rig(t.Paint(), 1, "Game: Bridge");
     InfoBoxState box;
     std::vector<bool> shown;
     box.status = [&](bool found) { shown.push_back(found); };
@@ -37,13 +38,6 @@ TEST(InfoBox, IsFoundInsideItsFrame) {
     EXPECT_EQ(box.box, (Rect{235, 316, 470, 465}));
     EXPECT_EQ(box.centre, (Point{352, 390}));
     EXPECT_EQ(shown, (std::vector<bool>{true}));
-}
-
-TEST(InfoBox, IsSearchedAgainForANewWidthAndTakenFromTheCacheForAKnownOne) {
-    TablePicture t = BoxWith("Tricks:", 5, 3);
-    ReadingRig rig(t.Paint(), 1, "Game: Bridge");
-    InfoBoxState box;
-    ASSERT_TRUE(LocateInfoBox(rig.ctx, box));
     const int copies = rig.desktop.Copies();
     rig.desktop.SetPlace({0, 0, 660, 520});  // 20 pixels wider: the box moved with it
     t.width = 660;
@@ -102,6 +96,8 @@ class TricksCount : public ::testing::TestWithParam<CountCase> {};
 TEST_P(TricksCount, ReadsWeNearTheTopAndTheyInTheMiddle) {
     const CountCase& c = GetParam();
     ReadingRig rig(BoxWith(c.label, c.we, c.they).Paint(), c.language, "Game: Bridge");
+    // The box is found in window coordinates; a table away from the corner must still read.
+    rig.desktop.SetPlace({150, 90, 150 + 640, 90 + 520});
     InfoBoxState box;
     Counts read = ReadCounts(rig, box);
     EXPECT_EQ(read.we, c.counts.we);
@@ -112,21 +108,8 @@ TEST_P(TricksCount, ReadsWeNearTheTopAndTheyInTheMiddle) {
 INSTANTIATE_TEST_SUITE_P(Boxes, TricksCount,
                          ::testing::Values(CountCase{1, "Tricks:", 5, 3, {5, 3}},
                                            CountCase{3, "Stiche:", 10, 1, {10, 1}},
-                                           CountCase{3, "Stiche:", 13, 11, {13, 11}},
-                                           CountCase{3, "Stiche:", 12, 7, {12, 7}},
                                            CountCase{1, "Tricks:", 0, 4, {-1, 4}},
                                            CountCase{3, "Tricks:", 5, 3, {-1, -1}}));
-
-TEST(TricksCountBox, TheBoxIsCopiedFromTheTableWindowWhereverItStands) {
-    // The box was found in the window's own coordinates; a table away from the screen's
-    // corner must still give the counts.
-    ReadingRig rig(BoxWith("Tricks:", 6, 2).Paint(), 1, "Game: Bridge");
-    rig.desktop.SetPlace({150, 90, 150 + 640, 90 + 520});
-    InfoBoxState box;
-    Counts c = ReadCounts(rig, box);
-    EXPECT_EQ(c.we, 6);
-    EXPECT_EQ(c.they, 2);
-}
 
 TEST(TricksCountBox, RememberedRowsAreReadFirstAndForgottenWhenTheLabelMoves) {
     TablePicture t = BoxWith("Tricks:", 5, 3);

@@ -1,5 +1,5 @@
-// Every card face at every place of the last trick, every card and mark of the hand window
-// in every edition, and the faults the simulator injects, each seen by the reader.
+// Every card and mark of the hand window in every edition, and the faults the simulator
+// injects, each seen by the reader.
 #include <gtest/gtest.h>
 
 #include "SimHarness.h"
@@ -11,32 +11,6 @@
 
 namespace tallowen::testing {
 namespace {
-
-TEST(SimFaces, EveryCardReadsAtEveryPlaceOfTheLastTrick) {
-    RecordingSound sound;
-    CardImageTable cards;
-    LoadCardImages(cards, sound);
-    TrickView view;
-    for (int i = 0; i < 52; ++i) {
-        for (int p = 0; p < 4; ++p) {
-            const int card = (i + 13 * p) % 52;
-            view.suits[std::size_t(p)] = card / 13;
-            view.ranks[std::size_t(p)] = 2 + card % 13;
-        }
-        Image555 image(TrickView::kWidth, TrickView::kHeight);
-        PaintLastTrick(image, cards, view);
-        ImageDesktop desktop(image, "Last Trick");
-        ManualClock clock;
-        GameWindows windows;
-        windows.handle[2] = ImageDesktop::kWindow;
-        ReadingContext ctx(desktop, clock, sound, windows);
-        TrickState state;
-        std::array<int, 4> suits{}, ranks{};
-        CaptTrick(ctx, cards, state, suits, ranks, TrickMode::Store);
-        EXPECT_EQ(suits, view.suits) << i;
-        EXPECT_EQ(ranks, view.ranks) << i;
-    }
-}
 
 // A board whose play was cut short by a claim, so that all three marks show.
 SimBoard ClaimedBoard() {
@@ -75,17 +49,6 @@ TEST_P(SimHandEdition, EveryCardAndMarkReadsInTheSystemsLetters) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AllEditions, SimHandEdition, ::testing::Range(1, 11));
-
-TEST(SimFaults, MinimisedScoreWindowIsRestoredReadAndPutAway) {
-    SimHarness h(1, MakeBoard(41));
-    h.client->Minimize(4);
-    ScorePair scores;
-    std::int32_t error = -1;
-    CaptScore(h.ctx, scores, error);
-    EXPECT_EQ(error, kScoreRead);
-    EXPECT_EQ(scores, h.client->Board().after);
-    EXPECT_TRUE(h.desktop.Find(h.client->Handle(4))->minimized);
-}
 
 TEST(SimFaults, CoveredWindowsCopyBlackAndDoNotRead) {
     SimHarness h(1, MakeBoard(42));
@@ -147,23 +110,6 @@ TEST(SimFaults, HighlightedCardFailsTheTrickAtEveryPlace) {
         CaptTrick(h.ctx, h.client->CardImages(), state, suits, ranks, TrickMode::Store);
         EXPECT_EQ(ranks[0], -1) << p;
     }
-}
-
-TEST(SimFaults, ScoreNotYetUpdatedShowsTheScoreBefore) {
-    SimBoard board = MakeBoard(45);
-    for (std::uint32_t seed = 45; board.before == board.after; ++seed) board = MakeBoard(seed);
-    SimHarness h(1, board);
-    SimFaults faults;
-    faults.staleScore = true;
-    h.client->SetFaults(faults);
-    ScorePair scores;
-    std::int32_t error = -1;
-    CaptScore(h.ctx, scores, error);
-    EXPECT_EQ(error, kScoreRead);
-    EXPECT_EQ(scores, board.before);
-    h.client->SetFaults(SimFaults{});
-    CaptScore(h.ctx, scores, error);
-    EXPECT_EQ(scores, board.after);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // Every window of the simulated client, in every edition, read by the engine: what it reads
-// is what the simulator drew (with the editions' known limits).
+// is what the simulator drew (with the editions' known limits). The hand window is read in
+// every edition in FacesAndFaultsTest, the buttons in TurnLampTest.
 #include <gtest/gtest.h>
 
 #include "SimHarness.h"
@@ -46,19 +47,6 @@ TEST_P(RoundTrip, ScoreWindowReadsAsDrawn) {
     EXPECT_EQ(read, want);
 }
 
-TEST_P(RoundTrip, LastHandReadsAsDrawn) {
-    SimHarness h(GetParam().language, MakeBoard(GetParam().seed));
-    HandReading read, want;
-    std::int32_t error = -1, wantError = -1;
-    CaptHand(h.ctx, read, error, false);
-    h.client->ExpectedHand(want, wantError);
-    EXPECT_EQ(wantError, kHandRead);
-    EXPECT_EQ(error, wantError);
-    EXPECT_EQ(read.names, want.names);
-    EXPECT_EQ(read.cards, want.cards);
-    EXPECT_EQ(read.marks, want.marks);
-}
-
 TEST_P(RoundTrip, LastTrickReadsAsDrawn) {
     SimHarness h(GetParam().language, MakeBoard(GetParam().seed), SimStage::Play, 5);
     TrickState state;
@@ -77,16 +65,6 @@ TEST_P(RoundTrip, TricksCountReadsAsDrawn) {
     h.client->ExpectedTricks(wantWe, wantThey);
     EXPECT_EQ(we, wantWe);
     EXPECT_EQ(they, wantThey);
-}
-
-TEST_P(RoundTrip, ButtonCaptionsAreFoundWhereDrawn) {
-    SimHarness h(GetParam().language, MakeBoard(GetParam().seed));
-    ScanButtons(h.ctx, h.buttons);
-    const auto want = h.client->ExpectedButtons();
-    EXPECT_EQ(h.buttons.position, want);
-    if (GetParam().language != 2) {
-        for (int k = 1; k <= 4; ++k) EXPECT_NE(want[std::size_t(k)].x, 0) << k;
-    }
 }
 
 INSTANTIATE_TEST_SUITE_P(AllEditions, RoundTrip,

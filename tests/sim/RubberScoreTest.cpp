@@ -74,35 +74,35 @@ INSTANTIATE_TEST_SUITE_P(
         RubberCase{"RedoubledOneHeartIsAGame", {{EW, 1, H, 2, 7, 2, 0}}}),
     [](const auto& info) { return info.param.name; });
 
-TEST(Rubber, APassedOutBoardChangesNothing) {
-    RubberState rubber;
-    rubber.partScore = {60, 40};
-    rubber.games = {1, 0};
-    SimBoard b;
-    b.declarer = -1;
-    EXPECT_EQ(ScoreRubber(rubber, b), 0);
-    EXPECT_EQ(rubber.partScore, (std::array<int, 2>{60, 40}));
-    EXPECT_EQ(rubber.Vulnerability(), 1);
-    EXPECT_EQ(ScoreboardGain(b), (std::array<int, 2>{0, 0}));
-}
-
-// Over a long session: a side is vulnerable exactly when it has won a game of the rubber in
-// progress, and the board that wins a rubber adds its bonus and leaves both sides not
-// vulnerable.
+// Over a long session: the scoreboard and the dealer carry from board to board, a side is
+// vulnerable exactly when it has won a game of the rubber in progress, and the board that
+// wins a rubber adds its bonus and leaves both sides not vulnerable.
 TEST(Rubber, ThePlannedScoreboardFollowsGamesAndRubbers) {
     SessionPlanOptions o;
     o.boards = 150;
     o.seed = 31;
+    o.firstBoard = 7;
     const std::vector<SimBoard> plan = PlanSession(o);
+    ASSERT_EQ(plan.size(), 150u);
+    EXPECT_EQ(plan[0].before, (ScorePair{ScoreVul{0, 0}, ScoreVul{0, 0}}));
+    EXPECT_EQ(plan[0].dealer, 2) << "board 7 is dealt by South";
     int games = 0, rubbers = 0, bonusTotal = 0;
     for (std::size_t k = 0; k < plan.size(); ++k) {
         const SimBoard& b = plan[k];
-        for (int side = 0; side < 2; ++side)
-            EXPECT_EQ(b.before[std::size_t(side)].Vul, b.Vulnerable(side) ? 1 : 0) << k;
+        for (std::size_t side = 0; side < 2; ++side) {
+            EXPECT_EQ(b.before[side].Vul, b.Vulnerable(int(side)) ? 1 : 0) << k;
+            EXPECT_GE(b.after[side].Score, b.before[side].Score) << k;
+        }
         const int vulAfter = b.after[0].Vul | b.after[1].Vul << 1;
         if (k + 1 < plan.size()) {
             EXPECT_EQ(plan[k + 1].vulnerable, vulAfter) << k;
+            EXPECT_EQ(plan[k + 1].before, b.after) << k;
+            EXPECT_EQ(plan[k + 1].dealer, (b.dealer + 1) % 4) << k;
         }
+        // Only a passed-out board leaves the scores as they were.
+        EXPECT_EQ(b.after[0].Score == b.before[0].Score && b.after[1].Score == b.before[1].Score,
+                  b.PassedOut())
+            << k;
         const int changed = b.vulnerable ^ vulAfter;
         const std::array<int, 2> gain = ScoreboardGain(b);
         const int extra[2] = {b.after[0].Score - b.before[0].Score - gain[0],

@@ -1,6 +1,6 @@
-// The boards of a simulated session before they are played: the dealer going round the
-// table, vulnerability from games and rubbers, the user's seat, the scoreboard carried on,
-// and scores that the record scoring works back to the result the play had.
+// The boards of a simulated session before they are played: the user's seat, the same plan
+// from the same seed, and scores that the record scoring works back to the result the play
+// had. (The scoreboard and dealer carried from board to board: RubberScoreTest.)
 #include <gtest/gtest.h>
 
 #include <set>
@@ -22,47 +22,8 @@ SessionPlanOptions Options(int boards, std::uint32_t seed = 3) {
     return o;
 }
 
-struct DealerCase {
-    int board, dealer;
-};
-class Dealer : public ::testing::TestWithParam<DealerCase> {};
-
-TEST_P(Dealer, TheDealerMovesClockwiseFromBoardToBoard) {
-    EXPECT_EQ(CycleDealer(GetParam().board), GetParam().dealer);
-}
-
-INSTANTIATE_TEST_SUITE_P(Rotation, Dealer,
-                         ::testing::Values(DealerCase{1, 0}, DealerCase{2, 1}, DealerCase{4, 3},
-                                           DealerCase{5, 0}, DealerCase{11, 2}, DealerCase{16, 3},
-                                           DealerCase{34, 1}));
-
-TEST(SessionPlan, TheScoreboardCarriesFromBoardToBoard) {
-    SessionPlanOptions o = Options(40);
-    o.firstBoard = 7;
-    const std::vector<SimBoard> plan = PlanSession(o);
-    ASSERT_EQ(plan.size(), 40u);
-    EXPECT_EQ(plan[0].before, (ScorePair{ScoreVul{0, 0}, ScoreVul{0, 0}}));
-    for (std::size_t k = 0; k < plan.size(); ++k) {
-        const SimBoard& b = plan[k];
-        const int number = 7 + int(k);
-        EXPECT_EQ(b.dealer, CycleDealer(number)) << k;
-        for (int side = 0; side < 2; ++side) {
-            EXPECT_EQ(b.before[std::size_t(side)].Vul, (b.vulnerable >> side) & 1) << k;
-            EXPECT_GE(b.after[std::size_t(side)].Score, b.before[std::size_t(side)].Score) << k;
-        }
-        if (k + 1 < plan.size()) {
-            EXPECT_EQ(plan[k + 1].before, b.after) << k;
-            EXPECT_EQ(plan[k + 1].dealer, (b.dealer + 1) % 4) << k;
-        }
-        // Only a passed-out board leaves the scoreboard as it was.
-        const bool same =
-            b.after[0].Score == b.before[0].Score && b.after[1].Score == b.before[1].Score;
-        EXPECT_EQ(same, b.PassedOut()) << k;
-    }
-}
-
 TEST(SessionPlan, TheUserSitsAtTheirSeatUnderTheirId) {
-    for (int percent : {0, 40, 100}) {
+    for (auto [percent, fewest, most] : {std::tuple{0, 0, 0}, {40, 4, 25}, {100, 29, 29}}) {
         SessionPlanOptions o = Options(30, 11);
         o.seatChangePercent = percent;
         o.userId = "me_tester";
@@ -79,30 +40,19 @@ TEST(SessionPlan, TheUserSitsAtTheirSeatUnderTheirId) {
             if (k > 0 && b.userSeat != plan[k - 1].userSeat) ++changes;
         }
         EXPECT_EQ(others.size(), 3u) << "the same three others all session";
-        if (percent == 0) {
-            EXPECT_EQ(changes, 0);
-        } else if (percent == 100) {
-            EXPECT_EQ(changes, 29);
-        } else {
-            EXPECT_GT(changes, 3);
-        }
+        EXPECT_TRUE(changes >= fewest && changes <= most) << percent << ": " << changes;
     }
 }
 
-TEST(SessionPlan, SameSeedSamePlanOtherSeedOtherPlan) {
-    const auto a = PlanSession(Options(12, 5)), b = PlanSession(Options(12, 5));
-    const auto c = PlanSession(Options(12, 6));
-    int differ = 0;
-    for (std::size_t k = 0; k < a.size(); ++k) {
-        EXPECT_EQ(a[k].calls, b[k].calls);
-        EXPECT_EQ(a[k].hands, b[k].hands);
-        EXPECT_EQ(a[k].after, b[k].after);
-        differ += a[k].hands != c[k].hands;
-    }
-    EXPECT_EQ(differ, 12);
-    // A longer session begins with the same boards.
+TEST(SessionPlan, SameSeedSamePlanOtherSeedOtherPlanALongerSessionBeginsTheSame) {
+    const auto a = PlanSession(Options(12, 5)), c = PlanSession(Options(12, 6));
     const auto longer = PlanSession(Options(13, 5));
-    EXPECT_EQ(longer[11].after, a[11].after);
+    for (std::size_t k = 0; k < a.size(); ++k) {
+        EXPECT_EQ(a[k].calls, longer[k].calls);
+        EXPECT_EQ(a[k].hands, longer[k].hands);
+        EXPECT_EQ(a[k].after, longer[k].after);
+        EXPECT_NE(a[k].hands, c[k].hands);
+    }
     EXPECT_EQ(longer[12].before, a[11].after);
 }
 

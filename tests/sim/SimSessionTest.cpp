@@ -59,6 +59,15 @@ struct SessionRig {
         EXPECT_EQ(error, kScoreRead);
         return s;
     }
+    // Starts the session and runs it until the first fault strikes.
+    SimFaultEvent FirstFault(SimFaultKind kind) {
+        Start();
+        EXPECT_TRUE(RunUntil([&] { return !session->Faults().empty(); }, 120000));
+        const SimFaultEvent hit =
+            session->Faults().empty() ? SimFaultEvent{} : session->Faults()[0];
+        EXPECT_EQ(hit.kind, kind);
+        return hit;
+    }
     CardTextGrid HandCards() {
         HandReading hand;
         std::int32_t error = -1;
@@ -151,10 +160,7 @@ TEST(SimSession, AClosedWindowStaysClosedUntilItsButtonIsPressed) {
     SimSessionOptions o = Quick(4, 9);
     o.faults.windowClosed = 100;
     SessionRig rig(o);
-    rig.Start();
-    ASSERT_TRUE(rig.RunUntil([&] { return !rig.session->Faults().empty(); }, 120000));
-    const SimFaultEvent hit = rig.session->Faults().front();
-    EXPECT_EQ(hit.kind, SimFaultKind::WindowClosed);
+    const SimFaultEvent hit = rig.FirstFault(SimFaultKind::WindowClosed);
     ASSERT_GE(hit.window, 1);
     ASSERT_LE(hit.window, 4);
     EXPECT_EQ(rig.Client().Handle(hit.window), 0u);
@@ -178,10 +184,7 @@ TEST(SimSession, AMinimisedWindowStaysDownUntilRestored) {
     SimSessionOptions o = Quick(2, 10);
     o.faults.windowMinimized = 100;
     SessionRig rig(o);
-    rig.Start();
-    ASSERT_TRUE(rig.RunUntil([&] { return !rig.session->Faults().empty(); }, 120000));
-    const SimFaultEvent hit = rig.session->Faults().front();
-    EXPECT_EQ(hit.kind, SimFaultKind::WindowMinimized);
+    const SimFaultEvent hit = rig.FirstFault(SimFaultKind::WindowMinimized);
     const WindowHandle h = rig.Client().Handle(hit.window);
     ASSERT_NE(h, 0u);
     EXPECT_TRUE(rig.desktop.Find(h)->minimized);
@@ -232,10 +235,7 @@ TEST(SimSession, AMisdrawnGlyphSpoilsItsWindowForAWhile) {
     SimSessionOptions o = Quick(3, 15);
     o.faults.misdrawnGlyph = 100;
     SessionRig rig(o);
-    rig.Start();
-    ASSERT_TRUE(rig.RunUntil([&] { return !rig.session->Faults().empty(); }, 120000));
-    const SimFaultEvent f = rig.session->Faults()[0];
-    EXPECT_EQ(f.kind, SimFaultKind::MisdrawnGlyph);
+    const SimFaultEvent f = rig.FirstFault(SimFaultKind::MisdrawnGlyph);
     EXPECT_EQ(rig.Client().Faults().misdrawnKind, f.window);
     rig.clock.Wait(std::uint32_t(f.until - f.from));
     EXPECT_EQ(rig.Client().Faults().misdrawnKind, -1);

@@ -25,51 +25,40 @@ std::vector<std::string> Words(const std::string& line) {
     return out;
 }
 
-struct ArgsCase {
-    std::string line;
-    bool version, simulate;
-    int boards, language;
-    std::uint32_t seed;
-    std::string folder;  // empty: the default folder
-    bool refused;
-};
-
+// (line, refused, simulate, boards, language, seed, folder); empty folder: the default one.
+using ArgsCase = std::tuple<std::string, bool, bool, int, int, std::uint32_t, std::string>;
 class SimulateArgsTable : public ::testing::TestWithParam<ArgsCase> {};
 
 TEST_P(SimulateArgsTable, ParsesOrRefuses) {
-    const ArgsCase& c = GetParam();
-    const SimulateArgs a = ParseSimulateArgs(Words(c.line));
-    EXPECT_EQ(!a.error.empty(), c.refused) << a.error;
-    if (c.refused) return;
-    EXPECT_EQ(a.version, c.version);
-    if (c.version) return;
-    EXPECT_EQ(a.simulate, c.simulate);
-    EXPECT_EQ(a.boards, c.boards);
-    EXPECT_EQ(a.language, c.language);
-    EXPECT_EQ(a.seed, c.seed);
-    EXPECT_EQ(a.folder, c.folder.empty() ? DefaultSimulateFolder() : PathFromUtf8(c.folder));
+    const auto& [line, refused, simulate, boards, language, seed, folder] = GetParam();
+    const SimulateArgs a = ParseSimulateArgs(Words(line));
+    EXPECT_EQ(!a.error.empty(), refused) << a.error;
+    if (refused) return;
+    EXPECT_EQ(a.version, !simulate);
+    if (!simulate) return;
+    EXPECT_EQ((std::tuple{a.boards, a.language, a.seed}), (std::tuple{boards, language, seed}));
+    EXPECT_EQ(a.folder, folder.empty() ? DefaultSimulateFolder() : PathFromUtf8(folder));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, SimulateArgsTable,
-    ::testing::Values(ArgsCase{"", true, false, 0, 0, 0, "", false},
-                      ArgsCase{"--version", true, false, 0, 0, 0, "", false},
-                      ArgsCase{"--simulate", false, true, 8, 1, 1, "", false},
+    ::testing::Values(ArgsCase{"", false, false, 0, 0, 0, ""},
+                      ArgsCase{"--version", false, false, 0, 0, 0, ""},
+                      ArgsCase{"--simulate", false, true, 8, 1, 1, ""},
                       ArgsCase{"--simulate --boards 3 --lang 4 --seed 9 --folder demo", false, true,
-                               3, 4, 9, "demo", false},
-                      ArgsCase{"--seed 4294967295 --simulate --lang 10", false, true, 8, 10,
-                               4294967295u, "", false},
-                      ArgsCase{"--simulate --boards 0", false, false, 0, 0, 0, "", true},
-                      ArgsCase{"--simulate --boards 3x", false, false, 0, 0, 0, "", true},
-                      ArgsCase{"--simulate --boards 100001", false, false, 0, 0, 0, "", true},
-                      ArgsCase{"--simulate --boards 100000", false, true, 100000, 1, 1, "", false},
-                      ArgsCase{"--simulate --lang 11", false, false, 0, 0, 0, "", true},
-                      ArgsCase{"--simulate --seed -1", false, false, 0, 0, 0, "", true},
-                      ArgsCase{"--simulate --seed 4294967296", false, false, 0, 0, 0, "", true},
-                      ArgsCase{"--simulate --folder", false, false, 0, 0, 0, "", true},
-                      ArgsCase{"--simulate --fast", false, false, 0, 0, 0, "", true},
-                      ArgsCase{"--boards 3", false, false, 0, 0, 0, "", true},
-                      ArgsCase{"--version --simulate", false, false, 0, 0, 0, "", true}));
+                               3, 4, 9, "demo"},
+                      ArgsCase{"--seed 4294967295 --simulate --lang 10 --boards 100000", false,
+                               true, 100000, 10, 4294967295u, ""},
+                      ArgsCase{"--simulate --boards 0", true, false, 0, 0, 0, ""},
+                      ArgsCase{"--simulate --boards 3x", true, false, 0, 0, 0, ""},
+                      ArgsCase{"--simulate --boards 100001", true, false, 0, 0, 0, ""},
+                      ArgsCase{"--simulate --lang 11", true, false, 0, 0, 0, ""},
+                      ArgsCase{"--simulate --seed -1", true, false, 0, 0, 0, ""},
+                      ArgsCase{"--simulate --seed 4294967296", true, false, 0, 0, 0, ""},
+                      ArgsCase{"--simulate --folder", true, false, 0, 0, 0, ""},
+                      ArgsCase{"--simulate --fast", true, false, 0, 0, 0, ""},
+                      ArgsCase{"--boards 3", true, false, 0, 0, 0, ""},
+                      ArgsCase{"--version --simulate", true, false, 0, 0, 0, ""}));
 
 TEST(SimulateFolder, TheDefaultLiesUnderTheHomeFolder) {
     const char* home = std::getenv("HOME");
@@ -114,7 +103,7 @@ TEST_F(SimulatePrinting, EachRecordIsSeenOnceInRecordingOrder) {
 }
 
 // The line names the record, the contract and declarer, the tricks and who scored what.
-TEST_F(SimulatePrinting, ARecordLineTellsContractResultAndPoints) {
+TEST_F(SimulatePrinting, ARecordLineTellsContractResultAndPointsOrPassOut) {
     SimBoard b = MakeBoard(40);
     b.dealer = 0;
     b.calls = {"1S", "Pass", "4S", "X", "Pass", "Pass", "Pass"};
@@ -136,14 +125,14 @@ TEST_F(SimulatePrinting, ARecordLineTellsContractResultAndPoints) {
                 std::to_string(200 + 300 * (9 - tricks));
     }
     EXPECT_EQ(line, want);
-}
 
-TEST_F(SimulatePrinting, PassedOutAndUnreadableRecordsSaySo) {
-    SimBoard b = MakeBoard(41);
     b.calls = {"Pass", "Pass", "Pass", "Pass"};
     CompleteBoard(b, 41);
-    const std::string name = Write(b);
-    EXPECT_EQ(RecordLine(folders, name, AnsiCodePage()), name + "  Pass Out");
+    const std::string passed = Write(b);
+    EXPECT_EQ(RecordLine(folders, passed, AnsiCodePage()), passed + "  Pass Out");
+}
+
+TEST_F(SimulatePrinting, AnUnreadableOrMissingRecordSaysSo) {
     const std::string broken = "12_06_077";
     const FileResult w =
         WriteTextLines(folders.WorkFile(broken + ".brg"), {"not a record"}, AnsiCodePage());
@@ -181,8 +170,7 @@ TEST_F(SimulatePrinting, ARecordReadBackAgreesWithItsBoardAndTellsWhereNot) {
 TEST(SimulateSummary, SaysPlayedRecordedTimeAndRate) {
     EXPECT_EQ(SummaryLine(8, 7, 2.0, 812.4),
               "boards played 8, recorded 7, 2.00 s (812 s at the table), 4.0 boards per second");
-    EXPECT_EQ(SummaryLine(3, 0, 0.0, 0.0),
-              "boards played 3, recorded 0, 0.00 s (0 s at the table), 0.0 boards per second");
+    EXPECT_EQ(SummaryLine(3, 0, 0.0, 0.0).substr(56), "0.0 boards per second") << "not by zero";
 }
 
 }  // namespace
