@@ -123,8 +123,10 @@ int RunSimulation(const SimulateArgs& args) {
         clock.Wait(1000);
         look();
     }
-    // The last hand is taken once the next deal shows; give the watcher a minute for it.
-    for (int s = 0; s < 60 && watch.Seen() < int(session.Played().size()); ++s) {
+    // The last hand is taken once the next deal shows, or at the latest when the hand timer
+    // runs out; give the watcher that long (virtual time costs next to nothing).
+    const int lastHandSeconds = app.settings.waitTimeHand / 1000 + 30;
+    for (int s = 0; s < lastHandSeconds && watch.Seen() < int(session.Played().size()); ++s) {
         clock.Wait(1000);
         look();
     }

@@ -40,7 +40,8 @@ inline SessionOutcome PlaySession(ShellRig& rig, SimSessionOptions options) {
     const int ticks = rig.clock.Every(kTickInterval, [&rig] { Timer1_Timer(rig.app); });
     session.Start();
     while (!session.Finished()) rig.clock.Wait(1000);
-    rig.clock.Wait(60000);  // the last hand is taken once the next deal shows
+    // The last hand is taken once the next deal shows, at the latest when the hand timer runs out.
+    rig.clock.Wait(std::uint32_t(rig.app.settings.waitTimeHand) + 30000);
     rig.clock.Cancel(ticks);
 
     SessionOutcome out{session.Played(), session.Faults(), {}, {}};
