@@ -53,7 +53,7 @@ std::int32_t RecordAuction(AppContext& app) {
     if (app.boardLoaded)
         ShowRecordedAuction(app);
     else
-        app.views.main.ShowAuction(deal);
+        app.views.main.ShowAuction(deal, 1);
     // The tricks taken so far belong to the board before.
     for (Control c : {Control::WeT, Control::ThT, Control::sumT}) SetCaption(app, c, "");
     return kAuctionRead;

@@ -115,7 +115,7 @@ void Show_File(AppContext& app, const std::string& name) {
     LogSink& log = ScoringLog(app);
     FindContract(deal, log);
     FindDealer(deal, log);
-    app.views.main.ShowAuction(deal);
+    app.views.main.ShowAuction(deal, 0);
     app.records.onDisplay = name;
     AnalysePlay(deal, static_cast<int>(app.settings.cardOrder));
     DetermineResult(deal, log);

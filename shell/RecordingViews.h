@@ -19,8 +19,9 @@ public:
     void SetTopmost(bool t) override { topmost = t; }
     void SetRecordList(const std::vector<std::string>& names) override { list = names; }
     std::vector<int> SelectedRecords() override { return selected; }
-    void ShowAuction(const Deal& deal) override {
+    void ShowAuction(const Deal& deal, int mode) override {
         auction = deal;
+        auctionMode = mode;
         ++auctionsShown;
     }
     void ShowDeal(const Deal& deal, const std::array<int, 4>& rot) override {
@@ -38,7 +39,7 @@ public:
     std::vector<int> selected;
     Deal auction, shownDeal;
     std::array<int, 4> rotation{};
-    int auctionsShown = 0, dealsShown = 0;
+    int auctionsShown = 0, dealsShown = 0, auctionMode = -1;
     bool alertBorder = false;
     std::vector<std::string> lines;
 };

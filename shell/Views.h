@@ -72,8 +72,9 @@ public:
     virtual void SetRecordList(const std::vector<std::string>& names) = 0;
     // Indexes of the selected entries of the record list.
     virtual std::vector<int> SelectedRecords() = 0;
-    // The drawing of the main window's surface.
-    virtual void ShowAuction(const Deal& deal) = 0;
+    // The drawing of the main window's surface. The auction area's mode: 0 a record shown,
+    // 1 right after an auction capture, 2 after a hand capture.
+    virtual void ShowAuction(const Deal& deal, int mode) = 0;
     virtual void ShowDeal(const Deal& deal, const std::array<int, 4>& rotation) = 0;
     virtual void AlertBorder(bool shown) = 0;
     virtual void PrintLine(const std::string& line) = 0;  // start-up messages
