@@ -177,6 +177,7 @@ struct AppContext {
     CaptureSchedule schedule;
     BusyFlags busy;
     std::uint32_t lastTick = 0;
+    bool ending = false;           // End was pressed or the window is closing: the program ends
     std::uint32_t pauseStart = 0;  // 0 = not paused
     int picBoxPause = 0;           // 0 running, 1 paused by a click on the trick box
     int tickCounter = 0;           // unpaused ticks since the table appeared

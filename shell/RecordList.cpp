@@ -39,14 +39,19 @@ void AskForDeleteAnswer(AppContext& app) {
     SetEnabled(app, CurrentList(app), false);
     for (Control c : {Control::cmdDelFiles, Control::cmdBid, Control::cmdHand})
         SetEnabled(app, c, false);
+    ControlState& undo = app.Ctl(Control::cmdUndo);
+    undo.cancelButton = undo.defaultButton = true;
     for (Control c : {Control::cmdUndo, Control::cmdDEL}) {
         SetVisible(app, c, true);
         SetEnabled(app, c, true);
     }
+    app.views.main.Focus(Control::cmdDEL);
 }
 
 void EndDeleteRequest(AppContext& app) {
     SetVisible(app, CurrentList(app), true);
+    ControlState& undo = app.Ctl(Control::cmdUndo);
+    undo.cancelButton = undo.defaultButton = false;
     SetVisible(app, Control::cmdUndo, false);
     for (Control c : {Control::cmdDelFiles, Control::cmdBid, Control::cmdHand})
         SetEnabled(app, c, true);

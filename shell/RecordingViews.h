@@ -31,6 +31,9 @@ public:
     }
     void AlertBorder(bool shown) override { alertBorder = shown; }
     void PrintLine(const std::string& line) override { lines.push_back(line); }
+    void PrintMarkLine(const std::string& rest) override { lines.push_back("=>" + rest); }
+    void Focus(Control c) override { focus = c; }
+    Control focus = Control::Count;
 
     std::array<ControlState, kControlCount> controls{};
     std::string caption;

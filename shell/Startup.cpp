@@ -97,7 +97,7 @@ void HookReading(AppContext& app) {
 
 }  // namespace
 
-StartupResult InitWatcher(AppContext& app) {
+StartupResult InitWatcher(AppContext& app, const std::function<void()>& afterSettings) {
     StartupResult result;
     app.folders.workName = "Work";
     app.windows.gameType = 0;
@@ -106,6 +106,7 @@ StartupResult InitWatcher(AppContext& app) {
     ReadSettings(app, result);
     if (result.illegalKey) return result;  // the program stops here
     ApplyInterfaceLanguage(app);
+    if (afterSettings) afterSettings();
     LoadGlyphTable(app.reading.glyphs, app.seams.sound);
     LoadCardImages(app.cardImages, app.seams.sound);
     ReadLayout(app, result);

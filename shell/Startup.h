@@ -3,6 +3,8 @@
 // automatic captures.
 #pragma once
 
+#include <functional>
+
 #include "shell/AppContext.h"
 
 namespace tallowen {
@@ -15,6 +17,8 @@ struct StartupResult {
     std::string layoutError;    // the layout file could not be read or removed
 };
 
-StartupResult InitWatcher(AppContext& app);
+// `afterSettings` runs once the settings file has been read, before anything that the
+// settings decide is shown.
+StartupResult InitWatcher(AppContext& app, const std::function<void()>& afterSettings = {});
 
 }  // namespace tallowen

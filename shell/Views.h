@@ -59,6 +59,9 @@ struct ControlState {
     bool visible = true;
     bool enabled = true;
     bool checked = false;  // menu items
+    // Buttons: pressed by Esc (cancel) or Enter (default) anywhere in the window.
+    bool cancelButton = false;
+    bool defaultButton = false;
 };
 
 // The main window frmZ. The shell keeps every control's state and hands a changed one over.
@@ -78,6 +81,9 @@ public:
     virtual void ShowDeal(const Deal& deal, const std::array<int, 4>& rotation) = 0;
     virtual void AlertBorder(bool shown) = 0;
     virtual void PrintLine(const std::string& line) = 0;  // start-up messages
+    // A start-up line that begins with the pointing mark (drawn in the symbol font).
+    virtual void PrintMarkLine(const std::string& rest) = 0;
+    virtual void Focus(Control control) = 0;
 };
 
 // One text of the message window, with the font it is shown in.
