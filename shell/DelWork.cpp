@@ -5,6 +5,7 @@
 
 #include "common/Files.h"
 #include "records/RecordNames.h"
+#include "shell/DelWorkLayout.h"
 #include "shell/Messages.h"
 #include "shell/RecordList.h"
 #include "shell/WorkBackups.h"
@@ -66,12 +67,56 @@ bool ClearOrRestoreWork(AppContext& app) {
     WorkFiles found = ScanWorkFiles(app.folders);
     const bool restore = !found.backups.empty() && found.work.empty();
     Question question = Ask(app, restore);
-    if (!app.views.delWork.Ask(question.caption, question.lines)) return false;
+    if (!app.views.delWork.Ask(question.caption, question.lines, restore)) return false;
     if (restore)
         RestoreAll(app, found);
     else
         BackUpAll(app, found);
     return true;
+}
+
+}  // namespace tallowen
+
+namespace tallowen {
+
+namespace {
+
+// The design, in pixels: 300 and 600 twips from the main window's corner, buttons at the foot.
+constexpr Point kDesignOffset{20, 40};
+constexpr int kDesignWidth = 360, kDesignHeight = 240;
+constexpr int kButtonHeight = 30, kButtonFoot = 12, kTextTop = 4;
+constexpr int kJapaneseWider = 24, kJapaneseLeft = 8;  // 360 and 120 twips
+
+}  // namespace
+
+DelWorkLayout LayoutDelWork(bool japanese, bool restore, const std::string& interfaceFont,
+                            const std::string& caption, int lines, int lineHeight) {
+    DelWorkLayout d;
+    d.offset = kDesignOffset;
+    d.width = kDesignWidth;
+    d.height = kDesignHeight;
+    d.lineHeight = lineHeight;
+    const int top = kDesignHeight - kButtonHeight - kButtonFoot;
+    d.remove = {caption, Rect{24, top, 24 + 180, top + kButtonHeight}, "", 11};
+    d.cancel = {"Cancel", Rect{226, top, 226 + 110, top + kButtonHeight}, "", 11};
+    if (japanese) {
+        d.width += kJapaneseWider;
+        d.offset.x -= kJapaneseLeft;
+        const double points = interfaceFont == "メイリオ" ? 12 : 13;
+        d.cancel = {"取り消し", Rect{40, top, 40 + 100, top + kButtonHeight}, interfaceFont, 11};
+        d.remove = {caption, Rect{150, top, 150 + 210, top + kButtonHeight}, interfaceFont, points};
+    } else if (restore) {
+        d.remove.place.right += 10;
+    }
+    // The room under the text goes: the buttons move up and the dialog shrinks by it.
+    const int textBottom = kTextTop + lines * lineHeight;
+    const int spare = d.height - kButtonHeight - textBottom - 25;
+    d.height -= spare;
+    for (DialogButton* b : {&d.remove, &d.cancel}) {
+        b->place.top -= spare;
+        b->place.bottom -= spare;
+    }
+    return d;
 }
 
 }  // namespace tallowen

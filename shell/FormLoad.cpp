@@ -49,6 +49,12 @@ constexpr DesignText kEnglish[] = {
     {Control::MenuSeat3, "West", ""},
     {Control::MenuSeat4, "Auto", ""},
     {Control::menuLink2, "", ""},
+    {Control::menuAutoCapture, "AutoCapture", ""},
+    {Control::menuMySeat, "MySeat", ""},
+    {Control::menuRestart, "Restart", ""},
+    {Control::menu_Link, "Link", ""},
+    {Control::menuLink0, "Yahoo! Bridge", ""},
+    {Control::menuLink1, "Login", ""},
 };
 
 struct JapaneseText {
@@ -60,6 +66,9 @@ struct JapaneseText {
 };
 
 constexpr JapaneseText kJapanese[] = {
+    {Control::menuAutoCapture, "自動キャプチャ", nullptr, 0, 0},
+    {Control::menuMySeat, "私の座席", nullptr, 0, 0},
+    {Control::menuRestart, "再起動", nullptr, 0, 0},
     {Control::menuBid, " ビッド", nullptr, 0, 0},
     {Control::menuHand, " ハンド", nullptr, 0, 0},
     {Control::MenuSeat4, "自動選択", nullptr, 0, 0},

@@ -95,13 +95,14 @@ public:
 // Answers every question with `answer` and remembers what it was asked.
 class RecordingDelWork : public DelWorkDialog {
 public:
-    bool Ask(const std::string& c, const std::vector<std::string>& l) override {
+    bool Ask(const std::string& c, const std::vector<std::string>& l, bool r) override {
+        restore = r;
         caption = c;
         lines = l;
         ++asked;
         return answer;
     }
-    bool answer = true;
+    bool answer = true, restore = false;
     int asked = 0;
     std::string caption;
     std::vector<std::string> lines;

@@ -44,6 +44,12 @@ enum class Control : int {
     MenuSeat3,
     MenuSeat4,
     menuLink2,
+    menuAutoCapture,
+    menuMySeat,
+    menuRestart,
+    menu_Link,
+    menuLink0,
+    menuLink1,
     Count
 };
 constexpr int kControlCount = static_cast<int>(Control::Count);
@@ -130,7 +136,8 @@ public:
 class DelWorkDialog {
 public:
     virtual ~DelWorkDialog() = default;
-    virtual bool Ask(const std::string& caption, const std::vector<std::string>& lines) = 0;
+    virtual bool Ask(const std::string& caption, const std::vector<std::string>& lines,
+                     bool restore) = 0;
 };
 
 }  // namespace tallowen

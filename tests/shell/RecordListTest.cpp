@@ -155,6 +155,7 @@ TEST(RecordList, OnlyBackupsOfferARestoreAndListTheRecordsNewestFirst) {
     EXPECT_EQ(rig.app.naming.RecordPrefix, "12_06_");
     EXPECT_EQ(rig.app.naming.RecordCounter, 3);
     EXPECT_EQ(rig.app.schedule[Slot::Bid].due, rig.clock.Ticks() + 3000);
+    EXPECT_TRUE(rig.views.delWork.restore);
 }
 
 TEST(RecordList, DeleteAllDiscardsOldBackupsAndBacksUpTheRecords) {

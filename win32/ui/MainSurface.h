@@ -1,0 +1,36 @@
+// The main window's own surface: a picture the size of the client area into which the deal,
+// the auction and the alert border are drawn, painted from on WM_PAINT.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <memory>
+
+#include "records/Deal.h"
+#include "shell/AppContext.h"
+
+namespace tallowen {
+
+class MainSurface {
+public:
+    explicit MainSurface(HWND window);
+    ~MainSurface();
+    MainSurface(const MainSurface&) = delete;
+    MainSurface& operator=(const MainSurface&) = delete;
+
+    void Attach(AppContext& app);
+    // Returns the client height the window takes for this auction (0: unchanged).
+    int DrawAuction(const Deal& deal, int mode);
+    void DrawDeal(const Deal& deal, const std::array<int, 4>& rotation);
+    void Border(bool shown);
+    void Present(HDC dc);
+
+private:
+    struct State;
+    HWND window_;
+    AppContext* app_ = nullptr;
+    std::unique_ptr<State> state_;
+};
+
+}  // namespace tallowen

@@ -1,0 +1,535 @@
+#include "win32/ui/MainWindow.h"
+
+#include <commctrl.h>
+
+#include "shell/Captures.h"
+#include "shell/FormLoad.h"
+#include "shell/MainLoop.h"
+#include "shell/RecordList.h"
+#include "shell/Seats.h"
+#include "win32/ui/MainSurface.h"
+#include "win32/ui/Wide.h"
+
+namespace tallowen {
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"TallowenMain";
+constexpr UINT_PTR kTimer1 = 1;
+constexpr int kFirstId = 1000;
+constexpr UINT kControlKey = WM_APP + 1;
+constexpr UINT kControlRightClick = WM_APP + 2;
+constexpr std::uint32_t kDefaultBack = 0xE0E0E0;
+
+int IdOf(Control c) {
+    return kFirstId + int(c);
+}
+
+bool IsMenu(Control c) {
+    return c >= Control::menuBid && c < Control::Count;
+}
+
+bool IsButton(Control c) {
+    return c <= Control::cmdEnd && c != Control::fraCapture;
+}
+
+// Where each child control sits in the client area (pixels), and what kind of window it is.
+struct Placement {
+    Control control;
+    const wchar_t* cls;
+    DWORD style;
+    int x, y, w, h;
+};
+
+constexpr DWORD kButton = WS_CHILD | BS_OWNERDRAW | WS_TABSTOP;
+constexpr DWORD kLabel = WS_CHILD | SS_NOTIFY | SS_CENTER;
+constexpr DWORD kList = WS_CHILD | WS_VSCROLL | WS_BORDER | LBS_NOTIFY | LBS_EXTENDEDSEL |
+                        LBS_NOINTEGRALHEIGHT | WS_TABSTOP;
+
+// The deal is drawn left of x 400; the record list and the buttons stand on the right.
+constexpr Placement kPlacements[] = {
+    {Control::picBox, L"STATIC", WS_CHILD | SS_NOTIFY, 118, 174, 66, 56},
+    {Control::WeT, L"STATIC", kLabel, 120, 194, 20, 16},
+    {Control::ThT, L"STATIC", kLabel, 141, 194, 20, 16},
+    {Control::sumT, L"STATIC", kLabel, 162, 194, 20, 16},
+    {Control::Lbl0, L"STATIC", kLabel, 143, 234, 16, 14},
+    {Control::Lbl1, L"STATIC", kLabel, 100, 195, 16, 14},
+    {Control::Lbl2, L"STATIC", kLabel, 143, 158, 16, 14},
+    {Control::Lbl3, L"STATIC", kLabel, 186, 195, 16, 14},
+    {Control::fraCapture, L"BUTTON", WS_CHILD | BS_GROUPBOX, 404, 2, 122, 52},
+    {Control::cmdBid, L"BUTTON", kButton, 410, 20, 54, 28},
+    {Control::cmdHand, L"BUTTON", kButton, 466, 20, 54, 28},
+    {Control::cmdScore, L"BUTTON", kButton, 404, 58, 60, 24},
+    {Control::cmdTimer, L"BUTTON", kButton, 466, 58, 60, 24},
+    {Control::filBox0, L"LISTBOX", kList, 404, 88, 122, 206},
+    {Control::filBox1, L"LISTBOX", kList, 404, 88, 122, 206},
+    {Control::cmdDelFiles, L"BUTTON", kButton, 404, 298, 122, 24},
+    {Control::cmdDEL, L"BUTTON", kButton, 404, 298, 60, 24},
+    {Control::cmdUndo, L"BUTTON", kButton, 466, 298, 60, 24},
+    {Control::BoxStat, L"STATIC", WS_CHILD | SS_LEFT, 404, 326, 122, 16},
+    {Control::MsgBox, L"STATIC", WS_CHILD | SS_LEFT, 4, 364, 300, 16},
+    {Control::cmdEnd, L"BUTTON", kButton, 404, 346, 122, 28},
+};
+constexpr int kClientWidth = 530;
+constexpr int kClientHeight = 380;
+
+MainWindow* Owner(HWND window) {
+    return reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
+LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM w, LPARAM l) {
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(l);
+        SetWindowLongPtrW(window, GWLP_USERDATA, LONG_PTR(create->lpCreateParams));
+    }
+    MainWindow* owner = Owner(window);
+    if (!owner || message == WM_NCCREATE) return DefWindowProcW(window, message, w, l);
+    return owner->OnMessage(message, w, l);
+}
+
+// Keys and right clicks on the controls go up to the window: the shell answers them there.
+LRESULT CALLBACK ControlProc(HWND child, UINT message, WPARAM w, LPARAM l, UINT_PTR id,
+                             DWORD_PTR) {
+    const Control control = Control(int(id) - kFirstId);
+    HWND parent = GetParent(child);
+    if (message == WM_KEYDOWN && (w == VK_ESCAPE || w == VK_RETURN || w == VK_DELETE)) {
+        SendMessageW(parent, kControlKey, WPARAM(control), LPARAM(w));
+        if (w != VK_DELETE) return 0;
+    }
+    if (message == WM_GETDLGCODE && (w == VK_ESCAPE || w == VK_RETURN)) return DLGC_WANTALLKEYS;
+    if (message == WM_RBUTTONDOWN) SendMessageW(parent, kControlRightClick, WPARAM(control), 0);
+    return DefSubclassProc(child, message, w, l);
+}
+
+void RegisterClassOnce(HINSTANCE instance) {
+    WNDCLASSEXW wc{};
+    if (GetClassInfoExW(instance, kClassName, &wc)) return;
+    wc.cbSize = sizeof wc;
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = WindowProc;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+    wc.hIcon = LoadIconW(nullptr, MAKEINTRESOURCEW(32512));      // IDI_APPLICATION
+    wc.lpszClassName = kClassName;
+    RegisterClassExW(&wc);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(HINSTANCE instance) : instance_(instance) {
+    INITCOMMONCONTROLSEX cc{sizeof cc, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&cc);
+    RegisterClassOnce(instance);
+    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+    RECT r{0, 0, kClientWidth, kClientHeight};
+    CreateMenus();
+    AdjustWindowRectEx(&r, style, TRUE, 0);
+    window_ = CreateWindowExW(0, kClassName, L"Tallowen 2.2", style, 0, 40, r.right - r.left,
+                              r.bottom - r.top, nullptr, menu_, instance, this);
+    surface_ = std::make_unique<MainSurface>(window_);
+    CreateControls();
+}
+
+MainWindow::~MainWindow() {
+    if (window_) DestroyWindow(window_);
+    for (Item& item : items_)
+        if (item.brush) DeleteObject(item.brush);
+    for (auto& [key, font] : fonts_) DeleteObject(font);
+}
+
+void MainWindow::CreateMenus() {
+    menu_ = CreateMenu();
+    auto popup = [this](Control title, std::initializer_list<Control> items) {
+        HMENU sub = CreatePopupMenu();
+        for (Control c : items) AppendMenuW(sub, MF_STRING, UINT_PTR(IdOf(c)), L"-");
+        AppendMenuW(menu_, MF_POPUP, UINT_PTR(sub), L"-");
+        items_[std::size_t(title)].hwnd = nullptr;
+    };
+    popup(Control::menuAutoCapture, {Control::menuBid, Control::menuHand});
+    popup(Control::menuMySeat, {Control::MenuSeat0, Control::MenuSeat1, Control::MenuSeat2,
+                                Control::MenuSeat3, Control::MenuSeat4});
+    AppendMenuW(menu_, MF_STRING, UINT_PTR(IdOf(Control::menuRestart)), L"-");
+    popup(Control::menu_Link, {Control::menuLink0, Control::menuLink1, Control::menuLink2});
+}
+
+void MainWindow::CreateControls() {
+    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                               window_, nullptr, instance_, nullptr);
+    for (const Placement& p : kPlacements) {
+        HWND child = CreateWindowExW(0, p.cls, L"", p.style, p.x, p.y, p.w, p.h, window_,
+                                     HMENU(INT_PTR(IdOf(p.control))), instance_, nullptr);
+        items_[std::size_t(p.control)].hwnd = child;
+        SetWindowSubclass(child, ControlProc, UINT_PTR(IdOf(p.control)), 0);
+        TTTOOLINFOW tip{};
+        tip.cbSize = sizeof tip;
+        tip.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tip.hwnd = window_;
+        tip.uId = UINT_PTR(child);
+        tip.lpszText = const_cast<wchar_t*>(L"");
+        SendMessageW(tooltip_, TTM_ADDTOOLW, 0, LPARAM(&tip));
+    }
+    // The count labels lie on the trick box.
+    for (Control c : {Control::WeT, Control::ThT, Control::sumT})
+        SetWindowPos(items_[std::size_t(c)].hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void MainWindow::Attach(AppContext& app) {
+    app_ = &app;
+    app.mainWindow = WindowHandle(reinterpret_cast<std::uintptr_t>(window_));
+    RECT r;
+    GetWindowRect(window_, &r);
+    app.mainRect = Rect{r.left, r.top, r.right, r.bottom};
+    surface_->Attach(app);
+}
+
+void MainWindow::StartTimer() {
+    SetTimer(window_, kTimer1, kTickInterval, nullptr);
+}
+
+void MainWindow::Show() {
+    ShowWindow(window_, SW_SHOWNORMAL);
+    UpdateWindow(window_);
+}
+
+HFONT MainWindow::FontFor(const ControlState& state) {
+    const std::string face = state.font.empty() ? kDesignFont : state.font;
+    const double points = state.points > 0 ? state.points : kDesignPoints;
+    const std::string key = face + "|" + std::to_string(points) + (state.bold ? "|b" : "");
+    auto found = fonts_.find(key);
+    if (found != fonts_.end()) return found->second;
+    HDC screen = GetDC(nullptr);
+    const int height = -int(points * GetDeviceCaps(screen, LOGPIXELSY) / 72.0 + 0.5);
+    ReleaseDC(nullptr, screen);
+    LOGFONTW lf{};
+    lf.lfHeight = height;
+    lf.lfWeight = state.bold ? FW_BOLD : FW_NORMAL;
+    lf.lfCharSet = DEFAULT_CHARSET;
+    lf.lfQuality = DEFAULT_QUALITY;
+    const std::wstring wface = Wide(face);
+    wcsncpy(lf.lfFaceName, wface.c_str(), LF_FACESIZE - 1);
+    HFONT font = CreateFontIndirectW(&lf);
+    fonts_[key] = font;
+    return font;
+}
+
+void MainWindow::ApplyMenu(Control control, const ControlState& state) {
+    const UINT id = UINT(IdOf(control));
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_STRING | MIIM_STATE;
+    std::wstring text = Wide(state.caption);
+    info.dwTypeData = text.data();
+    info.fState = (state.enabled ? MFS_ENABLED : MFS_DISABLED) |
+                  (state.checked ? MFS_CHECKED : MFS_UNCHECKED);
+    // The top-level titles are addressed by position.
+    const Control titles[] = {Control::menuAutoCapture, Control::menuMySeat, Control::menuRestart,
+                              Control::menu_Link};
+    for (int i = 0; i < 4; ++i) {
+        if (titles[i] != control) continue;
+        info.fMask = MIIM_STRING;
+        SetMenuItemInfoW(menu_, UINT(i), TRUE, &info);
+        DrawMenuBar(window_);
+        return;
+    }
+    SetMenuItemInfoW(menu_, id, FALSE, &info);
+}
+
+void MainWindow::Apply(Control control, const ControlState& state) {
+    if (control == Control::Count) return;
+    Item& item = items_[std::size_t(control)];
+    item.state = state;
+    if (IsMenu(control)) return ApplyMenu(control, state);
+    if (!item.hwnd) return;
+    if (item.brush) DeleteObject(item.brush);
+    item.brush = CreateSolidBrush(state.backColour.value_or(kDefaultBack));
+    SetWindowTextW(item.hwnd, Wide(state.caption).c_str());
+    SendMessageW(item.hwnd, WM_SETFONT, WPARAM(FontFor(state)), TRUE);
+    EnableWindow(item.hwnd, state.enabled);
+    ShowWindow(item.hwnd, state.visible ? SW_SHOWNA : SW_HIDE);
+    std::wstring tip = Wide(state.tooltip);
+    TTTOOLINFOW info{};
+    info.cbSize = sizeof info;
+    info.hwnd = window_;
+    info.uId = UINT_PTR(item.hwnd);
+    info.lpszText = tip.data();
+    SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, LPARAM(&info));
+    InvalidateRect(item.hwnd, nullptr, TRUE);
+}
+
+void MainWindow::SetCaption(const std::string& caption) {
+    SetWindowTextW(window_, Wide(caption).c_str());
+}
+
+void MainWindow::SetTopmost(bool topmost) {
+    if (topmost && IsIconic(window_)) return;
+    SetWindowPos(window_, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void MainWindow::SetRecordList(const std::vector<std::string>& names) {
+    for (Control c : {Control::filBox0, Control::filBox1}) {
+        HWND list = items_[std::size_t(c)].hwnd;
+        SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+        SendMessageW(list, LB_RESETCONTENT, 0, 0);
+        for (const std::string& name : names)
+            SendMessageW(list, LB_ADDSTRING, 0, LPARAM(Wide(name).c_str()));
+        SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(list, nullptr, TRUE);
+    }
+}
+
+std::vector<int> MainWindow::SelectedRecords() {
+    const Control c = (app_ && app_->records.currentList == 1) ? Control::filBox1 : Control::filBox0;
+    HWND list = items_[std::size_t(c)].hwnd;
+    const LRESULT n = SendMessageW(list, LB_GETSELCOUNT, 0, 0);
+    if (n <= 0) return {};
+    std::vector<int> selected(std::size_t(n));
+    SendMessageW(list, LB_GETSELITEMS, WPARAM(n), LPARAM(selected.data()));
+    return selected;
+}
+
+void MainWindow::ShowAuction(const Deal& deal, int mode) {
+    const int height = surface_->DrawAuction(deal, mode);
+    Resize(height);
+}
+
+void MainWindow::ShowDeal(const Deal& deal, const std::array<int, 4>& rotation) {
+    printed_.clear();
+    surface_->DrawDeal(deal, rotation);
+}
+
+void MainWindow::AlertBorder(bool shown) {
+    surface_->Border(shown);
+}
+
+void MainWindow::PrintLine(const std::string& line) {
+    printed_.emplace_back(false, line);
+    InvalidateRect(window_, nullptr, FALSE);
+    UpdateWindow(window_);
+}
+
+void MainWindow::PrintMarkLine(const std::string& rest) {
+    printed_.emplace_back(true, rest);
+    InvalidateRect(window_, nullptr, FALSE);
+}
+
+void MainWindow::Focus(Control control) {
+    if (HWND child = items_[std::size_t(control)].hwnd) SetFocus(child);
+}
+
+void MainWindow::Resize(int clientHeight) {
+    if (clientHeight <= 0) return;
+    RECT client{0, 0, kClientWidth, clientHeight};
+    AdjustWindowRectEx(&client, DWORD(GetWindowLongW(window_, GWL_STYLE)), TRUE, 0);
+    RECT now;
+    GetWindowRect(window_, &now);
+    SetWindowPos(window_, nullptr, 0, 0, now.right - now.left, client.bottom - client.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MainWindow::Paint() {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(window_, &ps);
+    surface_->Present(dc);
+    SetBkMode(dc, TRANSPARENT);
+    ControlState print;
+    int y = 7;
+    for (const auto& [mark, text] : printed_) {
+        int x = 2;
+        if (mark) {
+            ControlState symbol;
+            symbol.font = "Symbol";
+            symbol.points = 15;
+            HGDIOBJ old = SelectObject(dc, FontFor(symbol));
+            SetTextColor(dc, 0xB000);
+            const wchar_t arrow[] = {0xDE, 0};  // a double arrow in the symbol font
+            TextOutW(dc, x, y - 4, arrow, 1);
+            SIZE size;
+            GetTextExtentPoint32W(dc, arrow, 1, &size);
+            x += size.cx;
+            SelectObject(dc, old);
+        }
+        HGDIOBJ old = SelectObject(dc, FontFor(print));
+        SetTextColor(dc, 0);
+        const std::wstring wide = Wide(text);
+        TextOutW(dc, x, y, wide.c_str(), int(wide.size()));
+        SelectObject(dc, old);
+        y += 16;
+    }
+    EndPaint(window_, &ps);
+}
+
+void MainWindow::DrawButton(const DRAWITEMSTRUCT& d) {
+    const Control control = Control(int(d.CtlID) - kFirstId);
+    const ControlState& s = items_[std::size_t(control)].state;
+    RECT r = d.rcItem;
+    HBRUSH brush = CreateSolidBrush(s.backColour.value_or(kDefaultBack));
+    FillRect(d.hDC, &r, brush);
+    DeleteObject(brush);
+    const bool pressed = d.itemState & ODS_SELECTED;
+    DrawEdge(d.hDC, &r, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+    if (d.itemState & ODS_FOCUS) {
+        RECT f = r;
+        InflateRect(&f, -4, -4);
+        DrawFocusRect(d.hDC, &f);
+    }
+    SetBkMode(d.hDC, TRANSPARENT);
+    SetTextColor(d.hDC, s.enabled ? s.foreColour.value_or(0) : GetSysColor(COLOR_GRAYTEXT));
+    HGDIOBJ old = SelectObject(d.hDC, FontFor(s));
+    const std::wstring text = Wide(s.caption);
+    if (pressed) OffsetRect(&r, 1, 1);
+    DrawTextW(d.hDC, text.c_str(), int(text.size()), &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    SelectObject(d.hDC, old);
+}
+
+LRESULT MainWindow::OnColour(HDC dc, HWND child) {
+    const int id = GetDlgCtrlID(child);
+    const int index = id - kFirstId;
+    if (index < 0 || index >= kControlCount) return LRESULT(GetStockObject(WHITE_BRUSH));
+    Item& item = items_[std::size_t(index)];
+    if (Control(index) == Control::filBox0 || Control(index) == Control::filBox1)
+        return LRESULT(GetStockObject(WHITE_BRUSH));
+    SetTextColor(dc, item.state.foreColour.value_or(0));
+    SetBkColor(dc, item.state.backColour.value_or(kDefaultBack));
+    return LRESULT(item.brush ? item.brush : GetStockObject(WHITE_BRUSH));
+}
+
+Control MainWindow::PressableWith(bool cancel) const {
+    for (int c = 0; c < kControlCount; ++c) {
+        const ControlState& s = items_[std::size_t(c)].state;
+        if ((cancel ? s.cancelButton : s.defaultButton) && s.visible && s.enabled) return Control(c);
+    }
+    return Control::Count;
+}
+
+void MainWindow::OnControlKey(Control control, WPARAM key) {
+    if (!app_) return;
+    if (key == VK_ESCAPE || key == VK_RETURN) {
+        const Control button = PressableWith(key == VK_ESCAPE);
+        if (button != Control::Count) ClickControl(button);
+        return;
+    }
+    if (key != VK_DELETE) return;
+    if (control == Control::filBox0 || control == Control::filBox1)
+        filBox_KeyDown(*app_, kDeleteKey);
+    else if (control == Control::cmdDEL)
+        cmdDEL_Click(*app_);
+}
+
+void MainWindow::OnControlRightClick(Control control) {
+    if (!app_) return;
+    switch (control) {
+    case Control::cmdBid: cmdBid_MouseDown(*app_, kRightButton); break;
+    case Control::cmdHand: cmdHand_MouseDown(*app_, kRightButton); break;
+    case Control::cmdDelFiles: cmdDelFiles_MouseDown(*app_, kRightButton); break;
+    case Control::filBox0:
+    case Control::filBox1: filBox_MouseDown(*app_, kRightButton); break;
+    default: break;
+    }
+}
+
+void MainWindow::ClickControl(Control control) {
+    AppContext& app = *app_;
+    switch (control) {
+    case Control::cmdBid: cmdBid_Click(app); break;
+    case Control::cmdHand: cmdHand_Click(app); break;
+    case Control::cmdScore: cmdScore_Click(app); break;
+    case Control::cmdTimer: cmdTimer_Click(app); break;
+    case Control::cmdDelFiles: cmdDelFiles_Click(app); break;
+    case Control::cmdDEL: cmdDEL_Click(app); break;
+    case Control::cmdUndo: cmdUndo_Click(app); break;
+    case Control::cmdEnd: cmdEnd_Click(app); break;
+    case Control::picBox: picBox_Click(app); break;
+    case Control::Lbl0:
+    case Control::Lbl1:
+    case Control::Lbl2:
+    case Control::Lbl3: Lbl_Click(app, int(control) - int(Control::Lbl0)); break;
+    case Control::menuBid: menuBid_Click(app); break;
+    case Control::menuHand: menuHand_Click(app); break;
+    case Control::MenuSeat0:
+    case Control::MenuSeat1:
+    case Control::MenuSeat2:
+    case Control::MenuSeat3:
+    case Control::MenuSeat4: MenuSeat_Click(app, int(control) - int(Control::MenuSeat0)); break;
+    case Control::menuRestart: menuRestart_Click(app); break;
+    case Control::menuLink0: menuLink_Click(app, 0); break;
+    case Control::menuLink1: menuLink_Click(app, 1); break;
+    case Control::menuLink2: menuLink_Click(app, 2); break;
+    default: break;
+    }
+}
+
+void MainWindow::OnCommand(int id, int code) {
+    const int index = id - kFirstId;
+    if (!app_ || index < 0 || index >= kControlCount) return;
+    const Control control = Control(index);
+    if (control == Control::filBox0 || control == Control::filBox1) {
+        if (code != LBN_SELCHANGE) return;
+        HWND list = items_[std::size_t(index)].hwnd;
+        const LRESULT caret = SendMessageW(list, LB_GETCARETINDEX, 0, 0);
+        std::wstring text;
+        const LRESULT length = caret >= 0 ? SendMessageW(list, LB_GETTEXTLEN, WPARAM(caret), 0) : 0;
+        if (length > 0) {
+            text.resize(std::size_t(length) + 1);
+            SendMessageW(list, LB_GETTEXT, WPARAM(caret), LPARAM(text.data()));
+            text.resize(std::size_t(length));
+        }
+        filBox_Click(*app_, Utf8(text));
+        return;
+    }
+    ClickControl(control);
+}
+
+void MainWindow::Leave() {
+    KillTimer(window_, kTimer1);
+    PostQuitMessage(0);
+}
+
+LRESULT MainWindow::OnMessage(UINT message, WPARAM w, LPARAM l) {
+    switch (message) {
+    case WM_TIMER:
+        if (w == kTimer1 && app_ && !app_->ending) Timer1_Timer(*app_);
+        break;
+    case WM_COMMAND:
+        OnCommand(LOWORD(w), HIWORD(w));
+        break;
+    case kControlKey:
+        OnControlKey(Control(int(w)), WPARAM(l));
+        break;
+    case kControlRightClick:
+        OnControlRightClick(Control(int(w)));
+        break;
+    case WM_KEYDOWN:
+        OnControlKey(Control::Count, w);
+        break;
+    case WM_DRAWITEM:
+        DrawButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(l));
+        return TRUE;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+        return OnColour(HDC(w), HWND(l));
+    case WM_ERASEBKGND:
+        return 1;  // the surface paints every pixel
+    case WM_PAINT:
+        Paint();
+        return 0;
+    case WM_MOVE:
+        if (app_) {
+            RECT r;
+            GetWindowRect(window_, &r);
+            app_->mainRect = Rect{r.left, r.top, r.right, r.bottom};
+        }
+        break;
+    case WM_CLOSE:
+        if (app_) Form_QueryUnload(*app_);
+        Leave();
+        return 0;
+    default:
+        return DefWindowProcW(window_, message, w, l);
+    }
+    if (app_ && app_->ending) Leave();
+    return 0;
+}
+
+}  // namespace tallowen

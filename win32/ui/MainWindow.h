@@ -1,0 +1,81 @@
+// frmZ, the watcher's main window: its controls as the shell decides them, the deal drawn on
+// its own surface, and every click, key and tick handed to the shell.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "shell/AppContext.h"
+#include "shell/Views.h"
+
+namespace tallowen {
+
+class MainSurface;
+
+class MainWindow final : public MainView {
+public:
+    explicit MainWindow(HINSTANCE instance);
+    ~MainWindow() override;
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+
+    HWND Handle() const { return window_; }
+    // From now on the window's events go to the watcher.
+    void Attach(AppContext& app);
+    void StartTimer();
+    void Show();
+
+    void Apply(Control control, const ControlState& state) override;
+    void SetCaption(const std::string& caption) override;
+    void SetTopmost(bool topmost) override;
+    void SetRecordList(const std::vector<std::string>& names) override;
+    std::vector<int> SelectedRecords() override;
+    void ShowAuction(const Deal& deal, int mode) override;
+    void ShowDeal(const Deal& deal, const std::array<int, 4>& rotation) override;
+    void AlertBorder(bool shown) override;
+    void PrintLine(const std::string& line) override;
+    void PrintMarkLine(const std::string& rest) override;
+    void Focus(Control control) override;
+
+    LRESULT OnMessage(UINT message, WPARAM w, LPARAM l);
+    // A key or right click that a control passed up.
+    void OnControlKey(Control control, WPARAM key);
+    void OnControlRightClick(Control control);
+
+private:
+    struct Item {
+        HWND hwnd = nullptr;  // child windows; menus have none
+        ControlState state;
+        HBRUSH brush = nullptr;
+    };
+
+    void CreateControls();
+    void CreateMenus();
+    void OnCommand(int id, int code);
+    void ClickControl(Control control);
+    LRESULT OnColour(HDC dc, HWND child);
+    void DrawButton(const DRAWITEMSTRUCT& item);
+    void Paint();
+    HFONT FontFor(const ControlState& state);
+    void ApplyMenu(Control control, const ControlState& state);
+    void Resize(int clientHeight);
+    Control PressableWith(bool cancel) const;
+    void Leave();
+
+    HINSTANCE instance_;
+    HWND window_ = nullptr;
+    HWND tooltip_ = nullptr;
+    HMENU menu_ = nullptr;
+    AppContext* app_ = nullptr;
+    std::array<Item, kControlCount> items_{};
+    std::map<std::string, HFONT> fonts_;
+    std::unique_ptr<MainSurface> surface_;
+    std::vector<std::pair<bool, std::string>> printed_;  // start-up lines (true: with the mark)
+};
+
+}  // namespace tallowen
