@@ -3,6 +3,7 @@
 // interface language and colours, and the orderly stop after a refusal.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 
 #include "shell/Startup.h"
@@ -20,6 +21,8 @@ enum class StartOutcome { Running, Aborted };
 // The face the main window prints its start-up lines in, and the design font of its controls.
 inline constexpr const char* kDesignFont = "Tahoma";
 constexpr double kDesignPoints = 8;
+// The windows' colour where the settings give none.
+constexpr std::uint32_t kDesignBack = 0xE0E0E0;
 
 // Every control with the captions, tooltips and visibility of the window's design.
 void DesignControls(AppContext& app);

@@ -1,14 +1,19 @@
 #include "win32/ui/MainSurface.h"
+#include "shell/FormLoad.h"
 
 namespace tallowen {
 
-struct MainSurface::State {};
+MainSurface::MainSurface(HWND window, win32::GdiFonts& fonts, win32::GdiSheets& sheets,
+                         const CardMetrics& metrics)
+    : window_(window), sheets_(sheets), metrics_(metrics), buffer_(fonts, &sheets) {}
 
-MainSurface::MainSurface(HWND window) : window_(window), state_(std::make_unique<State>()) {}
 MainSurface::~MainSurface() = default;
 
 void MainSurface::Attach(AppContext& app) {
     app_ = &app;
+    buffer_.FitTo(window_);
+    buffer_.Draw().Fill(Rect{0, 0, buffer_.Width(), buffer_.Height()},
+                        app.settings.backColor.value_or(kDesignBack));
 }
 
 int MainSurface::DrawAuction(const Deal&, int) {
@@ -20,12 +25,7 @@ void MainSurface::DrawDeal(const Deal&, const std::array<int, 4>&) {}
 void MainSurface::Border(bool) {}
 
 void MainSurface::Present(HDC dc) {
-    RECT r;
-    GetClientRect(window_, &r);
-    std::uint32_t back = app_ && app_->settings.backColor ? *app_->settings.backColor : 0xE0E0E0;
-    HBRUSH brush = CreateSolidBrush(back);
-    FillRect(dc, &r, brush);
-    DeleteObject(brush);
+    buffer_.Present(dc);
 }
 
 }  // namespace tallowen

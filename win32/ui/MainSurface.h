@@ -7,14 +7,17 @@
 #include <array>
 #include <memory>
 
+#include "reading/CardSheets.h"
 #include "records/Deal.h"
 #include "shell/AppContext.h"
+#include "win32/GdiCanvas.h"
 
 namespace tallowen {
 
 class MainSurface {
 public:
-    explicit MainSurface(HWND window);
+    MainSurface(HWND window, win32::GdiFonts& fonts, win32::GdiSheets& sheets,
+                const CardMetrics& metrics);
     ~MainSurface();
     MainSurface(const MainSurface&) = delete;
     MainSurface& operator=(const MainSurface&) = delete;
@@ -27,10 +30,11 @@ public:
     void Present(HDC dc);
 
 private:
-    struct State;
     HWND window_;
+    win32::GdiSheets& sheets_;
+    const CardMetrics& metrics_;
+    win32::BackBuffer buffer_;
     AppContext* app_ = nullptr;
-    std::unique_ptr<State> state_;
 };
 
 }  // namespace tallowen

@@ -8,7 +8,8 @@
 #include "shell/RecordList.h"
 #include "shell/Seats.h"
 #include "win32/ui/MainSurface.h"
-#include "win32/ui/Wide.h"
+#include "win32/WideText.h"
+#include "win32/ui/FlatButton.h"
 
 namespace tallowen {
 
@@ -19,7 +20,6 @@ constexpr UINT_PTR kTimer1 = 1;
 constexpr int kFirstId = 1000;
 constexpr UINT kControlKey = WM_APP + 1;
 constexpr UINT kControlRightClick = WM_APP + 2;
-constexpr std::uint32_t kDefaultBack = 0xE0E0E0;
 
 int IdOf(Control c) {
     return kFirstId + int(c);
@@ -116,7 +116,9 @@ void RegisterClassOnce(HINSTANCE instance) {
 
 }  // namespace
 
-MainWindow::MainWindow(HINSTANCE instance) : instance_(instance) {
+MainWindow::MainWindow(HINSTANCE instance, win32::GdiFonts& fonts, win32::GdiSheets& sheets,
+                       const CardMetrics& metrics)
+    : instance_(instance), fonts_(fonts) {
     INITCOMMONCONTROLSEX cc{sizeof cc, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&cc);
     RegisterClassOnce(instance);
@@ -126,15 +128,12 @@ MainWindow::MainWindow(HINSTANCE instance) : instance_(instance) {
     AdjustWindowRectEx(&r, style, TRUE, 0);
     window_ = CreateWindowExW(0, kClassName, L"Tallowen 2.2", style, 0, 40, r.right - r.left,
                               r.bottom - r.top, nullptr, menu_, instance, this);
-    surface_ = std::make_unique<MainSurface>(window_);
+    surface_ = std::make_unique<MainSurface>(window_, fonts, sheets, metrics);
     CreateControls();
 }
 
 MainWindow::~MainWindow() {
     if (window_) DestroyWindow(window_);
-    for (Item& item : items_)
-        if (item.brush) DeleteObject(item.brush);
-    for (auto& [key, font] : fonts_) DeleteObject(font);
 }
 
 void MainWindow::CreateMenus() {
@@ -195,22 +194,7 @@ void MainWindow::Show() {
 HFONT MainWindow::FontFor(const ControlState& state) {
     const std::string face = state.font.empty() ? kDesignFont : state.font;
     const double points = state.points > 0 ? state.points : kDesignPoints;
-    const std::string key = face + "|" + std::to_string(points) + (state.bold ? "|b" : "");
-    auto found = fonts_.find(key);
-    if (found != fonts_.end()) return found->second;
-    HDC screen = GetDC(nullptr);
-    const int height = -int(points * GetDeviceCaps(screen, LOGPIXELSY) / 72.0 + 0.5);
-    ReleaseDC(nullptr, screen);
-    LOGFONTW lf{};
-    lf.lfHeight = height;
-    lf.lfWeight = state.bold ? FW_BOLD : FW_NORMAL;
-    lf.lfCharSet = DEFAULT_CHARSET;
-    lf.lfQuality = DEFAULT_QUALITY;
-    const std::wstring wface = Wide(face);
-    wcsncpy(lf.lfFaceName, wface.c_str(), LF_FACESIZE - 1);
-    HFONT font = CreateFontIndirectW(&lf);
-    fonts_[key] = font;
-    return font;
+    return fonts_.Get(FontSpec{face, points, state.bold});
 }
 
 void MainWindow::ApplyMenu(Control control, const ControlState& state) {
@@ -218,7 +202,7 @@ void MainWindow::ApplyMenu(Control control, const ControlState& state) {
     MENUITEMINFOW info{};
     info.cbSize = sizeof info;
     info.fMask = MIIM_STRING | MIIM_STATE;
-    std::wstring text = Wide(state.caption);
+    std::wstring text = win32::Widen(state.caption);
     info.dwTypeData = text.data();
     info.fState = (state.enabled ? MFS_ENABLED : MFS_DISABLED) |
                   (state.checked ? MFS_CHECKED : MFS_UNCHECKED);
@@ -241,13 +225,12 @@ void MainWindow::Apply(Control control, const ControlState& state) {
     item.state = state;
     if (IsMenu(control)) return ApplyMenu(control, state);
     if (!item.hwnd) return;
-    if (item.brush) DeleteObject(item.brush);
-    item.brush = CreateSolidBrush(state.backColour.value_or(kDefaultBack));
-    SetWindowTextW(item.hwnd, Wide(state.caption).c_str());
+    item.brush = win32::ScopedBrush(CreateSolidBrush(state.backColour.value_or(kDesignBack)));
+    SetWindowTextW(item.hwnd, win32::Widen(state.caption).c_str());
     SendMessageW(item.hwnd, WM_SETFONT, WPARAM(FontFor(state)), TRUE);
     EnableWindow(item.hwnd, state.enabled);
     ShowWindow(item.hwnd, state.visible ? SW_SHOWNA : SW_HIDE);
-    std::wstring tip = Wide(state.tooltip);
+    std::wstring tip = win32::Widen(state.tooltip);
     TTTOOLINFOW info{};
     info.cbSize = sizeof info;
     info.hwnd = window_;
@@ -258,7 +241,7 @@ void MainWindow::Apply(Control control, const ControlState& state) {
 }
 
 void MainWindow::SetCaption(const std::string& caption) {
-    SetWindowTextW(window_, Wide(caption).c_str());
+    SetWindowTextW(window_, win32::Widen(caption).c_str());
 }
 
 void MainWindow::SetTopmost(bool topmost) {
@@ -273,7 +256,7 @@ void MainWindow::SetRecordList(const std::vector<std::string>& names) {
         SendMessageW(list, WM_SETREDRAW, FALSE, 0);
         SendMessageW(list, LB_RESETCONTENT, 0, 0);
         for (const std::string& name : names)
-            SendMessageW(list, LB_ADDSTRING, 0, LPARAM(Wide(name).c_str()));
+            SendMessageW(list, LB_ADDSTRING, 0, LPARAM(win32::Widen(name).c_str()));
         SendMessageW(list, WM_SETREDRAW, TRUE, 0);
         InvalidateRect(list, nullptr, TRUE);
     }
@@ -352,7 +335,7 @@ void MainWindow::Paint() {
         }
         HGDIOBJ old = SelectObject(dc, FontFor(print));
         SetTextColor(dc, 0);
-        const std::wstring wide = Wide(text);
+        const std::wstring wide = win32::Widen(text);
         TextOutW(dc, x, y, wide.c_str(), int(wide.size()));
         SelectObject(dc, old);
         y += 16;
@@ -363,24 +346,8 @@ void MainWindow::Paint() {
 void MainWindow::DrawButton(const DRAWITEMSTRUCT& d) {
     const Control control = Control(int(d.CtlID) - kFirstId);
     const ControlState& s = items_[std::size_t(control)].state;
-    RECT r = d.rcItem;
-    HBRUSH brush = CreateSolidBrush(s.backColour.value_or(kDefaultBack));
-    FillRect(d.hDC, &r, brush);
-    DeleteObject(brush);
-    const bool pressed = d.itemState & ODS_SELECTED;
-    DrawEdge(d.hDC, &r, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
-    if (d.itemState & ODS_FOCUS) {
-        RECT f = r;
-        InflateRect(&f, -4, -4);
-        DrawFocusRect(d.hDC, &f);
-    }
-    SetBkMode(d.hDC, TRANSPARENT);
-    SetTextColor(d.hDC, s.enabled ? s.foreColour.value_or(0) : GetSysColor(COLOR_GRAYTEXT));
-    HGDIOBJ old = SelectObject(d.hDC, FontFor(s));
-    const std::wstring text = Wide(s.caption);
-    if (pressed) OffsetRect(&r, 1, 1);
-    DrawTextW(d.hDC, text.c_str(), int(text.size()), &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    SelectObject(d.hDC, old);
+    DrawFlatButton(d, FlatButtonLook{s.caption, FontFor(s), s.backColour.value_or(kDesignBack),
+                                     s.foreColour.value_or(0), s.enabled});
 }
 
 LRESULT MainWindow::OnColour(HDC dc, HWND child) {
@@ -391,8 +358,8 @@ LRESULT MainWindow::OnColour(HDC dc, HWND child) {
     if (Control(index) == Control::filBox0 || Control(index) == Control::filBox1)
         return LRESULT(GetStockObject(WHITE_BRUSH));
     SetTextColor(dc, item.state.foreColour.value_or(0));
-    SetBkColor(dc, item.state.backColour.value_or(kDefaultBack));
-    return LRESULT(item.brush ? item.brush : GetStockObject(WHITE_BRUSH));
+    SetBkColor(dc, item.state.backColour.value_or(kDesignBack));
+    return LRESULT(item.brush ? item.brush.Get() : HBRUSH(GetStockObject(WHITE_BRUSH)));
 }
 
 Control MainWindow::PressableWith(bool cancel) const {
@@ -475,7 +442,7 @@ void MainWindow::OnCommand(int id, int code) {
             SendMessageW(list, LB_GETTEXT, WPARAM(caret), LPARAM(text.data()));
             text.resize(std::size_t(length));
         }
-        filBox_Click(*app_, Utf8(text));
+        filBox_Click(*app_, win32::Narrow(text));
         return;
     }
     ClickControl(control);

@@ -5,13 +5,15 @@
 #include <windows.h>
 
 #include <array>
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "reading/CardSheets.h"
 #include "shell/AppContext.h"
 #include "shell/Views.h"
+#include "win32/GdiCanvas.h"
+#include "win32/ScopedWin.h"
 
 namespace tallowen {
 
@@ -19,7 +21,8 @@ class MainSurface;
 
 class MainWindow final : public MainView {
 public:
-    explicit MainWindow(HINSTANCE instance);
+    MainWindow(HINSTANCE instance, win32::GdiFonts& fonts, win32::GdiSheets& sheets,
+               const CardMetrics& metrics);
     ~MainWindow() override;
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
@@ -51,7 +54,7 @@ private:
     struct Item {
         HWND hwnd = nullptr;  // child windows; menus have none
         ControlState state;
-        HBRUSH brush = nullptr;
+        win32::ScopedBrush brush;
     };
 
     void CreateControls();
@@ -73,7 +76,7 @@ private:
     HMENU menu_ = nullptr;
     AppContext* app_ = nullptr;
     std::array<Item, kControlCount> items_{};
-    std::map<std::string, HFONT> fonts_;
+    win32::GdiFonts& fonts_;
     std::unique_ptr<MainSurface> surface_;
     std::vector<std::pair<bool, std::string>> printed_;  // start-up lines (true: with the mark)
 };

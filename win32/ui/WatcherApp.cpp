@@ -9,7 +9,9 @@
 #include "platform/CodePage.h"
 #include "platform/FilePlace.h"
 #include "platform/InstanceLock.h"
+#include "reading/CardSheets.h"
 #include "shell/FormLoad.h"
+#include "win32/GdiCanvas.h"
 #include "win32/Win32Seams.h"
 #include "win32/ui/MainWindow.h"
 #include "win32/ui/SmallWindows.h"
@@ -17,7 +19,9 @@
 namespace tallowen {
 
 void UseParentConsole() {
-    if (!AttachConsole(ATTACH_PARENT_PROCESS)) return;  // none, or the output is redirected
+    // Output that goes to a file or a pipe already has somewhere to go.
+    if (GetFileType(GetStdHandle(STD_OUTPUT_HANDLE)) != FILE_TYPE_UNKNOWN) return;
+    if (!AttachConsole(ATTACH_PARENT_PROCESS)) return;
     std::freopen("CONOUT$", "w", stdout);
     std::freopen("CONOUT$", "w", stderr);
 }
@@ -32,8 +36,11 @@ int RunWatcher() {
     const std::unique_ptr<Calendar> calendar = MakeSystemCalendar();
     const std::unique_ptr<Random> random = MakeSystemRandom();
 
-    MainWindow main(instance);
-    SmallWindows small(instance, main.Handle());
+    win32::GdiFonts gdiFonts;
+    win32::GdiSheets sheets(gdiFonts);
+    CardMetrics metrics;
+    MainWindow main(instance, gdiFonts, sheets, metrics);
+    SmallWindows small(instance, main.Handle(), gdiFonts, sheets, metrics);
     AppContext app{Seams{*desktop, *clock, *sound, *browser, *fonts, *calendar, *random,
                          AnsiCodePage()},
                    ViewSet{main, small.Message(), small.Log(), small.Side(), small.DelWork()}};
@@ -52,6 +59,10 @@ int RunWatcher() {
         Abort(app);
         return 1;
     }
+    // The card sheets take the window's colour, which the settings decide.
+    const std::uint32_t back = app.settings.backColor.value_or(kDesignBack);
+    ExecHandSheet(sheets, back, metrics);
+    ExecPlaySheet(sheets, back, metrics);
     if (!app.settings.log.empty()) app.views.log.Load();
     main.StartTimer();
     MSG message;

@@ -1,0 +1,115 @@
+#include "win32/ui/SideWindows.h"
+
+#include "shell/BiddingBoard.h"
+#include "shell/FormLoad.h"
+
+namespace tallowen {
+
+namespace {
+
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+
+Rect ScreenRect(HWND window) {
+    RECT r;
+    GetWindowRect(window, &r);
+    return Rect{r.left, r.top, r.right, r.bottom};
+}
+
+}  // namespace
+
+SideWindowsWin32::SideWindowsWin32(HINSTANCE instance, HWND owner, win32::GdiFonts& fonts,
+                                   win32::GdiSheets& sheets, const CardMetrics& metrics)
+    : instance_(instance), owner_(owner), fonts_(fonts), sheets_(sheets), metrics_(metrics) {}
+
+SideWindowsWin32::~SideWindowsWin32() = default;
+
+std::uint32_t SideWindowsWin32::Background() const {
+    return app_ ? app_->settings.backColor.value_or(kDesignBack) : kDesignBack;
+}
+
+void SideWindowsWin32::Make(Pane& pane, bool board) {
+    if (pane.window && pane.window->Alive()) return;
+    pane.window = std::make_unique<PaintedWindow>(instance_, owner_, kStyle,
+                                                  WS_EX_TOOLWINDOW | WS_EX_TOPMOST);
+    pane.buffer = std::make_unique<win32::BackBuffer>(fonts_, &sheets_);
+    win32::BackBuffer* buffer = pane.buffer.get();
+    pane.window->OnPaint([buffer](HDC dc, RECT) { buffer->Present(dc); });
+    pane.window->OnMessage([this, board, &pane](UINT message, WPARAM, LPARAM) {
+        if (!app_) return false;
+        if (board && message == WM_MOUSEMOVE) app_->boardRect = ScreenRect(pane.window->Handle());
+        if (message == WM_CLOSE) {
+            (board ? app_->boardLoaded : app_->boxLoaded) = false;
+            ShowWindow(pane.window->Handle(), SW_HIDE);
+            return true;
+        }
+        return false;
+    });
+}
+
+void SideWindowsWin32::ShowBox(Rect place, const Deal&, int trump) {
+    Make(box_, false);
+    box_.window->SetCaption("BOX");
+    box_.window->Place(place.left, place.top, place.Width(), place.Height());
+    box_.buffer->FitTo(box_.window->Handle());
+    DrawCardsBox(box_.buffer->Draw(), metrics_, Background(), trump);
+    ShowWindow(box_.window->Handle(), SW_SHOWNOACTIVATE);
+    box_.window->SetTopmost(true);
+    box_.window->Redraw();
+}
+
+void SideWindowsWin32::TickPlayedCard(int suit, int rank) {
+    if (!box_.window || !box_.window->Alive()) return;
+    tallowen::TickPlayedCard(box_.buffer->Draw(), metrics_, Background(), suit, rank);
+    box_.window->Redraw();
+}
+
+void SideWindowsWin32::KeepBoxInFront() {
+    if (box_.window) box_.window->SetTopmost(true);
+}
+
+void SideWindowsWin32::ShowBidding(const Deal& deal, const ScorePair& vulnerability, int level,
+                                   int declarer) {
+    if (!app_) return;
+    const bool fresh = !board_.window || !board_.window->Alive();
+    Make(board_, true);
+    HWND window = board_.window->Handle();
+    if (fresh) {
+        // Where the user left it, else at the configured point, at its design size.
+        const Rect saved = app_->boardRect;
+        const bool unset = saved.left == 0 && saved.top == 0;
+        const int x = unset ? app_->settings.showBiddingSequence.x : saved.left;
+        const int y = unset ? app_->settings.showBiddingSequence.y : saved.top;
+        board_.window->Place(x, y, kBoardWidth, 200);
+        board_.window->SetCaption(app_->jpnInterface ? " 現在のビッド経過" : "Bidding");
+    }
+    RECT client;
+    GetClientRect(window, &client);
+    board_.buffer->Resize(client.right, 600);
+    const BoardShown shown = Show_Bidding(board_.buffer->Draw(), BoardInputs(*app_), deal,
+                                          vulnerability, level, declarer);
+    if (!shown.caption.empty()) board_.window->SetCaption(shown.caption);
+    // The window takes the height the drawing asked for, and keeps clear of the screen's foot.
+    Rect r = ScreenRect(window);
+    const int frame = r.Height() - client.bottom;
+    int top = r.top;
+    const int bottom = top + shown.height + frame;
+    if (bottom > app_->seams.desktop.DesktopRect().bottom - 10) top -= 10;
+    board_.window->Place(r.left, top, r.Width(), shown.height + frame);
+    board_.buffer->FitTo(window);
+    app_->boardRect = ScreenRect(window);
+    ShowWindow(window, SW_SHOWNOACTIVATE);
+    board_.window->SetTopmost(true);
+    board_.window->Redraw();
+}
+
+void SideWindowsWin32::KeepBoardInFront() {
+    if (board_.window) board_.window->SetTopmost(true);
+}
+
+void SideWindowsWin32::CloseBoard() {
+    if (board_.window) ShowWindow(board_.window->Handle(), SW_HIDE);
+    board_.window.reset();
+    if (app_) app_->boardLoaded = false;
+}
+
+}  // namespace tallowen
