@@ -5,14 +5,23 @@
 #include <windows.h>
 
 #include <array>
-#include <memory>
 
 #include "reading/CardSheets.h"
 #include "records/Deal.h"
 #include "shell/AppContext.h"
+#include "shell/MainDrawing.h"
 #include "win32/GdiCanvas.h"
 
 namespace tallowen {
+
+// Where the window's own controls put the drawing's edges (pixels).
+struct MainGeometry {
+    int baseWidth = 0, baseHeight = 0;  // outer size at start-up
+    int cmdEndBottom = 0;
+    int recordListLeft = 0;
+    int borderY = 0;  // inner height at start-up
+    int innerWidth = 0;
+};
 
 class MainSurface {
 public:
@@ -22,19 +31,26 @@ public:
     MainSurface(const MainSurface&) = delete;
     MainSurface& operator=(const MainSurface&) = delete;
 
-    void Attach(AppContext& app);
-    // Returns the client height the window takes for this auction (0: unchanged).
-    int DrawAuction(const Deal& deal, int mode);
+    void Attach(AppContext& app, const MainGeometry& geometry);
+    // The window's outer size for this auction; the window takes it before DrawAuction.
+    WindowSize AuctionSize(const Deal& deal) const;
+    void DrawAuction(const Deal& deal, int mode);
     void DrawDeal(const Deal& deal, const std::array<int, 4>& rotation);
     void Border(bool shown);
     void Present(HDC dc);
 
 private:
+    MainLayout Layout() const;
+    void Redraw();
+
     HWND window_;
     win32::GdiSheets& sheets_;
     const CardMetrics& metrics_;
     win32::BackBuffer buffer_;
     AppContext* app_ = nullptr;
+    MainGeometry geometry_;
+    TextPen pen_;
+    bool borderShown_ = false;
 };
 
 }  // namespace tallowen

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <cstdio>
+
 #include "shell/Captures.h"
 #include "shell/FormLoad.h"
 #include "shell/MainLoop.h"
@@ -71,6 +73,7 @@ constexpr Placement kPlacements[] = {
     {Control::cmdEnd, L"BUTTON", kButton, 404, 346, 122, 28},
 };
 constexpr int kClientWidth = 530;
+constexpr int kRecordListLeft = 404;
 constexpr int kClientHeight = 380;
 
 MainWindow* Owner(HWND window) {
@@ -179,7 +182,17 @@ void MainWindow::Attach(AppContext& app) {
     RECT r;
     GetWindowRect(window_, &r);
     app.mainRect = Rect{r.left, r.top, r.right, r.bottom};
-    surface_->Attach(app);
+    RECT client;
+    GetClientRect(window_, &client);
+    const Placement& end = kPlacements[std::size(kPlacements) - 1];
+    MainGeometry g;
+    g.baseWidth = r.right - r.left;
+    g.baseHeight = r.bottom - r.top;
+    g.cmdEndBottom = end.y + end.h;
+    g.recordListLeft = kRecordListLeft;
+    g.borderY = client.bottom;
+    g.innerWidth = client.right;
+    surface_->Attach(app, g);
 }
 
 void MainWindow::StartTimer() {
@@ -273,8 +286,11 @@ std::vector<int> MainWindow::SelectedRecords() {
 }
 
 void MainWindow::ShowAuction(const Deal& deal, int mode) {
-    const int height = surface_->DrawAuction(deal, mode);
-    Resize(height);
+    const WindowSize size = surface_->AuctionSize(deal);
+    if (size.width > 0 && size.height > 0)
+        SetWindowPos(window_, nullptr, 0, 0, size.width, size.height,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    surface_->DrawAuction(deal, mode);
 }
 
 void MainWindow::ShowDeal(const Deal& deal, const std::array<int, 4>& rotation) {
@@ -286,29 +302,32 @@ void MainWindow::AlertBorder(bool shown) {
     surface_->Border(shown);
 }
 
+// Started with its output going to a file or a pipe, the program also writes its start-up
+// lines there, where a script (or a puzzled user) can read them.
+void Echo(const std::string& line) {
+    static const bool redirected =
+        GetFileType(GetStdHandle(STD_OUTPUT_HANDLE)) != FILE_TYPE_UNKNOWN;
+    if (!redirected) return;
+    std::fwrite(line.data(), 1, line.size(), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
 void MainWindow::PrintLine(const std::string& line) {
+    Echo(line);
     printed_.emplace_back(false, line);
     InvalidateRect(window_, nullptr, FALSE);
     UpdateWindow(window_);
 }
 
 void MainWindow::PrintMarkLine(const std::string& rest) {
+    Echo("=>" + rest);
     printed_.emplace_back(true, rest);
     InvalidateRect(window_, nullptr, FALSE);
 }
 
 void MainWindow::Focus(Control control) {
     if (HWND child = items_[std::size_t(control)].hwnd) SetFocus(child);
-}
-
-void MainWindow::Resize(int clientHeight) {
-    if (clientHeight <= 0) return;
-    RECT client{0, 0, kClientWidth, clientHeight};
-    AdjustWindowRectEx(&client, DWORD(GetWindowLongW(window_, GWL_STYLE)), TRUE, 0);
-    RECT now;
-    GetWindowRect(window_, &now);
-    SetWindowPos(window_, nullptr, 0, 0, now.right - now.left, client.bottom - client.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void MainWindow::Paint() {

@@ -66,7 +66,6 @@ private:
     void Paint();
     HFONT FontFor(const ControlState& state);
     void ApplyMenu(Control control, const ControlState& state);
-    void Resize(int clientHeight);
     Control PressableWith(bool cancel) const;
     void Leave();
 
