@@ -44,6 +44,12 @@ enum class Control : int {
     MenuSeat3,
     MenuSeat4,
     menuLink2,
+    WeB,
+    ThB,
+    sumB,
+    WeTheySum0,
+    WeTheySum1,
+    WeTheySum2,
     Count
 };
 constexpr int kControlCount = static_cast<int>(Control::Count);
