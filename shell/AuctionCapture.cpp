@@ -11,6 +11,7 @@
 #include "shell/Captures.h"
 #include "shell/Controls.h"
 #include "shell/Messages.h"
+#include "shell/TrickTargets.h"
 
 namespace tallowen {
 
@@ -54,8 +55,8 @@ std::int32_t RecordAuction(AppContext& app) {
         ShowRecordedAuction(app);
     else
         app.views.main.ShowAuction(deal, 1);
-    // The tricks taken so far belong to the board before.
-    for (Control c : {Control::WeT, Control::ThT, Control::sumT}) SetCaption(app, c, "");
+    // The new contract's targets; the tricks taken so far belong to the board before.
+    ShowTrickTargets(app, deal);
     return kAuctionRead;
 }
 

@@ -11,6 +11,7 @@
 #include "shell/Captures.h"
 #include "shell/Controls.h"
 #include "shell/Messages.h"
+#include "shell/Seats.h"
 #include "shell/WorkBackups.h"
 
 namespace tallowen {
@@ -125,6 +126,10 @@ void Show_File(AppContext& app, const std::string& name) {
     AnalysePlay(deal, static_cast<int>(app.settings.cardOrder));
     DetermineResult(deal, log);
     LongerName(deal.Names, deal.AuctionNames);
+    // A newly shown record is turned to the user's seat; a redraw after the user turned the
+    // table keeps the user's choice.
+    const int seat = FindUserSeat(app, deal.Names);
+    if (seat >= 0) sitNESW(app, seat);
     app.views.main.ShowDeal(deal, app.rotation);
 }
 

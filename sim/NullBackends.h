@@ -5,6 +5,8 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <string_view>
@@ -12,6 +14,7 @@
 
 #include "platform/Browser.h"
 #include "platform/Calendar.h"
+#include "platform/Canvas.h"
 #include "platform/Clock.h"
 #include "platform/Fonts.h"
 #include "platform/Sound.h"
@@ -56,6 +59,56 @@ public:
     bool Installed(std::string_view face) override { return installed.count(std::string(face)); }
     int TextWidth(std::string_view, double points, bool, std::string_view text) override;
     std::set<std::string> installed{"Arial", "Times New Roman", "Courier New", "Symbol"};
+    double charWidth = 7;
+};
+
+// One drawing call as a recording canvas saw it. `rect` is the area filled, framed or blitted
+// to (a text's drawn box, a pixel's 1 x 1 box); `from`/`to` the ends of a line; `source` the
+// sheet area a blit copied.
+struct CanvasCall {
+    enum class Op { Fill, SetPixel, Line, Frame, Text, Blit };
+    Op op = Op::Fill;
+    Rect rect;
+    Point from, to;
+    std::string text;  // the text drawn, or the sheet a blit copied from
+    FontSpec font;
+    std::uint32_t colour = 0;
+    int width = 0;  // line width
+    Rect source;
+};
+
+// Draws nothing and remembers every call. Text is measured like FixedFonts (`charWidth` pixels
+// a character at 10 points, a double-byte one twice that), a line is 1.5 times the point size
+// high, so that positions come out the same on every machine.
+class RecordingCanvas : public Canvas {
+public:
+    void Fill(Rect area, std::uint32_t colour) override;
+    void SetPixel(Point at, std::uint32_t colour) override;
+    void Line(Point from, Point to, std::uint32_t colour, int width) override;
+    void Frame(Rect area, std::uint32_t colour, int width) override;
+    int Text(Point at, std::string_view text, const FontSpec& font, std::uint32_t colour) override;
+    int TextWidth(std::string_view text, const FontSpec& font) override;
+    int TextHeight(const FontSpec& font) override;
+    void Blit(std::string_view sheet, Rect from, Point to) override;
+    Rect Extent() override { return extent; }
+
+    // The calls of one kind, in order.
+    std::vector<CanvasCall> Of(CanvasCall::Op op) const;
+    // The texts drawn, in order.
+    std::vector<CanvasCall> Texts() const { return Of(CanvasCall::Op::Text); }
+
+    Rect extent{0, 0, 400, 600};
+    double charWidth = 7;
+    std::vector<CanvasCall> calls;
+};
+
+// Recording canvases by name; asking for a sheet at another size starts it afresh.
+class RecordingSheets : public Sheets {
+public:
+    Canvas& Sheet(std::string_view name, int width, int height) override;
+    // The sheet of that name, nullptr when none was made.
+    RecordingCanvas* Find(std::string_view name);
+    std::map<std::string, std::unique_ptr<RecordingCanvas>, std::less<>> sheets;
     double charWidth = 7;
 };
 
