@@ -38,6 +38,9 @@ constexpr DesignText kEnglish[] = {
     {Control::filBox1, "", "Records of Bids/Hands"},
     {Control::BoxStat, "BOX status", ""},
     {Control::MsgBox, "MsgBox", ""},
+    {Control::WeTheySum0, "We", ""},
+    {Control::WeTheySum1, "They", ""},
+    {Control::WeTheySum2, "Sum", ""},
     {Control::Lbl1, "", "Show this Hand Bottom"},
     {Control::Lbl2, "", "Show this Hand Bottom"},
     {Control::Lbl3, "", "Show this Hand Bottom"},
@@ -161,11 +164,12 @@ void ApplyColours(AppContext& app) {
         if (control >= Control::menuBid) continue;  // menus have no colour of their own
         app.Ctl(control).backColour = app.settings.backColor;
     }
+    for (Control c : {Control::WeTheySum0, Control::WeTheySum1, Control::WeTheySum2})
+        app.Ctl(c).backColour = 0xFFD8D8;  // RGB(216, 216, 255)
     const std::optional<std::uint32_t> picBack = app.Ctl(Control::picBox).backColour;
-    for (Control c : {Control::WeT, Control::ThT, Control::sumT}) {
+    for (Control c : {Control::ThB, Control::sumB, Control::WeT, Control::ThT, Control::sumT})
         app.Ctl(c).backColour = picBack;
-        app.Ctl(c).foreColour = 0xFF0000;
-    }
+    for (Control c : {Control::WeT, Control::ThT, Control::sumT}) app.Ctl(c).foreColour = 0xFF0000;
     for (Control c : {Control::cmdScore, Control::cmdTimer}) app.Ctl(c).backColour = 0xFFC0C0;
     app.Ctl(Control::picBox).visible = false;
 }

@@ -9,9 +9,9 @@
 #include "shell/MainLoop.h"
 #include "shell/RecordList.h"
 #include "shell/Seats.h"
-#include "win32/ui/MainSurface.h"
 #include "win32/WideText.h"
 #include "win32/ui/FlatButton.h"
+#include "win32/ui/MainSurface.h"
 
 namespace tallowen {
 
@@ -29,10 +29,6 @@ int IdOf(Control c) {
 
 bool IsMenu(Control c) {
     return c >= Control::menuBid && c < Control::Count;
-}
-
-bool IsButton(Control c) {
-    return c <= Control::cmdEnd && c != Control::fraCapture;
 }
 
 // Where each child control sits in the client area (pixels), and what kind of window it is.
@@ -91,8 +87,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM w, LPARAM l) {
 }
 
 // Keys and right clicks on the controls go up to the window: the shell answers them there.
-LRESULT CALLBACK ControlProc(HWND child, UINT message, WPARAM w, LPARAM l, UINT_PTR id,
-                             DWORD_PTR) {
+LRESULT CALLBACK ControlProc(HWND child, UINT message, WPARAM w, LPARAM l, UINT_PTR id, DWORD_PTR) {
     const Control control = Control(int(id) - kFirstId);
     HWND parent = GetParent(child);
     if (message == WM_KEYDOWN && (w == VK_ESCAPE || w == VK_RETURN || w == VK_DELETE)) {
@@ -156,8 +151,8 @@ void MainWindow::CreateMenus() {
 
 void MainWindow::CreateControls() {
     tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                               window_, nullptr, instance_, nullptr);
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_,
+                               nullptr, instance_, nullptr);
     for (const Placement& p : kPlacements) {
         HWND child = CreateWindowExW(0, p.cls, L"", p.style, p.x, p.y, p.w, p.h, window_,
                                      HMENU(INT_PTR(IdOf(p.control))), instance_, nullptr);
@@ -276,11 +271,12 @@ void MainWindow::SetRecordList(const std::vector<std::string>& names) {
 }
 
 std::vector<int> MainWindow::SelectedRecords() {
-    const Control c = (app_ && app_->records.currentList == 1) ? Control::filBox1 : Control::filBox0;
+    const Control c =
+        (app_ && app_->records.currentList == 1) ? Control::filBox1 : Control::filBox0;
     HWND list = items_[std::size_t(c)].hwnd;
     const LRESULT n = SendMessageW(list, LB_GETSELCOUNT, 0, 0);
     if (n <= 0) return {};
-    std::vector<int> selected(std::size_t(n));
+    std::vector<int> selected(static_cast<std::size_t>(n));
     SendMessageW(list, LB_GETSELITEMS, WPARAM(n), LPARAM(selected.data()));
     return selected;
 }
@@ -384,7 +380,8 @@ LRESULT MainWindow::OnColour(HDC dc, HWND child) {
 Control MainWindow::PressableWith(bool cancel) const {
     for (int c = 0; c < kControlCount; ++c) {
         const ControlState& s = items_[std::size_t(c)].state;
-        if ((cancel ? s.cancelButton : s.defaultButton) && s.visible && s.enabled) return Control(c);
+        if ((cancel ? s.cancelButton : s.defaultButton) && s.visible && s.enabled)
+            return Control(c);
     }
     return Control::Count;
 }
@@ -406,43 +403,87 @@ void MainWindow::OnControlKey(Control control, WPARAM key) {
 void MainWindow::OnControlRightClick(Control control) {
     if (!app_) return;
     switch (control) {
-    case Control::cmdBid: cmdBid_MouseDown(*app_, kRightButton); break;
-    case Control::cmdHand: cmdHand_MouseDown(*app_, kRightButton); break;
-    case Control::cmdDelFiles: cmdDelFiles_MouseDown(*app_, kRightButton); break;
-    case Control::filBox0:
-    case Control::filBox1: filBox_MouseDown(*app_, kRightButton); break;
-    default: break;
+        case Control::cmdBid:
+            cmdBid_MouseDown(*app_, kRightButton);
+            break;
+        case Control::cmdHand:
+            cmdHand_MouseDown(*app_, kRightButton);
+            break;
+        case Control::cmdDelFiles:
+            cmdDelFiles_MouseDown(*app_, kRightButton);
+            break;
+        case Control::filBox0:
+        case Control::filBox1:
+            filBox_MouseDown(*app_, kRightButton);
+            break;
+        default:
+            break;
     }
 }
 
 void MainWindow::ClickControl(Control control) {
     AppContext& app = *app_;
     switch (control) {
-    case Control::cmdBid: cmdBid_Click(app); break;
-    case Control::cmdHand: cmdHand_Click(app); break;
-    case Control::cmdScore: cmdScore_Click(app); break;
-    case Control::cmdTimer: cmdTimer_Click(app); break;
-    case Control::cmdDelFiles: cmdDelFiles_Click(app); break;
-    case Control::cmdDEL: cmdDEL_Click(app); break;
-    case Control::cmdUndo: cmdUndo_Click(app); break;
-    case Control::cmdEnd: cmdEnd_Click(app); break;
-    case Control::picBox: picBox_Click(app); break;
-    case Control::Lbl0:
-    case Control::Lbl1:
-    case Control::Lbl2:
-    case Control::Lbl3: Lbl_Click(app, int(control) - int(Control::Lbl0)); break;
-    case Control::menuBid: menuBid_Click(app); break;
-    case Control::menuHand: menuHand_Click(app); break;
-    case Control::MenuSeat0:
-    case Control::MenuSeat1:
-    case Control::MenuSeat2:
-    case Control::MenuSeat3:
-    case Control::MenuSeat4: MenuSeat_Click(app, int(control) - int(Control::MenuSeat0)); break;
-    case Control::menuRestart: menuRestart_Click(app); break;
-    case Control::menuLink0: menuLink_Click(app, 0); break;
-    case Control::menuLink1: menuLink_Click(app, 1); break;
-    case Control::menuLink2: menuLink_Click(app, 2); break;
-    default: break;
+        case Control::cmdBid:
+            cmdBid_Click(app);
+            break;
+        case Control::cmdHand:
+            cmdHand_Click(app);
+            break;
+        case Control::cmdScore:
+            cmdScore_Click(app);
+            break;
+        case Control::cmdTimer:
+            cmdTimer_Click(app);
+            break;
+        case Control::cmdDelFiles:
+            cmdDelFiles_Click(app);
+            break;
+        case Control::cmdDEL:
+            cmdDEL_Click(app);
+            break;
+        case Control::cmdUndo:
+            cmdUndo_Click(app);
+            break;
+        case Control::cmdEnd:
+            cmdEnd_Click(app);
+            break;
+        case Control::picBox:
+            picBox_Click(app);
+            break;
+        case Control::Lbl0:
+        case Control::Lbl1:
+        case Control::Lbl2:
+        case Control::Lbl3:
+            Lbl_Click(app, int(control) - int(Control::Lbl0));
+            break;
+        case Control::menuBid:
+            menuBid_Click(app);
+            break;
+        case Control::menuHand:
+            menuHand_Click(app);
+            break;
+        case Control::MenuSeat0:
+        case Control::MenuSeat1:
+        case Control::MenuSeat2:
+        case Control::MenuSeat3:
+        case Control::MenuSeat4:
+            MenuSeat_Click(app, int(control) - int(Control::MenuSeat0));
+            break;
+        case Control::menuRestart:
+            menuRestart_Click(app);
+            break;
+        case Control::menuLink0:
+            menuLink_Click(app, 0);
+            break;
+        case Control::menuLink1:
+            menuLink_Click(app, 1);
+            break;
+        case Control::menuLink2:
+            menuLink_Click(app, 2);
+            break;
+        default:
+            break;
     }
 }
 
@@ -474,45 +515,45 @@ void MainWindow::Leave() {
 
 LRESULT MainWindow::OnMessage(UINT message, WPARAM w, LPARAM l) {
     switch (message) {
-    case WM_TIMER:
-        if (w == kTimer1 && app_ && !app_->ending) Timer1_Timer(*app_);
-        break;
-    case WM_COMMAND:
-        OnCommand(LOWORD(w), HIWORD(w));
-        break;
-    case kControlKey:
-        OnControlKey(Control(int(w)), WPARAM(l));
-        break;
-    case kControlRightClick:
-        OnControlRightClick(Control(int(w)));
-        break;
-    case WM_KEYDOWN:
-        OnControlKey(Control::Count, w);
-        break;
-    case WM_DRAWITEM:
-        DrawButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(l));
-        return TRUE;
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-        return OnColour(HDC(w), HWND(l));
-    case WM_ERASEBKGND:
-        return 1;  // the surface paints every pixel
-    case WM_PAINT:
-        Paint();
-        return 0;
-    case WM_MOVE:
-        if (app_) {
-            RECT r;
-            GetWindowRect(window_, &r);
-            app_->mainRect = Rect{r.left, r.top, r.right, r.bottom};
-        }
-        break;
-    case WM_CLOSE:
-        if (app_) Form_QueryUnload(*app_);
-        Leave();
-        return 0;
-    default:
-        return DefWindowProcW(window_, message, w, l);
+        case WM_TIMER:
+            if (w == kTimer1 && app_ && !app_->ending) Timer1_Timer(*app_);
+            break;
+        case WM_COMMAND:
+            OnCommand(LOWORD(w), HIWORD(w));
+            break;
+        case kControlKey:
+            OnControlKey(Control(int(w)), WPARAM(l));
+            break;
+        case kControlRightClick:
+            OnControlRightClick(Control(int(w)));
+            break;
+        case WM_KEYDOWN:
+            OnControlKey(Control::Count, w);
+            break;
+        case WM_DRAWITEM:
+            DrawButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(l));
+            return TRUE;
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+            return OnColour(HDC(w), HWND(l));
+        case WM_ERASEBKGND:
+            return 1;  // the surface paints every pixel
+        case WM_PAINT:
+            Paint();
+            return 0;
+        case WM_MOVE:
+            if (app_) {
+                RECT r;
+                GetWindowRect(window_, &r);
+                app_->mainRect = Rect{r.left, r.top, r.right, r.bottom};
+            }
+            break;
+        case WM_CLOSE:
+            if (app_) Form_QueryUnload(*app_);
+            Leave();
+            return 0;
+        default:
+            return DefWindowProcW(window_, message, w, l);
     }
     if (app_ && app_->ending) Leave();
     return 0;

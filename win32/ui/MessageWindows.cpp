@@ -1,8 +1,8 @@
 // frmErrMsg and frmMsgBox.
 #include "win32/ui/MessageWindows.h"
 
-#include "win32/WideText.h"
 #include "shell/FormLoad.h"
+#include "win32/WideText.h"
 
 namespace tallowen {
 
@@ -48,7 +48,8 @@ void MessageWindow::Load() {
     window_->SetCaption(app_ && app_->jpnInterface ? " " : "Tallowen");
     window_->OnPaint([this](HDC dc, RECT client) {
         win32::GdiCanvas canvas(dc, Rect{0, 0, client.right, client.bottom}, fonts_, nullptr);
-        const std::uint32_t back = app_ ? app_->settings.backColor.value_or(kDesignBack) : kDesignBack;
+        const std::uint32_t back =
+            app_ ? app_->settings.backColor.value_or(kDesignBack) : kDesignBack;
         canvas.Fill(Rect{0, 0, client.right, client.bottom}, back);
         const FontSpec font{text_.font.empty() ? "Arial" : text_.font, text_.points, false};
         int y = 4;
@@ -90,9 +91,9 @@ void LogWindow::Load() {
     window_->Place(100, 100, 420, 300);
     RECT client;
     GetClientRect(window_->Handle(), &client);
-    list_ = CreateWindowExW(0, L"LISTBOX", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL,
-                            0, 0, client.right, client.bottom, window_->Handle(), nullptr,
-                            instance_, nullptr);
+    list_ = CreateWindowExW(0, L"LISTBOX", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL, 0,
+                            0, client.right, client.bottom, window_->Handle(), nullptr, instance_,
+                            nullptr);
     SendMessageW(list_, LB_SETHORIZONTALEXTENT, 2000, 0);
     window_->OnMessage([this](UINT message, WPARAM, LPARAM l) {
         if (message == WM_SIZE) MoveWindow(list_, 0, 0, LOWORD(l), HIWORD(l), TRUE);

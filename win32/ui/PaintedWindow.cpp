@@ -1,6 +1,6 @@
 #include "win32/ui/PaintedWindow.h"
 
-#include "win32/ui/Wide.h"
+#include "win32/WideText.h"
 
 namespace tallowen {
 
@@ -60,7 +60,7 @@ LRESULT CALLBACK PaintedWindow::Proc(HWND window, UINT message, WPARAM w, LPARAM
 }
 
 void PaintedWindow::SetCaption(const std::string& caption) {
-    if (window_) SetWindowTextW(window_, Wide(caption).c_str());
+    if (window_) SetWindowTextW(window_, win32::Widen(caption).c_str());
 }
 
 void PaintedWindow::Place(int left, int top, int width, int height) {

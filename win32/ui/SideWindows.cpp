@@ -8,6 +8,8 @@ namespace tallowen {
 namespace {
 
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+// The board's design size; its height follows the auction.
+constexpr int kBoardOuterWidth = 290, kBoardOuterHeight = 200;
 
 Rect ScreenRect(HWND window) {
     RECT r;
@@ -79,23 +81,28 @@ void SideWindowsWin32::ShowBidding(const Deal& deal, const ScorePair& vulnerabil
         const bool unset = saved.left == 0 && saved.top == 0;
         const int x = unset ? app_->settings.showBiddingSequence.x : saved.left;
         const int y = unset ? app_->settings.showBiddingSequence.y : saved.top;
-        board_.window->Place(x, y, kBoardWidth, 200);
-        board_.window->SetCaption(app_->jpnInterface ? " 現在のビッド経過" : "Bidding");
+        board_.window->Place(x, y, kBoardOuterWidth, kBoardOuterHeight);
+        board_.window->SetCaption(std::string(kBoardCaption));
     }
-    RECT client;
-    GetClientRect(window, &client);
-    board_.buffer->Resize(client.right, 600);
-    const BoardShown shown = Show_Bidding(board_.buffer->Draw(), BoardInputs(*app_), deal,
-                                          vulnerability, level, declarer);
-    if (!shown.caption.empty()) board_.window->SetCaption(shown.caption);
-    // The window takes the height the drawing asked for, and keeps clear of the screen's foot.
-    Rect r = ScreenRect(window);
-    const int frame = r.Height() - client.bottom;
-    int top = r.top;
-    const int bottom = top + shown.height + frame;
-    if (bottom > app_->seams.desktop.DesktopRect().bottom - 10) top -= 10;
-    board_.window->Place(r.left, top, r.Width(), shown.height + frame);
+    BoardLayout layout;
+    layout.japaneseInterface = app_->jpnInterface;
+    layout.language = app_->Language();
+    layout.spareHeight = app_->windows.titleBarAllowance;
+    layout.runtimeKind = app_->windows.platform;
+    layout.backColor = Background();
+    layout.place = ScreenRect(window);
+    layout.screenBottom = app_->seams.desktop.DesktopRect().bottom;
+    const BoardAuction auction{
+        deal.Calls, deal.Rounds, vulnerability[0].Vul, vulnerability[1].Vul, deal.AuctionNames,
+        level,      declarer,    deal.Contract};
+    // The window takes its new size before the drawing shows.
+    const BoardResult place = BoardPlace(layout, deal.Rounds, level != 0);
+    board_.window->Place(place.place.left, place.place.top, place.place.Width(),
+                         place.place.Height());
     board_.buffer->FitTo(window);
+    Surface surface{board_.buffer->Draw(), pen_, metrics_, app_->interfaceFont};
+    const BoardResult drawn = Show_Bidding(surface, layout, auction);
+    if (!drawn.caption.empty()) board_.window->SetCaption(drawn.caption);
     app_->boardRect = ScreenRect(window);
     ShowWindow(window, SW_SHOWNOACTIVATE);
     board_.window->SetTopmost(true);

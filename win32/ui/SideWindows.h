@@ -8,6 +8,7 @@
 
 #include "reading/CardSheets.h"
 #include "shell/AppContext.h"
+#include "shell/TextPen.h"
 #include "shell/Views.h"
 #include "win32/GdiCanvas.h"
 #include "win32/ui/PaintedWindow.h"
@@ -44,6 +45,7 @@ private:
     const CardMetrics& metrics_;
     AppContext* app_ = nullptr;
     Pane box_, board_;
+    TextPen pen_;
 };
 
 }  // namespace tallowen

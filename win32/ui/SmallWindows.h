@@ -7,9 +7,9 @@
 
 #include <memory>
 
+#include "reading/CardSheets.h"
 #include "shell/AppContext.h"
 #include "shell/Views.h"
-#include "reading/CardSheets.h"
 #include "win32/GdiCanvas.h"
 
 namespace tallowen {

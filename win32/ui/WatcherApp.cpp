@@ -8,6 +8,7 @@
 #include "platform/Calendar.h"
 #include "platform/CodePage.h"
 #include "platform/FilePlace.h"
+#include "platform/Process.h"
 #include "platform/InstanceLock.h"
 #include "reading/CardSheets.h"
 #include "shell/FormLoad.h"
@@ -41,9 +42,9 @@ int RunWatcher() {
     CardMetrics metrics;
     MainWindow main(instance, gdiFonts, sheets, metrics);
     SmallWindows small(instance, main.Handle(), gdiFonts, sheets, metrics);
-    AppContext app{Seams{*desktop, *clock, *sound, *browser, *fonts, *calendar, *random,
-                         AnsiCodePage()},
-                   ViewSet{main, small.Message(), small.Log(), small.Side(), small.DelWork()}};
+    AppContext app{
+        Seams{*desktop, *clock, *sound, *browser, *fonts, *calendar, *random, AnsiCodePage()},
+        ViewSet{main, small.Message(), small.Log(), small.Side(), small.DelWork()}};
     app.folders.app = ExecutableFolder();
     std::error_code ec;
     std::filesystem::current_path(app.folders.app, ec);
