@@ -1,6 +1,7 @@
 #include "sim/SimRecord.h"
 
 #include <algorithm>
+#include <set>
 
 namespace tallowen {
 
@@ -9,6 +10,13 @@ namespace {
 std::string Scores(const ScorePair& s) {
     return std::to_string(s[0].Score) + "/" + std::to_string(s[0].Vul) + " " +
            std::to_string(s[1].Score) + "/" + std::to_string(s[1].Vul);
+}
+
+std::string CardsKey(const CardTextGrid& cards) {
+    std::string key;
+    for (const auto& hand : cards)
+        for (const std::string& card : hand) key += card + ",";
+    return key;
 }
 
 }  // namespace
@@ -36,7 +44,32 @@ Deal RecordOf(const SimBoard& board) {
 }
 
 std::vector<std::string> RecordDifferences(const Deal& recorded, const SimBoard& board) {
-    const Deal want = RecordOf(board);
+    return DealDifferences(recorded, RecordOf(board));
+}
+
+RecordMatch MatchRecords(const std::map<std::string, Deal>& records,
+                         const std::vector<Deal>& played) {
+    std::map<std::string, int> byCards;
+    for (std::size_t i = 0; i < played.size(); ++i) byCards[CardsKey(played[i].Cards)] = int(i);
+    RecordMatch out;
+    std::set<int> recorded;
+    for (const auto& [name, deal] : records) {
+        const auto found = byCards.find(CardsKey(deal.Cards));
+        if (found == byCards.end()) {
+            out.problems.push_back(name + " holds no board that was played");
+            continue;
+        }
+        if (!recorded.insert(found->second).second)
+            out.problems.push_back(name + " records a board twice");
+        for (const std::string& d : DealDifferences(deal, played[std::size_t(found->second)]))
+            out.problems.push_back(name + ": " + d);
+    }
+    for (std::size_t i = 0; i < played.size(); ++i)
+        if (!recorded.count(int(i))) out.missing.push_back(int(i));
+    return out;
+}
+
+std::vector<std::string> DealDifferences(const Deal& recorded, const Deal& want) {
     std::vector<std::string> out;
     for (int s = 0; s < kSeats; ++s) {
         const std::string& got = recorded.Names[std::size_t(s)];

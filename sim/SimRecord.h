@@ -2,6 +2,7 @@
 // it, and how a record read back from the Work folder differs from what was played.
 #pragma once
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -15,7 +16,19 @@ namespace tallowen {
 Deal RecordOf(const SimBoard& board);
 
 // The fields a record file holds (names, rounds, calls, cards, marks, scores before and
-// after) where `recorded` differs from the board, one line each; empty when they agree.
+// after) where `recorded` differs from `want`, one line each; empty when they agree. A pass
+// in the edition's own word agrees with any other pass.
+std::vector<std::string> DealDifferences(const Deal& recorded, const Deal& want);
+// The same against the record of a board.
 std::vector<std::string> RecordDifferences(const Deal& recorded, const SimBoard& board);
+
+// Records (by record name) matched with the boards played, as record deals: the cards tell
+// the boards apart, so each record is compared with the board holding its cards.
+struct RecordMatch {
+    std::vector<std::string> problems;  // a record of no board, a board twice, a field differing
+    std::vector<int> missing;           // indices into the boards played that have no record
+};
+RecordMatch MatchRecords(const std::map<std::string, Deal>& records,
+                         const std::vector<Deal>& played);
 
 }  // namespace tallowen

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -18,13 +17,6 @@
 #include "sim/SimSession.h"
 
 namespace tallowen::testing {
-
-inline std::string CardsKey(const CardTextGrid& cards) {
-    std::string key;
-    for (const auto& hand : cards)
-        for (const std::string& card : hand) key += card + ",";
-    return key;
-}
 
 struct SessionOutcome {
     std::vector<SimPlayedBoard> played;
@@ -64,24 +56,11 @@ inline bool SameAuctionAsBefore(const std::vector<SimPlayedBoard>& played, std::
 
 // Checks every record against the board with its cards; returns the boards without one.
 inline std::vector<int> CompareWithPlayed(const SessionOutcome& out) {
-    std::map<std::string, int> byCards;
-    for (std::size_t i = 0; i < out.played.size(); ++i)
-        byCards[CardsKey(RecordOf(out.played[i].board).Cards)] = int(i);
-    std::set<int> recorded;
-    for (const auto& [name, deal] : out.records) {
-        const auto found = byCards.find(CardsKey(deal.Cards));
-        if (found == byCards.end()) {
-            ADD_FAILURE() << name << " holds no board that was played";
-            continue;
-        }
-        EXPECT_TRUE(recorded.insert(found->second).second) << name << " records a board twice";
-        for (const std::string& d : RecordDifferences(deal, out.played[found->second].board))
-            ADD_FAILURE() << name << ": " << d;
-    }
-    std::vector<int> missing;
-    for (std::size_t i = 0; i < out.played.size(); ++i)
-        if (!recorded.count(int(i))) missing.push_back(int(i));
-    return missing;
+    std::vector<Deal> played;
+    for (const SimPlayedBoard& p : out.played) played.push_back(RecordOf(p.board));
+    const RecordMatch match = MatchRecords(out.records, played);
+    for (const std::string& problem : match.problems) ADD_FAILURE() << problem;
+    return match.missing;
 }
 
 inline SimSessionOptions CleanSession(int boards, int language, std::uint64_t seed) {
