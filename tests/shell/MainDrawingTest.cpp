@@ -307,7 +307,7 @@ TEST_F(Drawing, PlayTableRowsFollowTheRotationWithHalvesToEven) {
     DrawPlayTable(s, layout, deal, {2, 3, 0, 1});  // South at the bottom
     EXPECT_EQ(TextOf("LHO").rect.top, 20);
     EXPECT_EQ(TextOf("Pard").rect.top, 36);
-    EXPECT_EQ(TextOf("RHO").rect.top, 52) << "52.5 to even";
+    EXPECT_EQ(TextOf("RHO").rect.top, 52);
     EXPECT_EQ(TextOf("Me").rect.top, 69);
     EXPECT_EQ(TextOf("Me").rect.left, TextOf("LHO").rect.left + 5);
     EXPECT_EQ(TextOf("LHO").font.face, "Arial");
