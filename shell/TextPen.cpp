@@ -89,7 +89,7 @@ void print_(Surface& s, std::string_view text) {
 
 void CrLf(Surface& s) {
     s.pen.X = kLeftMargin;
-    s.pen.Y += kPrintLineHeight;
+    s.pen.Y += kTextLineStep;
 }
 
 void Dsp_Bid(Surface& s, std::string_view call) {

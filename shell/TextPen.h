@@ -14,7 +14,7 @@ namespace tallowen {
 inline constexpr std::string_view kTimes = "Times New Roman";
 inline constexpr std::string_view kPassJapanese = "パス";
 inline constexpr int kLeftMargin = 2;
-inline constexpr int kPrintLineHeight = 16;
+inline constexpr int kTextLineStep = 16;
 
 struct TextPen {
     int X = kLeftMargin, Y = 7;  // the text position the helpers share

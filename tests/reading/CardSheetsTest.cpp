@@ -240,8 +240,9 @@ TEST_F(CardsBox, TickPlayedCardCoversExactlyThatCardsCell) {
         EXPECT_EQ(tick.right, cell.rect.right);
         EXPECT_EQ(tick.Height(), pitch);
         for (const Cell& other : cells) {
-            if (&other != &cell)
+            if (&other != &cell) {
                 EXPECT_GT(OverlapArea(tick, cell.rect), OverlapArea(tick, other.rect));
+            }
         }
         for (const Rect& earlier : ticks) EXPECT_FALSE(Overlap(tick, earlier));
         ticks.push_back(tick);
