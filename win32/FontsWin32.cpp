@@ -27,8 +27,8 @@ public:
     int TextWidth(std::string_view face, double points, bool bold, std::string_view text) override {
         win32::ScopedDC screen = win32::ScopedDC::Screen();
         FontSpec spec{std::string(face), points, bold};
-        HFONT font = fonts_.Get(spec);
-        return win32::Extent(screen.Get(), font, win32::GlyphText(screen.Get(), font, text, face))
+        return win32::Extent(screen.Get(), fonts_.Get(spec),
+                             fonts_.Prepare(screen.Get(), spec, text))
             .cx;
     }
 

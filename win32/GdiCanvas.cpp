@@ -13,6 +13,22 @@ RECT ToRECT(Rect r) {
     return {r.left, r.top, r.right, r.bottom};
 }
 
+// Text is measured on the canvas's own device context, or on the screen's when it has none.
+class MeasuringDC {
+public:
+    explicit MeasuringDC(HDC dc) : dc_(dc) {
+        if (!dc_) {
+            screen_ = ScopedDC::Screen();
+            dc_ = screen_.Get();
+        }
+    }
+    HDC Get() const { return dc_; }
+
+private:
+    ScopedDC screen_;
+    HDC dc_;
+};
+
 }  // namespace
 
 GdiCanvas::GdiCanvas(HDC dc, Rect extent, GdiFonts& fonts, const GdiSheets* sheets)
@@ -55,43 +71,30 @@ void GdiCanvas::Frame(Rect area, std::uint32_t colour, int width) {
 
 int GdiCanvas::Text(Point at, std::string_view text, const FontSpec& font, std::uint32_t colour) {
     HFONT handle = fonts_.Get(font);
-    if (!dc_ || !handle) return 0;
-    std::wstring wide = GlyphText(dc_, handle, text, font.face);
-    if (wide.empty()) return 0;
-    ScopedSelect selected(dc_, handle);
+    if (!dc_ || !handle || text.empty()) return 0;
+    const GdiText prepared = fonts_.Prepare(dc_, font, text);
     const int oldMode = SetBkMode(dc_, TRANSPARENT);
     const COLORREF oldColour = SetTextColor(dc_, Colour(colour));
     const UINT oldAlign = SetTextAlign(dc_, TA_LEFT | TA_TOP | TA_NOUPDATECP);
-    TextOutW(dc_, at.x, at.y, wide.data(), int(std::min<std::size_t>(wide.size(), 0x7FFFFFFF)));
+    DrawGdiText(dc_, handle, at.x, at.y, prepared);
     SetTextAlign(dc_, oldAlign);
     SetTextColor(dc_, oldColour);
     SetBkMode(dc_, oldMode);
-    return win32::Extent(dc_, handle, wide).cx;
+    return win32::Extent(dc_, handle, prepared).cx;
 }
 
 int GdiCanvas::TextWidth(std::string_view text, const FontSpec& font) {
-    HFONT handle = fonts_.Get(font);
-    ScopedDC screen;
-    HDC dc = dc_;
-    if (!dc) {
-        screen = ScopedDC::Screen();
-        dc = screen.Get();
-    }
-    return win32::Extent(dc, handle, GlyphText(dc, handle, text, font.face)).cx;
+    MeasuringDC dc(dc_);
+    return win32::Extent(dc.Get(), fonts_.Get(font), fonts_.Prepare(dc.Get(), font, text)).cx;
 }
 
 int GdiCanvas::TextHeight(const FontSpec& font) {
     HFONT handle = fonts_.Get(font);
-    ScopedDC screen;
-    HDC dc = dc_;
-    if (!dc) {
-        screen = ScopedDC::Screen();
-        dc = screen.Get();
-    }
-    if (!dc || !handle) return 0;
-    ScopedSelect selected(dc, handle);
+    MeasuringDC dc(dc_);
+    if (!dc.Get() || !handle) return 0;
+    ScopedSelect selected(dc.Get(), handle);
     TEXTMETRICW metrics{};
-    return GetTextMetricsW(dc, &metrics) ? int(metrics.tmHeight) : 0;
+    return GetTextMetricsW(dc.Get(), &metrics) ? int(metrics.tmHeight) : 0;
 }
 
 void GdiCanvas::Blit(std::string_view sheet, Rect from, Point to) {

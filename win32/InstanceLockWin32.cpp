@@ -5,17 +5,17 @@
 #include <cwctype>
 
 #include "platform/InstanceLock.h"
+#include "win32/ScopedWin.h"
 
 namespace tallowen {
 namespace {
 
 class MutexLock final : public InstanceLock {
 public:
-    explicit MutexLock(HANDLE h) : h_(h) {}
-    ~MutexLock() override { CloseHandle(h_); }
+    explicit MutexLock(win32::ScopedHandle h) : h_(std::move(h)) {}
 
 private:
-    HANDLE h_;
+    win32::ScopedHandle h_;
 };
 
 std::filesystem::path ChosenFolder(const std::filesystem::path& folder) {
@@ -44,13 +44,11 @@ std::wstring MutexName(const std::string& name, const std::filesystem::path& fol
 std::unique_ptr<InstanceLock> AcquireInstanceLock(const std::string& name,
                                                   const std::filesystem::path& folder) {
     std::wstring wide = MutexName(name, ChosenFolder(folder));
-    HANDLE h = CreateMutexW(nullptr, TRUE, wide.c_str());
+    win32::ScopedHandle h(CreateMutexW(nullptr, TRUE, wide.c_str()));
     if (!h) return nullptr;
-    if (GetLastError() == ERROR_ALREADY_EXISTS) {
-        CloseHandle(h);
-        return nullptr;
-    }
-    return std::make_unique<MutexLock>(h);
+    // Another instance holds it; ours closes on the way out.
+    if (GetLastError() == ERROR_ALREADY_EXISTS) return nullptr;
+    return std::make_unique<MutexLock>(std::move(h));
 }
 
 }  // namespace tallowen

@@ -151,11 +151,7 @@ TEST_F(CanvasTest, BackBufferBlitsKeepsItsPictureAndPaintsAWindow) {
 
     testing::TestWindow window(L"Tallowen painted", {100, 100, 400, 300},
                                testing::TestWindow::kPopup);
-    {
-        HDC dc = GetDC(window.Handle());
-        buffer.Present(dc);
-        ReleaseDC(window.Handle(), dc);
-    }
+    buffer.Present(win32::ScopedDC::Client(window.Handle()).Get());
     auto desktop = MakeWin32Desktop();
     std::vector<std::uint16_t> pixels(4 * 2);
     ASSERT_EQ(desktop->CopyPixels(win32::FromHwnd(window.Handle()), {10, 20, 14, 22}, true, pixels),
