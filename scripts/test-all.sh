@@ -49,6 +49,8 @@ step "Windows build (mingw-w64) and the same tests under Wine"
 bash scripts/fetch-dds.sh
 cmake --preset windows -DTALLOWEN_WERROR=ON >/dev/null
 cmake --build --preset windows
-bash scripts/wine-setup.sh
-trap '/usr/lib/wine/wineserver -k 2>/dev/null || true' EXIT
-xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset windows
+trap 'WINEPREFIX="${TALLOWEN_WINEPREFIX:-$HOME/.cache/tallowen-wine}" /usr/lib/wine/wineserver -k 2>/dev/null || true' EXIT
+# Wine's desktop takes the size of the display its first window opens on, so the prefix's
+# services start inside the same X server as the tests: a screen wide enough for the game
+# client's windows and the watcher's beside them. Screenshots land in build/windows/screenshots.
+xvfb-run -a -s "-screen 0 1920x1200x24" bash -c 'bash scripts/wine-setup.sh && ctest --preset windows'
