@@ -46,14 +46,20 @@ constexpr DWORD kList = WS_CHILD | WS_VSCROLL | WS_BORDER | LBS_NOTIFY | LBS_EXT
 
 // The deal is drawn left of x 400; the record list and the buttons stand on the right.
 constexpr Placement kPlacements[] = {
-    {Control::picBox, L"STATIC", WS_CHILD | SS_NOTIFY, 118, 174, 66, 56},
-    {Control::WeT, L"STATIC", kLabel, 120, 194, 20, 16},
-    {Control::ThT, L"STATIC", kLabel, 141, 194, 20, 16},
-    {Control::sumT, L"STATIC", kLabel, 162, 194, 20, 16},
-    {Control::Lbl0, L"STATIC", kLabel, 143, 234, 16, 14},
-    {Control::Lbl1, L"STATIC", kLabel, 100, 195, 16, 14},
-    {Control::Lbl2, L"STATIC", kLabel, 143, 158, 16, 14},
-    {Control::Lbl3, L"STATIC", kLabel, 186, 195, 16, 14},
+    {Control::picBox, L"STATIC", WS_CHILD | SS_NOTIFY, 119, 188, 66, 48},
+    {Control::WeTheySum0, L"STATIC", kLabel, 120, 189, 21, 15},
+    {Control::WeTheySum1, L"STATIC", kLabel, 142, 189, 21, 15},
+    {Control::WeTheySum2, L"STATIC", kLabel, 164, 189, 20, 15},
+    {Control::WeB, L"STATIC", kLabel, 120, 204, 21, 15},
+    {Control::ThB, L"STATIC", kLabel, 142, 204, 21, 15},
+    {Control::sumB, L"STATIC", kLabel, 164, 204, 20, 15},
+    {Control::WeT, L"STATIC", kLabel, 120, 219, 21, 15},
+    {Control::ThT, L"STATIC", kLabel, 142, 219, 21, 15},
+    {Control::sumT, L"STATIC", kLabel, 164, 219, 20, 15},
+    {Control::Lbl0, L"STATIC", kLabel, 145, 238, 14, 13},
+    {Control::Lbl1, L"STATIC", kLabel, 104, 205, 14, 13},
+    {Control::Lbl2, L"STATIC", kLabel, 145, 173, 14, 13},
+    {Control::Lbl3, L"STATIC", kLabel, 186, 205, 14, 13},
     {Control::fraCapture, L"BUTTON", WS_CHILD | BS_GROUPBOX, 404, 2, 122, 52},
     {Control::cmdBid, L"BUTTON", kButton, 410, 20, 54, 28},
     {Control::cmdHand, L"BUTTON", kButton, 466, 20, 54, 28},
@@ -70,7 +76,8 @@ constexpr Placement kPlacements[] = {
 };
 constexpr int kClientWidth = 530;
 constexpr int kRecordListLeft = 404;
-constexpr int kClientHeight = 380;
+// Room under End for the auction frame, which the window grows for.
+constexpr int kClientHeight = 400;
 
 MainWindow* Owner(HWND window) {
     return reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
@@ -167,7 +174,8 @@ void MainWindow::CreateControls() {
         SendMessageW(tooltip_, TTM_ADDTOOLW, 0, LPARAM(&tip));
     }
     // The count labels lie on the trick box.
-    for (Control c : {Control::WeT, Control::ThT, Control::sumT})
+    for (Control c : {Control::WeTheySum0, Control::WeTheySum1, Control::WeTheySum2, Control::WeB,
+                      Control::ThB, Control::sumB, Control::WeT, Control::ThT, Control::sumT})
         SetWindowPos(items_[std::size_t(c)].hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
