@@ -80,18 +80,25 @@ int MessageAreaWindow::VisibleLines() const {
 }
 
 // Repaints the lines from `fromLine` on, scrolling first when the present line has left the
-// sight; then lets the owner process its events.
+// sight (the lines in sight move by a blit, so a long job repaints only what is new); then
+// lets the owner process its events.
 void MessageAreaWindow::Changed(int fromLine) {
     const int visible = VisibleLines();
     if (area_->Line() >= top_ + visible) {
-        ScrollTo(area_->Line() - visible + 1);
-    } else {
-        RECT inner{};
-        GetClientRect(window_, &inner);
-        inner.top = kTop + (std::max(fromLine, top_) - top_) * kMessageLineStep;
-        InvalidateRect(window_, &inner, TRUE);
-        UpdateScrollBar();
+        const int newTop = area_->Line() - visible + 1;
+        const int delta = newTop - top_;
+        top_ = newTop;
+        if (delta < visible)
+            ScrollWindowEx(window_, 0, -delta * kMessageLineStep, nullptr, nullptr, nullptr,
+                           nullptr, SW_INVALIDATE | SW_ERASE);
+        else
+            InvalidateRect(window_, nullptr, TRUE);
     }
+    RECT lines{};
+    GetClientRect(window_, &lines);
+    lines.top = kTop + (std::max(fromLine, top_) - top_) * kMessageLineStep;
+    InvalidateRect(window_, &lines, TRUE);
+    UpdateScrollBar();
     UpdateWindow(window_);
     if (afterPrint) afterPrint();
 }

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <filesystem>
+
 #include "common/Settings.h"
 #include "platform/Clock.h"
 #include "platform/CodePage.h"
@@ -280,6 +282,10 @@ int RunUtilityWindow(const std::string& designCaption, const ReportOptions& opti
                      ReportEnv& env) {
     UtilityWindow window(designCaption, env.ansiPage);
     window.Show();
+    // ChAppDir: the program folder is the current folder from here on (the job itself works
+    // with whole paths, so a folder it cannot enter changes nothing).
+    std::error_code ec;
+    std::filesystem::current_path(options.appFolder, ec);
     env.waitClock = &window.QuitWait();
     env.settingsRead = [&window](const Settings& settings) { window.ApplySettings(settings); };
     const int code = RunReportJob(options, window, env);
