@@ -129,6 +129,7 @@ int RunReportJob(const ReportOptions& options, MessageSink& messages, ReportEnv&
     // An unknown key ends reading; the utility goes on with what was read.
     auto iniFile = FindSettingsFile(options.appFolder);
     if (iniFile) ReadINI(*iniFile, env.ansiPage, env.settings);
+    if (env.settingsRead) env.settingsRead(env.settings);
 
     SummaryJob job;
     job.folders = folders;

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -38,6 +39,9 @@ struct ReportEnv {
     const FontMetrics& metrics;
     const CodePage& ansiPage;  // settings, record files and text twins
     Clock* waitClock;          // the wait after a refusal; none: no wait
+    // Told the settings once they are read (or found absent), before the first message of
+    // the job: the window takes its language and colours from them.
+    std::function<void(const Settings&)> settingsRead;
     // Filled by the run: held while the program lives so that a second copy is refused.
     std::unique_ptr<InstanceLock> instanceLock;
     Settings settings;

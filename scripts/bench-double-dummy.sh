@@ -17,7 +17,7 @@ dir=${BENCH_DIR:-$HOME/tallowen-bench/dd}
 days=${1:-100}
 boards=${2:-100}
 maker=$build/tools/make-examples/tallowen-make-examples
-utility=$build/apps/TallowenUTL
+utility=$build/apps/TallowenUTLc
 timing=$build/tools/tallowen-dd-timing
 
 case $(printf '%s' "$dir" | tr '[:lower:]' '[:upper:]') in

@@ -16,7 +16,7 @@ dir=${BENCH_DIR:-$HOME/tallowen-bench/report}
 days=${1:-100}
 boards=${2:-100}
 maker=$build/tools/make-examples/tallowen-make-examples
-utility=$build/apps/TallowenUTL
+utility=$build/apps/TallowenUTLc
 
 case $(printf '%s' "$dir" | tr '[:lower:]' '[:upper:]') in
 *TMP* | *TEMP* | *WINDOWS* | *.ZIP*)

@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh --native-only
 cmake --preset native >/dev/null
-cmake --build --preset native --target Tallowen TallowenUTL >/dev/null
+cmake --build --preset native --target Tallowen TallowenUTLc >/dev/null
 
 # Both programs refuse folders whose path holds TMP, TEMP, WINDOWS or .ZIP (unpacked
 # archives), so the demonstration works under the home folder, wherever this checkout lies.
@@ -21,7 +21,7 @@ fi
 
 ./build/native/apps/Tallowen --simulate --boards 8 --seed "${TALLOWEN_SEED:-1}" --folder "$out"
 echo
-./build/native/apps/TallowenUTL --folder "$out"
+./build/native/apps/TallowenUTLc --folder "$out"
 echo
 echo "Records: $out/Work/"
 ls "$out/Work" | sed 's/^/  /'

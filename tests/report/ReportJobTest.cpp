@@ -125,6 +125,46 @@ TEST(Run, WithoutSettingsFileSaysSoAndUsesStrictEntities) {
         ReadFileBytes(fs::path(TALLOWEN_TESTDATA) / "report" / "strict_entity" / "2006_10_22.htm"));
 }
 
+// The window takes its End caption and colours from the settings, before the job prints.
+class SettingsReadTest : public ::testing::TestWithParam<bool> {};
+TEST_P(SettingsReadTest, HostIsToldTheSettingsOnceBeforeTheJobPrints) {
+    const bool withFile = GetParam();
+    ReportRun run;
+    if (withFile) run.WriteSettings({"JPN = yes", "BackColor = FF8000"});
+    FixedReportClock clock;
+    TableFontMetrics metrics;
+    ReportEnv env(clock, metrics, run.ansi());
+    LineMessageSink messages;
+    int calls = 0;
+    std::size_t linesBefore = 99;
+    Settings seen;
+    env.settingsRead = [&](const Settings& settings) {
+        ++calls;
+        seen = settings;
+        linesBefore = messages.Lines().size();
+    };
+    ASSERT_EQ(RunReportJob({run.app()}, messages, env), 0);
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(linesBefore, 0u);
+    EXPECT_EQ(seen.jpn, withFile);
+    EXPECT_EQ(seen.backColor.has_value(), withFile);
+}
+INSTANTIATE_TEST_SUITE_P(WithAndWithoutFile, SettingsReadTest, ::testing::Bool());
+
+TEST(StartUp, RefusedRunNeverReachesTheSettings) {
+    ReportRun run;
+    fs::remove(run.work());
+    FixedReportClock clock;
+    TableFontMetrics metrics;
+    ReportEnv env(clock, metrics, run.ansi());
+    LineMessageSink messages;
+    bool told = false;
+    env.settingsRead = [&](const Settings&) { told = true; };
+    EXPECT_EQ(RunReportJob({run.app()}, messages, env), 1);
+    EXPECT_FALSE(told);
+    EXPECT_TRUE(HasLine(messages.Lines(), "  Work folder is absent."));
+}
+
 TEST(Run, EmptyWorkFolderWritesNoPage) {
     ReportRun run;
     ASSERT_EQ(run.Run(), 0);

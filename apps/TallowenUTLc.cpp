@@ -1,7 +1,8 @@
-// The report utility on the console: turns the Work folder's record files into one HTML page a
-// day (and text twins), printing each message line as the job goes. Exit code 0 after the job,
-// 1 after a refusal (archive or system folder, a second copy, no Work folder) or when a page
-// or twin could not be written, or records were there but no page came of them.
+// The report utility on the console, for scripts and for systems without its window: turns
+// the Work folder's record files into one HTML page a day (and text twins), printing each
+// message line as the job goes. Exit code 0 after the job, 1 after a refusal (archive or
+// system folder, a second copy, no Work folder) or when a page or twin could not be written,
+// or records were there but no page came of them.
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -32,8 +33,8 @@ public:
 
 int Usage() {
     std::fprintf(stderr,
-                 "TallowenUTL %s\n"
-                 "usage: TallowenUTL [--folder DIR]\n"
+                 "TallowenUTLc %s\n"
+                 "usage: TallowenUTLc [--folder DIR]\n"
                  "  Writes the summary pages of DIR/Work into DIR/HandRec (DIR: the program's\n"
                  "  own folder unless given).\n",
                  kVersion);

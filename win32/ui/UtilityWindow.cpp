@@ -1,0 +1,296 @@
+#include "win32/ui/UtilityWindow.h"
+
+#include <windows.h>
+
+#include <filesystem>
+
+#include "common/Settings.h"
+#include "platform/Clock.h"
+#include "platform/CodePage.h"
+#include "report/ReportJob.h"
+#include "win32/ui/MessageAreaWindow.h"
+#include "win32/ui/UiHandles.h"
+
+namespace tallowen {
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"TallowenUTLWindow";
+constexpr int kEndId = 1;
+constexpr int kClientWidth = 600;
+constexpr int kClientHeight = 480;
+constexpr RECT kMessagePlace{0, 0, kClientWidth, kClientHeight - 48};
+constexpr RECT kEndPlace{kClientWidth - 104, kClientHeight - 40, kClientWidth - 8,
+                         kClientHeight - 10};
+constexpr int kMessagePoints = 9;
+const char* const kMeiryo = "メイリオ";
+
+int CALLBACK FaceFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;
+}
+
+// True when a screen font has exactly this name.
+bool FontInstalled(const std::string& face) {
+    std::wstring wide = ui::Widen(face);
+    if (wide.size() >= LF_FACESIZE) return false;
+    LOGFONTW query{};
+    query.lfCharSet = DEFAULT_CHARSET;
+    wide.copy(query.lfFaceName, wide.size());
+    bool found = false;
+    HDC screen = GetDC(nullptr);
+    EnumFontFamiliesExW(screen, &query, &FaceFound, reinterpret_cast<LPARAM>(&found), 0);
+    ReleaseDC(nullptr, screen);
+    return found;
+}
+
+HFONT MakeFont(const std::wstring& face, int points, int weight, BYTE charset) {
+    HDC screen = GetDC(nullptr);
+    const int height = -MulDiv(points, GetDeviceCaps(screen, LOGPIXELSY), 72);
+    ReleaseDC(nullptr, screen);
+    return CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, charset, OUT_DEFAULT_PRECIS,
+                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                       face.c_str());
+}
+
+// The window's own font: the system's dialog face.
+std::wstring OwnFace() {
+    LOGFONTW own{};
+    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof own, &own);
+    return own.lfFaceName;
+}
+
+}  // namespace
+
+struct UtilityWindow::State final : public Clock {
+    HWND main = nullptr;
+    HWND end = nullptr;
+    std::unique_ptr<ui::MessageAreaWindow> messages;
+    ui::GdiObject latin, bold, interfaceFont;
+    ui::GdiObject back;
+    COLORREF backColor = GetSysColor(COLOR_BTNFACE);
+    bool meiryo = false;     // "メイリオ" is installed and is the interface font
+    bool jobRunning = true;  // from the start until the job has returned
+    bool waiting = false;    // in the wait after a refusal
+    bool waited = false;
+    bool cancelArmed = false;  // End is the cancel button: Esc presses it
+    bool endPressed = false;
+
+    void Create(const std::string& caption, const CodePage& page);
+    void ChooseFonts(const CodePage& page);
+    void PressEnd();
+    bool KeyForEnd(const MSG& msg);
+    void Pump();
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    // Clock: the wait after a refusal.
+    std::uint32_t Ticks() override { return GetTickCount(); }
+    void Wait(std::uint32_t ms) override;
+    void DoEvents() override { Pump(); }
+};
+
+// The interface font is "メイリオ" when installed, else the window's own face; on a Japanese
+// system that face is asked for in its Japanese character set, so that its glyphs are there.
+void UtilityWindow::State::ChooseFonts(const CodePage& page) {
+    latin.Reset(MakeFont(L"Arial", kMessagePoints, FW_NORMAL, DEFAULT_CHARSET));
+    bold.Reset(MakeFont(L"Arial", kMessagePoints, FW_BOLD, DEFAULT_CHARSET));
+    meiryo = FontInstalled(kMeiryo);
+    const BYTE charset = page.Number() == 932 ? SHIFTJIS_CHARSET : DEFAULT_CHARSET;
+    interfaceFont.Reset(
+        MakeFont(meiryo ? ui::Widen(kMeiryo) : OwnFace(), kMessagePoints, FW_NORMAL, charset));
+}
+
+void UtilityWindow::State::Create(const std::string& caption, const CodePage& page) {
+    ChooseFonts(page);
+    back.Reset(CreateSolidBrush(backColor));
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = &Proc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+    wc.lpszClassName = kClassName;
+    RegisterClassW(&wc);
+    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+    RECT outer{0, 0, kClientWidth, kClientHeight};
+    AdjustWindowRect(&outer, style, FALSE);
+    main = CreateWindowExW(0, kClassName, ui::Widen(caption).c_str(), style, CW_USEDEFAULT,
+                           CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top,
+                           nullptr, nullptr, wc.hInstance, this);
+    ui::MessageFonts fonts{static_cast<HFONT>(latin.Get()), static_cast<HFONT>(bold.Get()),
+                           static_cast<HFONT>(interfaceFont.Get())};
+    messages = std::make_unique<ui::MessageAreaWindow>(main, kMessagePlace, page, fonts);
+    messages->afterPrint = [this] { Pump(); };
+    end = CreateWindowExW(
+        0, L"BUTTON", L"End", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, kEndPlace.left,
+        kEndPlace.top, kEndPlace.right - kEndPlace.left, kEndPlace.bottom - kEndPlace.top, main,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEndId)), wc.hInstance, nullptr);
+    SendMessageW(end, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
+                 FALSE);
+}
+
+// End ends the program at once: in the wait it ends the wait; during the job the process
+// ends here (pages are written whole or not at all, so none is left half done); after the
+// job the message loop ends.
+void UtilityWindow::State::PressEnd() {
+    endPressed = true;
+    if (waiting) return;
+    if (jobRunning) ExitProcess(1);
+    PostQuitMessage(0);
+}
+
+bool UtilityWindow::State::KeyForEnd(const MSG& msg) {
+    if (!cancelArmed || msg.message != WM_KEYDOWN || msg.wParam != VK_ESCAPE) return false;
+    SendMessageW(main, WM_COMMAND, MAKEWPARAM(kEndId, BN_CLICKED), reinterpret_cast<LPARAM>(end));
+    return true;
+}
+
+void UtilityWindow::State::Pump() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            PostQuitMessage(int(msg.wParam));
+            return;
+        }
+        if (KeyForEnd(msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+void UtilityWindow::State::Wait(std::uint32_t ms) {
+    waited = true;
+    waiting = true;
+    cancelArmed = true;
+    ShowWindow(main, SW_SHOW);
+    const DWORD start = GetTickCount();
+    while (!endPressed) {
+        const DWORD elapsed = GetTickCount() - start;
+        if (elapsed > ms) break;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, ms - elapsed + 1, QS_ALLINPUT);
+        Pump();
+    }
+    waiting = false;
+}
+
+LRESULT UtilityWindow::State::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+            if (LOWORD(wParam) == kEndId && HIWORD(wParam) == BN_CLICKED) PressEnd();
+            return 0;
+        case WM_CLOSE:
+            PressEnd();
+            return 0;
+        case WM_ERASEBKGND: {
+            RECT client{};
+            GetClientRect(main, &client);
+            FillRect(reinterpret_cast<HDC>(wParam), &client, static_cast<HBRUSH>(back.Get()));
+            return 1;
+        }
+        case WM_CTLCOLORBTN:
+            SetBkColor(reinterpret_cast<HDC>(wParam), backColor);
+            return reinterpret_cast<LRESULT>(back.Get());
+        default:
+            return DefWindowProcW(main, message, wParam, lParam);
+    }
+}
+
+LRESULT CALLBACK UtilityWindow::State::Proc(HWND window, UINT message, WPARAM wParam,
+                                            LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        auto* state = static_cast<State*>(create->lpCreateParams);
+        state->main = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
+    }
+    auto* state = reinterpret_cast<State*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!state) return DefWindowProcW(window, message, wParam, lParam);
+    return state->Handle(message, wParam, lParam);
+}
+
+UtilityWindow::UtilityWindow(const std::string& designCaption, const CodePage& page)
+    : state_(std::make_unique<State>()) {
+    state_->Create(designCaption + " 2.2", page);
+}
+
+UtilityWindow::~UtilityWindow() {
+    state_->messages.reset();
+    if (state_->main) {
+        SetWindowLongPtrW(state_->main, GWLP_USERDATA, 0);
+        DestroyWindow(state_->main);
+    }
+}
+
+void UtilityWindow::Show() {
+    ShowWindow(state_->main, SW_SHOW);
+    UpdateWindow(state_->main);
+    SetForegroundWindow(state_->main);
+    SetFocus(state_->end);
+    state_->Pump();
+}
+
+void UtilityWindow::ApplySettings(const Settings& settings) {
+    State& s = *state_;
+    if (settings.jpn) {
+        SetWindowTextW(s.end, ui::Widen("終了").c_str());
+        SendMessageW(s.end, WM_SETFONT, reinterpret_cast<WPARAM>(s.interfaceFont.Get()), TRUE);
+    }
+    s.messages->SetWholeInInterface(settings.jpn && s.meiryo);
+    s.backColor =
+        settings.backColor ? COLORREF(*settings.backColor & 0xFFFFFF) : GetSysColor(COLOR_BTNFACE);
+    s.back.Reset(CreateSolidBrush(s.backColor));
+    s.messages->SetBackColor(s.backColor);
+    InvalidateRect(s.main, nullptr, TRUE);
+    InvalidateRect(s.end, nullptr, TRUE);
+    UpdateWindow(s.main);
+}
+
+Clock& UtilityWindow::QuitWait() {
+    return *state_;
+}
+
+bool UtilityWindow::Waited() const {
+    return state_->waited;
+}
+
+void UtilityWindow::RunUntilEnd() {
+    State& s = *state_;
+    s.jobRunning = false;
+    if (s.endPressed) return;
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        if (s.KeyForEnd(msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+void UtilityWindow::Print(std::string_view text) {
+    state_->messages->Print(text);
+}
+void UtilityWindow::PrintPath(std::string_view text) {
+    state_->messages->PrintPath(text);
+}
+void UtilityWindow::NewLines(int n) {
+    state_->messages->NewLines(n);
+}
+bool UtilityWindow::FitsWidth(std::string_view text, double fraction) const {
+    return state_->messages->FitsWidth(text, fraction);
+}
+
+int RunUtilityWindow(const std::string& designCaption, const ReportOptions& options,
+                     ReportEnv& env) {
+    UtilityWindow window(designCaption, env.ansiPage);
+    window.Show();
+    // ChAppDir: the program folder is the current folder from here on (the job itself works
+    // with whole paths, so a folder it cannot enter changes nothing).
+    std::error_code ec;
+    std::filesystem::current_path(options.appFolder, ec);
+    env.waitClock = &window.QuitWait();
+    env.settingsRead = [&window](const Settings& settings) { window.ApplySettings(settings); };
+    const int code = RunReportJob(options, window, env);
+    if (!window.Waited()) window.RunUntilEnd();
+    return code;
+}
+
+}  // namespace tallowen
