@@ -27,6 +27,11 @@ int IdOf(Control c) {
     return kFirstId + int(c);
 }
 
+// The count labels lie on the trick box and are seen only with it.
+bool OnTrickBox(Control c) {
+    return c >= Control::WeT && c <= Control::WeTheySum2;
+}
+
 bool IsMenu(Control c) {
     return c >= Control::menuBid && c < Control::Count;
 }
@@ -245,7 +250,13 @@ void MainWindow::Apply(Control control, const ControlState& state) {
     SetWindowTextW(item.hwnd, win32::Widen(state.caption).c_str());
     SendMessageW(item.hwnd, WM_SETFONT, WPARAM(FontFor(state)), TRUE);
     EnableWindow(item.hwnd, state.enabled);
-    ShowWindow(item.hwnd, state.visible ? SW_SHOWNA : SW_HIDE);
+    const bool boxShown = items_[std::size_t(Control::picBox)].state.visible;
+    ShowWindow(item.hwnd,
+               state.visible && (!OnTrickBox(control) || boxShown) ? SW_SHOWNA : SW_HIDE);
+    if (control == Control::picBox)
+        for (int c = int(Control::WeT); c <= int(Control::WeTheySum2); ++c)
+            ShowWindow(items_[std::size_t(c)].hwnd,
+                       state.visible && items_[std::size_t(c)].state.visible ? SW_SHOWNA : SW_HIDE);
     std::wstring tip = win32::Widen(state.tooltip);
     TTTOOLINFOW info{};
     info.cbSize = sizeof info;
