@@ -16,7 +16,12 @@ if [ ! -f "$WINEPREFIX/.tallowen-ready" ]; then
   cp -f /usr/share/fonts/truetype/liberation/*.ttf "$fonts/" 2>/dev/null || true
   cp -f /usr/share/fonts/opentype/ipafont-gothic/*.ttf /usr/share/fonts/truetype/fonts-japanese-gothic.ttf "$fonts/" 2>/dev/null || true
   reg=$(mktemp --suffix=.reg)
-  printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n"Times New Roman"="Liberation Serif"\r\n"Arial"="Liberation Sans"\r\n"Courier New"="Liberation Mono"\r\n' > "$reg"
+  printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n"Times New Roman"="Liberation Serif"\r\n"Arial"="Liberation Sans"\r\n"Courier New"="Liberation Mono"\r\n"MS UI Gothic"="IPAPGothic"\r\n"MS Gothic"="IPAGothic"\r\n"MS PGothic"="IPAPGothic"\r\n' > "$reg"
+  "$WINE" regedit /S "$reg" >/dev/null 2>&1 || true
+  # As on Windows, the interface faces fall back to a Japanese face for the characters they
+  # lack (there, MS UI Gothic; here, IPA Gothic).
+  link="hex(7):69,00,70,00,61,00,67,00,2e,00,74,00,74,00,66,00,2c,00,49,00,50,00,41,00,47,00,6f,00,74,00,68,00,69,00,63,00,00,00,00,00"
+  printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontLink\\SystemLink]\r\n"Tahoma"=%s\r\n"MS Shell Dlg"=%s\r\n"Arial"=%s\r\n"Times New Roman"=%s\r\n' "$link" "$link" "$link" "$link" > "$reg"
   "$WINE" regedit /S "$reg" >/dev/null 2>&1 || true
   rm -f "$reg"
   /usr/lib/wine/wineserver -w || true

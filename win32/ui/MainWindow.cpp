@@ -10,6 +10,7 @@
 #include "shell/RecordList.h"
 #include "shell/Seats.h"
 #include "win32/WideText.h"
+#include "win32/ui/ConsoleEcho.h"
 #include "win32/ui/FlatButton.h"
 #include "win32/ui/MainSurface.h"
 
@@ -317,26 +318,15 @@ void MainWindow::AlertBorder(bool shown) {
     surface_->Border(shown);
 }
 
-// Started with its output going to a file or a pipe, the program also writes its start-up
-// lines there, where a script (or a puzzled user) can read them.
-void Echo(const std::string& line) {
-    static const bool redirected =
-        GetFileType(GetStdHandle(STD_OUTPUT_HANDLE)) != FILE_TYPE_UNKNOWN;
-    if (!redirected) return;
-    std::fwrite(line.data(), 1, line.size(), stdout);
-    std::fputc('\n', stdout);
-    std::fflush(stdout);
-}
-
 void MainWindow::PrintLine(const std::string& line) {
-    Echo(line);
+    EchoToConsole("", line);
     printed_.emplace_back(false, line);
     InvalidateRect(window_, nullptr, FALSE);
     UpdateWindow(window_);
 }
 
 void MainWindow::PrintMarkLine(const std::string& rest) {
-    Echo("=>" + rest);
+    EchoToConsole("=>", rest);
     printed_.emplace_back(true, rest);
     InvalidateRect(window_, nullptr, FALSE);
 }

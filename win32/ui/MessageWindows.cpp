@@ -3,6 +3,7 @@
 
 #include "shell/FormLoad.h"
 #include "win32/WideText.h"
+#include "win32/ui/ConsoleEcho.h"
 
 namespace tallowen {
 
@@ -68,6 +69,7 @@ void MessageWindow::Load() {
 
 void MessageWindow::Show(const MessageText& message) {
     Load();
+    EchoToConsole("message: ", message.text);
     text_ = message;
     ShowWindow(window_->Handle(), SW_SHOWNOACTIVATE);
     window_->Redraw();
@@ -108,6 +110,7 @@ void LogWindow::Unload() {
 }
 
 void LogWindow::Append(const std::string& line) {
+    EchoToConsole("log: ", line);
     if (!list_) return;
     const LRESULT at = SendMessageW(list_, LB_ADDSTRING, 0, LPARAM(win32::Widen(line).c_str()));
     SendMessageW(list_, LB_SETTOPINDEX, WPARAM(at), 0);
