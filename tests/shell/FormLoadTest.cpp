@@ -3,7 +3,6 @@
 #include "shell/FormLoad.h"
 
 #include <algorithm>
-#include <fstream>
 
 #include "ShellRig.h"
 #include "shell/Controls.h"
@@ -11,15 +10,6 @@
 namespace tallowen::testing {
 
 namespace {
-
-void WriteFile(const std::filesystem::path& path, const std::string& text) {
-    std::ofstream out(path, std::ios::binary);
-    out << text;
-}
-
-const ControlState& Shown(const ShellRig& rig, Control c) {
-    return rig.views.main.controls[std::size_t(c)];
-}
 
 bool Printed(const ShellRig& rig, const std::string& line) {
     const auto& lines = rig.views.main.lines;

@@ -4,8 +4,10 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <random>
+#include <string>
 
 #include "platform/CodePage.h"
 #include "reading/GlyphTable.h"
@@ -53,5 +55,16 @@ struct ShellRig {
         return *client;
     }
 };
+
+// Writes `text` to `path` byte for byte (the files the program reads at its start).
+inline void WriteFile(const std::filesystem::path& path, const std::string& text) {
+    std::ofstream out(path, std::ios::binary);
+    out << text;
+}
+
+// What the main window shows of control `c`.
+inline const ControlState& Shown(const ShellRig& rig, Control c) {
+    return rig.views.main.controls[std::size_t(c)];
+}
 
 }  // namespace tallowen::testing

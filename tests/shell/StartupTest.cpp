@@ -2,27 +2,12 @@
 
 #include "shell/Startup.h"
 
-#include <fstream>
-
 #include "ShellRig.h"
 #include "common/Layout.h"
 #include "common/Text.h"
 #include "shell/Controls.h"
 
 namespace tallowen::testing {
-
-namespace {
-
-void WriteFile(const std::filesystem::path& path, const std::string& text) {
-    std::ofstream out(path, std::ios::binary);
-    out << text;
-}
-
-const ControlState& Shown(const ShellRig& rig, Control c) {
-    return rig.views.main.controls[std::size_t(c)];
-}
-
-}  // namespace
 
 TEST(Startup, WithoutASettingsFileTheDefaultsHoldAndTheDaysCounterGoesOn) {
     ShellRig rig;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "win32/WideText.h"
+
 namespace tallowen::ui {
 
 namespace {
@@ -66,8 +68,8 @@ HFONT MessageAreaWindow::FontFor(MessageFont font) const {
 }
 
 int MessageAreaWindow::Measure(std::string_view text, MessageFont font) const {
-    std::wstring wide = Widen(text);
-    Selection chosen(measureDC_.Get(), FontFor(font));
+    std::wstring wide = win32::Widen(text);
+    win32::ScopedSelect chosen(measureDC_.Get(), FontFor(font));
     SIZE size{};
     if (!GetTextExtentPoint32W(measureDC_.Get(), wide.c_str(), int(wide.size()), &size)) return 0;
     return int(size.cx);
@@ -146,7 +148,7 @@ void MessageAreaWindow::UpdateScrollBar() {
 void MessageAreaWindow::Paint() {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(window_, &ps);
-    FillRect(dc, &ps.rcPaint, static_cast<HBRUSH>(back_.Get()));
+    FillRect(dc, &ps.rcPaint, back_.Get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
     const int first = top_ + std::max(0, int(ps.rcPaint.top) - kTop) / kMessageLineStep - 1;
@@ -157,8 +159,8 @@ void MessageAreaWindow::Paint() {
         int x = piece.x;
         const int y = kTop + (piece.line - top_) * kMessageLineStep;
         for (const MessageRun& run : area_->Runs(piece.text)) {
-            std::wstring wide = Widen(run.text);
-            Selection chosen(dc, FontFor(run.font));
+            std::wstring wide = win32::Widen(run.text);
+            win32::ScopedSelect chosen(dc, FontFor(run.font));
             TextOutW(dc, x, y, wide.c_str(), int(wide.size()));
             x += Measure(run.text, run.font);
         }
@@ -168,7 +170,7 @@ void MessageAreaWindow::Paint() {
 
 // The lines as text, so that a test tool (or a screen reader) can read what the window says.
 LRESULT MessageAreaWindow::GetText(WPARAM size, LPARAM buffer) const {
-    std::wstring all = Widen(area_->Text());
+    std::wstring all = win32::Widen(area_->Text());
     if (buffer == 0) return LRESULT(all.size());
     if (size == 0) return 0;
     const std::size_t n = std::min<std::size_t>(all.size(), std::size_t(size) - 1);

@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "report/MessageArea.h"
-#include "win32/ui/UiHandles.h"
+#include "win32/ScopedWin.h"
 
 namespace tallowen {
 
@@ -58,8 +58,8 @@ private:
 
     HWND window_ = nullptr;
     MessageFonts fonts_;
-    MemoryDC measureDC_;
-    GdiObject back_;
+    win32::ScopedMemoryDC measureDC_{CreateCompatibleDC(nullptr)};
+    win32::ScopedBrush back_;
     COLORREF backColor_ = 0;
     std::unique_ptr<MessageArea> area_;
     int top_ = 0;  // the first line in sight

@@ -8,8 +8,10 @@
 #include "platform/Clock.h"
 #include "platform/CodePage.h"
 #include "report/ReportJob.h"
+#include "win32/ScopedWin.h"
+#include "win32/WideText.h"
+#include "win32/Win32Seams.h"
 #include "win32/ui/MessageAreaWindow.h"
-#include "win32/ui/UiHandles.h"
 
 namespace tallowen {
 
@@ -25,32 +27,15 @@ constexpr RECT kEndPlace{kClientWidth - 104, kClientHeight - 40, kClientWidth - 
 constexpr int kMessagePoints = 9;
 const char* const kMeiryo = "メイリオ";
 
-int CALLBACK FaceFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
-    *reinterpret_cast<bool*>(found) = true;
-    return 0;
-}
-
-// True when a screen font has exactly this name.
-bool FontInstalled(const std::string& face) {
-    std::wstring wide = ui::Widen(face);
-    if (wide.size() >= LF_FACESIZE) return false;
-    LOGFONTW query{};
-    query.lfCharSet = DEFAULT_CHARSET;
-    wide.copy(query.lfFaceName, wide.size());
-    bool found = false;
-    HDC screen = GetDC(nullptr);
-    EnumFontFamiliesExW(screen, &query, &FaceFound, reinterpret_cast<LPARAM>(&found), 0);
-    ReleaseDC(nullptr, screen);
-    return found;
-}
-
-HFONT MakeFont(const std::wstring& face, int points, int weight, BYTE charset) {
-    HDC screen = GetDC(nullptr);
-    const int height = -MulDiv(points, GetDeviceCaps(screen, LOGPIXELSY), 72);
-    ReleaseDC(nullptr, screen);
-    return CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, charset, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                       face.c_str());
+// A font in the given character set: the interface font needs the Japanese one on a Japanese
+// system, which the program's shared font cache does not ask for.
+win32::ScopedFont MakeFont(const std::wstring& face, int points, int weight, BYTE charset) {
+    win32::ScopedDC screen = win32::ScopedDC::Screen();
+    const int dpi = screen ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 96;
+    const int height = -MulDiv(points, dpi, 72);
+    return win32::ScopedFont(CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, charset,
+                                         OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                         DEFAULT_PITCH | FF_DONTCARE, face.c_str()));
 }
 
 // The window's own font: the system's dialog face.
@@ -66,8 +51,8 @@ struct UtilityWindow::State final : public Clock {
     HWND main = nullptr;
     HWND end = nullptr;
     std::unique_ptr<ui::MessageAreaWindow> messages;
-    ui::GdiObject latin, bold, interfaceFont;
-    ui::GdiObject back;
+    win32::ScopedFont latin, bold, interfaceFont;
+    win32::ScopedBrush back;
     COLORREF backColor = GetSysColor(COLOR_BTNFACE);
     bool meiryo = false;     // "メイリオ" is installed and is the interface font
     bool jobRunning = true;  // from the start until the job has returned
@@ -93,12 +78,12 @@ struct UtilityWindow::State final : public Clock {
 // The interface font is "メイリオ" when installed, else the window's own face; on a Japanese
 // system that face is asked for in its Japanese character set, so that its glyphs are there.
 void UtilityWindow::State::ChooseFonts(const CodePage& page) {
-    latin.Reset(MakeFont(L"Arial", kMessagePoints, FW_NORMAL, DEFAULT_CHARSET));
-    bold.Reset(MakeFont(L"Arial", kMessagePoints, FW_BOLD, DEFAULT_CHARSET));
-    meiryo = FontInstalled(kMeiryo);
+    latin = MakeFont(L"Arial", kMessagePoints, FW_NORMAL, DEFAULT_CHARSET);
+    bold = MakeFont(L"Arial", kMessagePoints, FW_BOLD, DEFAULT_CHARSET);
+    meiryo = MakeWin32Fonts()->Installed(kMeiryo);
     const BYTE charset = page.Number() == 932 ? SHIFTJIS_CHARSET : DEFAULT_CHARSET;
-    interfaceFont.Reset(
-        MakeFont(meiryo ? ui::Widen(kMeiryo) : OwnFace(), kMessagePoints, FW_NORMAL, charset));
+    interfaceFont =
+        MakeFont(meiryo ? win32::Widen(kMeiryo) : OwnFace(), kMessagePoints, FW_NORMAL, charset);
 }
 
 void UtilityWindow::State::Create(const std::string& caption, const CodePage& page) {
@@ -114,11 +99,10 @@ void UtilityWindow::State::Create(const std::string& caption, const CodePage& pa
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     RECT outer{0, 0, kClientWidth, kClientHeight};
     AdjustWindowRect(&outer, style, FALSE);
-    main = CreateWindowExW(0, kClassName, ui::Widen(caption).c_str(), style, CW_USEDEFAULT,
+    main = CreateWindowExW(0, kClassName, win32::Widen(caption).c_str(), style, CW_USEDEFAULT,
                            CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top,
                            nullptr, nullptr, wc.hInstance, this);
-    ui::MessageFonts fonts{static_cast<HFONT>(latin.Get()), static_cast<HFONT>(bold.Get()),
-                           static_cast<HFONT>(interfaceFont.Get())};
+    ui::MessageFonts fonts{latin.Get(), bold.Get(), interfaceFont.Get()};
     messages = std::make_unique<ui::MessageAreaWindow>(main, kMessagePlace, page, fonts);
     messages->afterPrint = [this] { Pump(); };
     end = CreateWindowExW(
@@ -184,7 +168,7 @@ LRESULT UtilityWindow::State::Handle(UINT message, WPARAM wParam, LPARAM lParam)
         case WM_ERASEBKGND: {
             RECT client{};
             GetClientRect(main, &client);
-            FillRect(reinterpret_cast<HDC>(wParam), &client, static_cast<HBRUSH>(back.Get()));
+            FillRect(reinterpret_cast<HDC>(wParam), &client, back.Get());
             return 1;
         }
         case WM_CTLCOLORBTN:
@@ -232,7 +216,7 @@ void UtilityWindow::Show() {
 void UtilityWindow::ApplySettings(const Settings& settings) {
     State& s = *state_;
     if (settings.jpn) {
-        SetWindowTextW(s.end, ui::Widen("終了").c_str());
+        SetWindowTextW(s.end, win32::Widen("終了").c_str());
         SendMessageW(s.end, WM_SETFONT, reinterpret_cast<WPARAM>(s.interfaceFont.Get()), TRUE);
     }
     s.messages->SetWholeInInterface(settings.jpn && s.meiryo);
