@@ -2,7 +2,7 @@
 # Installs the Debian 12 packages the build and the tests need, when any is missing.
 set -euo pipefail
 want=(build-essential cmake python3 clang-format libdds-dev git googletest libgtest-dev libgmock-dev libbenchmark-dev
-      g++-mingw-w64-x86-64-posix wine64 xvfb xauth fonts-wine fonts-liberation fonts-ipafont
+      g++-mingw-w64-x86-64-posix wine64 xvfb xauth fonts-wine fonts-liberation fonts-ipafont imagemagick x11-apps
       opensp sgml-data libgif-dev clang libclang-rt-14-dev)
 [ "${1:-}" = "--native-only" ] && want=(build-essential cmake python3 libdds-dev googletest libgtest-dev libgmock-dev libbenchmark-dev)
 missing=()

@@ -27,6 +27,16 @@ if [ ! -f "$WINEPREFIX/.tallowen-ready" ]; then
   /usr/lib/wine/wineserver -w || true
   touch "$WINEPREFIX/.tallowen-ready"
 fi
+# Without a window manager (Xvfb) Wine must draw the window frames itself: a window left to
+# a manager shows no caption, and hiding or destroying it waits 2 s for a manager that never
+# answers. Applied to older prefixes too.
+if [ ! -f "$WINEPREFIX/.tallowen-unmanaged" ]; then
+  reg=$(mktemp --suffix=.reg)
+  printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Managed"="N"\r\n' > "$reg"
+  "$WINE" regedit /S "$reg" >/dev/null 2>&1 || true
+  rm -f "$reg"
+  touch "$WINEPREFIX/.tallowen-unmanaged"
+fi
 /usr/lib/wine/wineserver -p 2>/dev/null || true
 # Bring Wine's own services up now, detached from any pipe: a service started by a test
 # program would inherit its output pipe and keep ctest (or a pipeline) waiting for ever.

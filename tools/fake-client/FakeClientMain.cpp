@@ -60,6 +60,7 @@ int Play(const FakeClientArgs& args, HINSTANCE instance) {
         }
     }
     KillTimer(nullptr, timer);
+    Say("fake client ends");
     for (const std::string& failure : client.session.Failures()) Say("not written: " + failure);
     return client.session.Failures().empty() ? 0 : 1;
 }

@@ -58,7 +58,15 @@ void WindowMirror::Sync() {
     });
     for (RealWindow real : gone) real_.Destroy(real);
     const std::vector<WindowHandle> order = desktop_.ZOrder();
-    const bool frontKnown = !order.empty() && RealOf(order.front()) != 0;
+    // The front window came forward when it stood behind another window still there; a
+    // front window that closed just leaves the next one in front on both sides.
+    WindowHandle oldFront = 0;
+    for (WindowHandle h : front_)
+        if (desktop_.Find(h)) {
+            oldFront = h;
+            break;
+        }
+    const bool raised = !order.empty() && order.front() != oldFront && RealOf(order.front()) != 0;
     // Back to front, so that new windows stack up as the simulated ones do.
     for (auto at = order.rbegin(); at != order.rend(); ++at) {
         SimWindow* w = desktop_.Find(*at);
@@ -68,8 +76,8 @@ void WindowMirror::Sync() {
         else
             Adopt(*w);
     }
-    if (frontKnown && order.front() != front_) real_.Raise(RealOf(order.front()));
-    front_ = order.empty() ? 0 : order.front();
+    if (raised) real_.Raise(RealOf(order.front()));
+    front_ = order;
 }
 
 // The real frame replaces the simulated one, so that both windows have the same outer
@@ -138,7 +146,7 @@ void WindowMirror::RealMinimized(RealWindow window, bool minimized) {
     } else {
         desktop_.Restore(m->sim);
         // Restoring brought it forward on both sides already.
-        front_ = desktop_.ZOrder().empty() ? 0 : desktop_.ZOrder().front();
+        front_ = desktop_.ZOrder();
         RepaintIfChanged(*m);
     }
 }

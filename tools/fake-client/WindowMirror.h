@@ -78,7 +78,7 @@ private:
     SimDesktop& desktop_;
     RealWindows& real_;
     std::vector<Mirror> mirrors_;
-    WindowHandle front_ = 0;  // the simulated front window at the last sync
+    std::vector<WindowHandle> front_;  // the simulated z-order at the last sync
 };
 
 }  // namespace tallowen
