@@ -145,7 +145,7 @@ void AbsentINI(AppContext& app) {
     const std::string folder = PathToUtf8(app.folders.app);
     const std::string oneLine = "  " + folder + "\\" + "Tallowen.INI";
     Print(app, "  Initialization file ");
-    const int width = app.seams.fonts.TextWidth(kDesignFont, kDesignPoints, false, oneLine);
+    const int width = app.seams.fonts.TextWidth(DesignFont(app), kDesignPoints, false, oneLine);
     if (width <= 0.8 * app.mainRect.Width()) {
         Print(app, oneLine);
         Print(app, "  is not found.");
@@ -176,7 +176,7 @@ void ApplyColours(AppContext& app) {
 
 void ApplyInterfaceTexts(AppContext& app) {
     const bool meiryo = app.seams.fonts.Installed(kMeiryo);
-    app.interfaceFont = meiryo ? kMeiryo : kDesignFont;
+    app.interfaceFont = meiryo ? kMeiryo : DesignFont(app);
     if (!app.jpnInterface) {
         ControlState& help = app.Ctl(Control::menuLink2);
         help.caption.clear();
@@ -196,6 +196,10 @@ void ApplyInterfaceTexts(AppContext& app) {
 }
 
 }  // namespace
+
+const char* DesignFont(const AppContext& app) {
+    return app.jpnInterface ? kJapaneseDesignFont : kDesignFont;
+}
 
 void DesignControls(AppContext& app) {
     for (ControlState& s : app.controls) s = ControlState{};

@@ -41,14 +41,16 @@ WindowSize MainSurface::AuctionSize(const Deal& deal) const {
 
 void MainSurface::DrawAuction(const Deal& deal, int mode) {
     buffer_.FitTo(window_);
-    Surface s{buffer_.Draw(), pen_, metrics_, app_ ? app_->interfaceFont : kDesignFont};
+    Surface s{buffer_.Draw(), pen_, metrics_,
+              app_ ? app_->interfaceFont : std::string(kDesignFont)};
     DrawAuctionArea(s, Layout(), deal, mode, borderShown_);
     Redraw();
 }
 
 void MainSurface::DrawDeal(const Deal& deal, const std::array<int, 4>& rotation) {
     const MainLayout layout = Layout();
-    Surface s{buffer_.Draw(), pen_, metrics_, app_ ? app_->interfaceFont : kDesignFont};
+    Surface s{buffer_.Draw(), pen_, metrics_,
+              app_ ? app_->interfaceFont : std::string(kDesignFont)};
     DrawPlayTable(s, layout, deal, rotation);
     DrawHands(s, layout, deal, rotation);
     DrawNamesResult(s, deal, rotation);

@@ -214,7 +214,9 @@ void MainWindow::Show() {
 }
 
 HFONT MainWindow::FontFor(const ControlState& state) {
-    const std::string face = state.font.empty() ? kDesignFont : state.font;
+    const std::string face = !state.font.empty() ? state.font
+                             : app_              ? DesignFont(*app_)
+                                                 : kDesignFont;
     const double points = state.points > 0 ? state.points : kDesignPoints;
     return fonts_.Get(FontSpec{face, points, state.bold});
 }
