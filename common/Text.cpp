@@ -1,5 +1,6 @@
 #include "common/Text.h"
 
+#include <charconv>
 #include <cmath>
 #include <numeric>
 
@@ -241,6 +242,15 @@ int ByteWidth(std::string_view text, const CodePage& page) {
     int width = 0;
     for (auto ch : SplitChars(text)) width += IsWide(ch, page) ? 2 : 1;
     return width;
+}
+
+bool NumberInRange(std::string_view text, long long low, long long high, long long& out) {
+    long long value = 0;
+    const char* end = text.data() + text.size();
+    auto [at, ec] = std::from_chars(text.data(), end, value);
+    if (ec != std::errc() || at != end || value < low || value > high) return false;
+    out = value;
+    return true;
 }
 
 }  // namespace tallowen

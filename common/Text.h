@@ -26,6 +26,8 @@ std::size_t CharCount(std::string_view text);
 // The leading decimal number: blanks are skipped, a sign, digits and a fraction are read,
 // reading stops at the first other character; no number gives 0.
 double LeadingNumber(std::string_view text);
+// A whole decimal number that is all of `text` and lies in [low, high] goes to `out`.
+bool NumberInRange(std::string_view text, long long low, long long high, long long& out);
 // Rounds to a whole number, halves to the even neighbour.
 std::int64_t RoundHalfEven(double value);
 std::int32_t SecondsToMs(float seconds);

@@ -1,9 +1,9 @@
 #include "sim/SimulateCommand.h"
 
-#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 
+#include "common/Text.h"
 #include "records/Contract.h"
 #include "records/LogSink.h"
 #include "records/PlayAnalysis.h"
@@ -13,15 +13,6 @@
 namespace tallowen {
 
 namespace {
-
-bool Number(const std::string& text, long long low, long long high, long long& out) {
-    long long value = 0;
-    const char* end = text.data() + text.size();
-    auto [at, ec] = std::from_chars(text.data(), end, value);
-    if (ec != std::errc() || at != end || value < low || value > high) return false;
-    out = value;
-    return true;
-}
 
 std::string Fixed(double value, int decimals) {
     char buffer[64];
@@ -60,16 +51,16 @@ SimulateArgs ParseSimulateArgs(const std::vector<std::string>& args) {
             out.folder = PathFromUtf8(v);
             folderGiven = true;
         } else if (a == "--boards") {
-            if (Number(v, 1, kMaxSimulatedBoards, n))
+            if (NumberInRange(v, 1, kMaxSimulatedBoards, n))
                 out.boards = int(n);
             else
                 out.error = "--boards takes a number from 1 to 100000";
         } else if (a == "--lang") {
-            if (Number(v, 1, 10, n))
+            if (NumberInRange(v, 1, 10, n))
                 out.language = int(n);
             else
                 out.error = "--lang takes a language edition from 1 to 10";
-        } else if (Number(v, 0, 0xFFFFFFFFll, n)) {
+        } else if (NumberInRange(v, 0, 0xFFFFFFFFll, n)) {
             out.seed = std::uint32_t(n);
         } else {
             out.error = "--seed takes a number from 0 to 4294967295";

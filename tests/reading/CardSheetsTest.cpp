@@ -64,7 +64,7 @@ TEST_F(HandSheet, MetricsStartAtTheDesignValuesAndComeFromTheFonts) {
     EXPECT_NE(metrics.CellWidth, fresh.CellWidth) << "the fonts were measured";
     // Every symbol came out at its own MarkWidth cell.
     for (int suit = 0; suit < 4; ++suit) {
-        const CanvasCall& mark = sheet->Texts()[std::size_t(2 + suit)];
+        const CanvasCall mark = sheet->Texts()[std::size_t(2 + suit)];
         EXPECT_EQ(mark.font.face, "Symbol");
         EXPECT_EQ(mark.rect.left, suit * metrics.MarkWidth);
         EXPECT_EQ(mark.colour, kSuitTable[std::size_t(suit)].colourValue);

@@ -1,21 +1,11 @@
 #include "tools/fake-client/FakeClientArgs.h"
 
-#include <charconv>
-
 #include "common/Files.h"
+#include "common/Text.h"
 
 namespace tallowen {
 
 namespace {
-
-bool Number(const std::string& text, long long low, long long high, long long& out) {
-    long long value = 0;
-    const char* end = text.data() + text.size();
-    auto [at, ec] = std::from_chars(text.data(), end, value);
-    if (ec != std::errc() || at != end || value < low || value > high) return false;
-    out = value;
-    return true;
-}
 
 struct NumberOption {
     const char* name;
@@ -65,7 +55,7 @@ std::size_t TakeOption(const std::vector<std::string>& args, std::size_t i, Fake
     for (const NumberOption& o : kNumbers) {
         if (a != o.name) continue;
         long long n = 0;
-        if (Number(args[i + 1], o.low, o.high, n))
+        if (NumberInRange(args[i + 1], o.low, o.high, n))
             SetNumber(out, a, n);
         else
             out.error = a + " takes a number from " + std::to_string(o.low) + " to " +
