@@ -7,7 +7,7 @@ namespace tallowen {
 
 MainSurface::MainSurface(HWND window, win32::GdiFonts& fonts, win32::GdiSheets& sheets,
                          const CardMetrics& metrics)
-    : window_(window), sheets_(sheets), metrics_(metrics), buffer_(fonts, &sheets) {}
+    : window_(window), metrics_(metrics), buffer_(fonts, &sheets) {}
 
 MainSurface::~MainSurface() = default;
 

@@ -44,7 +44,6 @@ private:
     void Redraw();
 
     HWND window_;
-    win32::GdiSheets& sheets_;
     const CardMetrics& metrics_;
     win32::BackBuffer buffer_;
     AppContext* app_ = nullptr;

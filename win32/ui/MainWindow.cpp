@@ -2,8 +2,6 @@
 
 #include <commctrl.h>
 
-#include <cstdio>
-
 #include "shell/Captures.h"
 #include "shell/FormLoad.h"
 #include "shell/MainLoop.h"
@@ -149,17 +147,17 @@ MainWindow::~MainWindow() {
 
 void MainWindow::CreateMenus() {
     menu_ = CreateMenu();
-    auto popup = [this](Control title, std::initializer_list<Control> items) {
+    // The titles are addressed by their place in the bar (ApplyMenu), the items by id.
+    auto popup = [this](std::initializer_list<Control> items) {
         HMENU sub = CreatePopupMenu();
         for (Control c : items) AppendMenuW(sub, MF_STRING, UINT_PTR(IdOf(c)), L"-");
         AppendMenuW(menu_, MF_POPUP, UINT_PTR(sub), L"-");
-        items_[std::size_t(title)].hwnd = nullptr;
     };
-    popup(Control::menuAutoCapture, {Control::menuBid, Control::menuHand});
-    popup(Control::menuMySeat, {Control::MenuSeat0, Control::MenuSeat1, Control::MenuSeat2,
-                                Control::MenuSeat3, Control::MenuSeat4});
+    popup({Control::menuBid, Control::menuHand});
+    popup({Control::MenuSeat0, Control::MenuSeat1, Control::MenuSeat2, Control::MenuSeat3,
+           Control::MenuSeat4});
     AppendMenuW(menu_, MF_STRING, UINT_PTR(IdOf(Control::menuRestart)), L"-");
-    popup(Control::menu_Link, {Control::menuLink0, Control::menuLink1, Control::menuLink2});
+    popup({Control::menuLink0, Control::menuLink1, Control::menuLink2});
 }
 
 void MainWindow::CreateControls() {
@@ -341,29 +339,18 @@ void MainWindow::Paint() {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(window_, &ps);
     surface_->Present(dc);
-    SetBkMode(dc, TRANSPARENT);
-    ControlState print;
+    // The start-up lines go over the picture through the same text drawing as everything else,
+    // which also knows how to reach the symbol font's glyphs.
+    RECT client;
+    GetClientRect(window_, &client);
+    win32::GdiCanvas canvas(dc, Rect{0, 0, client.right, client.bottom}, fonts_, nullptr);
+    const FontSpec print{app_ ? DesignFont(*app_) : kDesignFont, kDesignPoints, false};
+    const FontSpec symbol{"Symbol", 15, false};
     int y = 7;
     for (const auto& [mark, text] : printed_) {
         int x = 2;
-        if (mark) {
-            ControlState symbol;
-            symbol.font = "Symbol";
-            symbol.points = 15;
-            HGDIOBJ old = SelectObject(dc, FontFor(symbol));
-            SetTextColor(dc, 0xB000);
-            const wchar_t arrow[] = {0xDE, 0};  // a double arrow in the symbol font
-            TextOutW(dc, x, y - 4, arrow, 1);
-            SIZE size;
-            GetTextExtentPoint32W(dc, arrow, 1, &size);
-            x += size.cx;
-            SelectObject(dc, old);
-        }
-        HGDIOBJ old = SelectObject(dc, FontFor(print));
-        SetTextColor(dc, 0);
-        const std::wstring wide = win32::Widen(text);
-        TextOutW(dc, x, y, wide.c_str(), int(wide.size()));
-        SelectObject(dc, old);
+        if (mark) x += canvas.Text(Point{x, y - 4}, "\u00DE", symbol, 0xB000);  // a double arrow
+        canvas.Text(Point{x, y}, text, print, 0);
         y += 16;
     }
     EndPaint(window_, &ps);
