@@ -12,8 +12,9 @@
 #include "shell/MainLoop.h"
 #include "shell/RecordingViews.h"
 #include "shell/Startup.h"
+#include "sim/ExpectedRecords.h"
 #include "sim/NullBackends.h"
-#include "sim/SimRecord.h"
+#include "sim/SessionAccount.h"
 #include "sim/SimSession.h"
 
 namespace tallowen {
@@ -47,34 +48,19 @@ struct ViewEcho {
     }
 };
 
-// Compares each record with the board whose cards it holds (the cards tell the boards
-// apart), and prints how many agree and where the others differ.
-void CheckRecords(const Folders& folders, const std::vector<std::string>& records,
-                  const std::vector<SimPlayedBoard>& played) {
-    auto key = [](const CardTextGrid& cards) {
-        std::string k;
-        for (const auto& seat : cards)
-            for (const std::string& card : seat) k += card + ",";
-        return k;
-    };
-    std::map<std::string, const SimBoard*> byCards;
-    for (const SimPlayedBoard& p : played) byCards[key(RecordOf(p.board).Cards)] = &p.board;
-    int agreeing = 0;
+// Accounts for every board played against the records this run wrote, one line a board,
+// then the totals.
+SessionAccount AccountForBoards(const Folders& folders, const std::vector<std::string>& records,
+                                const SimSession& session) {
+    std::map<std::string, Deal> read;
     for (const std::string& name : records) {
         Deal deal;
-        if (!ReadDealFile(deal, name, folders, AnsiCodePage()).ok) continue;
-        const auto found = byCards.find(key(deal.Cards));
-        if (found == byCards.end()) {
-            Print("  " + name + ": no board played with these cards");
-            continue;
-        }
-        const std::vector<std::string> lines = RecordDifferences(deal, *found->second);
-        agreeing += lines.empty();
-        for (std::size_t i = 0; i < lines.size() && i < 3; ++i)
-            Print("  " + name + ": " + lines[i]);
+        if (ReadDealFile(deal, name, folders, AnsiCodePage()).ok) read[name] = deal;
     }
-    Print("records agreeing with the board played: " + std::to_string(agreeing) + " of " +
-          std::to_string(records.size()));
+    const SessionAccount account = AccountForSession(read, session.Played(), session.Faults());
+    for (const std::string& line : account.lines) Print("  " + line);
+    Print(AccountSummary(account));
+    return account;
 }
 
 }  // namespace
@@ -106,10 +92,21 @@ int RunSimulation(const SimulateArgs& args) {
     // Without IDs of its own in the settings file, the watcher knows the simulated user.
     if (app.settings.myYahooID.empty()) app.settings.myYahooID.push_back(options.plan.userId);
     SimSession session(desktop, clock, options);
+    bool expectWritten = true;
+    if (!args.expect.empty())
+        session.onBoardDone = [&](const SimPlayedBoard& p) {
+            const FileResult wrote = WriteExpectedRecord(args.expect, int(session.Played().size()),
+                                                         p.board, AnsiCodePage());
+            if (!wrote.ok && expectWritten)
+                Print("Cannot write the expected record: " + wrote.error);
+            expectWritten = expectWritten && wrote.ok;
+        };
+    // Only the records this run writes count: Work may hold older ones.
+    RecordWatch watch(app.folders);
+    watch.NewRecords();
     const int ticks = clock.Every(kTickInterval, [&app] { Timer1_Timer(app); });
     session.Start();
 
-    RecordWatch watch(app.folders);
     std::vector<std::string> records;
     ViewEcho echo;
     auto look = [&] {
@@ -126,18 +123,21 @@ int RunSimulation(const SimulateArgs& args) {
     // The last hand is taken once the next deal shows, or at the latest when the hand timer
     // runs out; give the watcher that long (virtual time costs next to nothing).
     const int lastHandSeconds = app.settings.waitTimeHand / 1000 + 30;
-    for (int s = 0; s < lastHandSeconds && watch.Seen() < int(session.Played().size()); ++s) {
+    for (int s = 0; s < lastHandSeconds && int(records.size()) < int(session.Played().size());
+         ++s) {
         clock.Wait(1000);
         look();
     }
     clock.Cancel(ticks);
-    CheckRecords(app.folders, records, session.Played());
+    const SessionAccount account = AccountForBoards(app.folders, records, session);
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
-    Print(SummaryLine(int(session.Played().size()), watch.Seen(), seconds,
+    Print(SummaryLine(int(session.Played().size()), int(records.size()), seconds,
                       double(clock.Elapsed()) / 1000.0));
     Print("Records: " + PathToUtf8(app.folders.Work()));
-    return 0;
+    if (!args.expect.empty()) Print("Expected records: " + PathToUtf8(args.expect));
+    if (account.mixed > 0) return kMixedRecords;
+    return expectWritten ? 0 : 1;
 }
 
 }  // namespace tallowen

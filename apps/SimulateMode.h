@@ -6,7 +6,11 @@
 
 namespace tallowen {
 
-// 0 after the session; 1 when the Work folder cannot be written or nothing could run.
+// A record joined two boards or holds a field that differs from the board played.
+constexpr int kMixedRecords = 3;
+
+// 0 after the session; 1 when the Work folder or the expected records cannot be written;
+// kMixedRecords when a record is mixed or wrong.
 int RunSimulation(const SimulateArgs& args);
 
 }  // namespace tallowen

@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
                      "Tallowen %s: %s\n"
                      "usage: Tallowen [--version]\n"
                      "       Tallowen --simulate [--boards N] [--lang N] [--seed S] "
-                     "[--folder DIR]\n",
+                     "[--folder DIR] [--expect DIR]\n",
                      kVersion, args.error.c_str());
         return 2;
     }

@@ -197,10 +197,9 @@ void ResultFromTricks(Deal& deal, const int tricks[2], LogSink& log) {
     log.Log(Pair(tricks[0], tricks[1], " ") + " " + std::to_string(tricks[deal.DeclarerSide]));
 }
 
-// The play ended by a claim: work the result back from the scoreboard. Returns false when
-// it stays unknown.
-bool ResultFromClaim(Deal& deal, LogSink& log) {
-    log.Log("クレイムあり");
+}  // namespace
+
+bool ResultFromScoreboard(Deal& deal, LogSink& log) {
     const ScorePair& before = deal.ScoreBefore;
     const ScorePair& after = deal.ScoreAfter;
     // Scoreboard values are any 32-bit numbers; their differences need 64 bits.
@@ -227,7 +226,6 @@ bool ResultFromClaim(Deal& deal, LogSink& log) {
                                 : ResultFromPoints(deal, net[side], log);
     return true;
 }
-}  // namespace
 
 void DetermineResult(Deal& deal, LogSink& log) {
     deal.Result = 0;
@@ -239,8 +237,9 @@ void DetermineResult(Deal& deal, LogSink& log) {
         if (deal.Level < 1 || deal.Strain < 0 || deal.Declarer < 0 || deal.Declarer >= kSeatCount)
             return;
         ResultFromTricks(deal, tricks, log);
-    } else if (!ResultFromClaim(deal, log)) {
-        return;
+    } else {
+        log.Log("クレイムあり");
+        if (!ResultFromScoreboard(deal, log)) return;
     }
     deal.DupPts = DuplicateScore(deal);
     log.Log(" Make/Down " + std::to_string(deal.Result) + ",  DupPts " +

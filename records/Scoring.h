@@ -36,6 +36,11 @@ void AddTrickCount(int& n, std::int64_t p, int per);
 // declarers, 0 or less is minus what the defenders gained. 0 when not found.
 int ResultFromPoints(const Deal& deal, std::int64_t points, LogSink& log);
 
+// The result worked back from what each side gained on the scoreboard (honours taken off),
+// into `Result`; sets `Gained`. False when it cannot be told (no contract, or both sides
+// gained); `Result` may still be 0 (unknown) when true.
+bool ResultFromScoreboard(Deal& deal, LogSink& log);
+
 // Sets `Result`, `DupPts` and `Gained`: from the tricks when all 13 were played, else from
 // the scoreboard.
 void DetermineResult(Deal& deal, LogSink& log);

@@ -139,6 +139,7 @@ struct CaptureNotes {
     std::vector<Missing> missing;
     std::int32_t lastBidResult = 0;   // result code of the last auction capture attempt
     std::int32_t lastHandResult = 0;  // ... and of the last hand capture attempt
+    std::string handRefused;          // why the last hand was not joined to the kept auction
 };
 
 struct AppContext {
@@ -195,7 +196,11 @@ struct AppContext {
     int cardsSeen = 0;
     int lastTotalShown = 0;
     bool bidBoxAtAuction = false;  // the bid box existed when the auction was captured
+    bool bidBoxAtRead = false;     // ... right after the bidding window was read
+    bool bidBoxSeen = false;       // the bid box was on the desktop at the last tick
+    bool awaitAuctionEnd = false;  // a hand was refused: the auction capture waits for the box
     int yahooIdIndex = 0;          // the user's ID found last (1-based; 0 none)
+    bool kanaToldOnce = false;     // the log said that the Japanese edition cannot be read
     CaptureNotes captureNotes;
 
     // Seats: the seat shown at display positions 0 bottom, 1 left, 2 top, 3 right.

@@ -10,6 +10,7 @@
 #include "shell/CaptureSupport.h"
 #include "shell/Captures.h"
 #include "shell/Controls.h"
+#include "shell/Discovery.h"
 #include "shell/Messages.h"
 #include "shell/TrickTargets.h"
 
@@ -25,6 +26,7 @@ std::int32_t ReadAuction(AppContext& app) {
     AuctionReading reading;
     std::int32_t error = kAuctionRead;
     CaptAuction(app.reading, reading, error);
+    app.bidBoxAtRead = BidBoxShownNow(app);
     if (!AnyName(reading.headings)) return kNoPlayersRead;
     Deal& deal = app.deals.capture;
     AuctionToDeal(reading, deal);
@@ -161,6 +163,7 @@ void cmdBid_MouseDown(AppContext& app, int button) {
     } else {
         SetSlot(app, Slot::Reminder, true, Now(app) + std::uint32_t(app.settings.alertTime));
         app.schedule.Disarm(Slot::Bid);
+        app.awaitAuctionEnd = false;
     }
 }
 

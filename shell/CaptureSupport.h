@@ -17,10 +17,11 @@
 namespace tallowen {
 
 // Result codes of our own, beside the readers' ones: both are silent in the result tables.
-constexpr std::int32_t kNoPlayersRead = -1;   // the bidding window showed no player name
-constexpr std::int32_t kRecordFailed = 30;    // a file could not be written or read (reported)
-constexpr int kMissingAfterTicks = 11;        // windows still opening are not complained about
-constexpr std::uint32_t kAutoRetryMs = 3000;  // next try of an automatic capture without a game
+constexpr std::int32_t kNoPlayersRead = -1;     // the bidding window showed no player name
+constexpr std::int32_t kRecordFailed = 30;      // a file could not be written or read (reported)
+constexpr std::int32_t kHandNotOfAuction = 31;  // the hand read belongs to another board
+constexpr int kMissingAfterTicks = 11;          // windows still opening are not complained about
+constexpr std::uint32_t kAutoRetryMs = 3000;    // next try of an automatic capture without a game
 constexpr int kScoreTries = 10;
 constexpr int kHandTries = 4;
 

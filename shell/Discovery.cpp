@@ -39,6 +39,13 @@ int TableLanguage(std::string_view title) {
 void ChangeLanguage(AppContext& app, int language) {
     if (language == app.windows.language) return;
     app.windows.language = language;
+    constexpr int kJapanese = 2;
+    if (language == kJapanese && !app.kanaToldOnce) {
+        app.kanaToldOnce = true;
+        LogLine(app,
+                "The Japanese edition of the game client draws its calls in kana, which this "
+                "program cannot read: its boards are not recorded.");
+    }
     if (app.reading.glyphs.ready) PrepareReading(app.reading, app.infoBox);
 }
 
@@ -145,6 +152,14 @@ void LookupKind(AppContext& app, WindowKind kind) {
             app.windows.handle[std::size_t(k)] = c.handle;
             return;
         }
+}
+
+bool BidBoxShownNow(AppContext& app) {
+    const WindowHandle table = app.windows.table;
+    ScanTopWindows(app);
+    if (app.windows.table == 0) app.windows.table = table;
+    LookupKind(app, WindowKind::BidBox);
+    return app.windows.Handle(WindowKind::BidBox) != 0;
 }
 
 void PlaceWindow(AppContext& app, WindowKind kind) {

@@ -13,6 +13,10 @@ void ScanTopWindows(AppContext& app);
 void LookupAllKinds(AppContext& app);
 // Fills the handle of one kind from the candidates (cleared when none matches).
 void LookupKind(AppContext& app, WindowKind kind);
+// Whether the bid box is on the desktop at this moment, not when the tick began: a capture
+// waits for its window copies, and the client opens and closes the bid box meanwhile. The
+// table found at the tick stays as it was; the next tick tells whether it has gone.
+bool BidBoxShownNow(AppContext& app);
 // First sight of a window: in front, restored, and moved to its saved place once.
 void PlaceWindow(AppContext& app, WindowKind kind);
 void SetWinGame(AppContext& app);

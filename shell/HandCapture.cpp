@@ -3,6 +3,7 @@
 #include "common/Text.h"
 #include "reading/LastHand.h"
 #include "reading/LastTrick.h"
+#include "records/BoardCheck.h"
 #include "records/Contract.h"
 #include "records/DealOps.h"
 #include "records/PlayAnalysis.h"
@@ -57,6 +58,11 @@ std::int32_t RecordHand(AppContext& app, const ScorePair& after, const HandReadi
     }
     HandToDeal(hand, next);
     next.ScoreAfter = after;
+    app.captureNotes.handRefused = HandAuctionMismatch(next);
+    if (!app.captureNotes.handRefused.empty()) {
+        LogLine(app, "Hand not recorded: " + app.captureNotes.handRefused + ".");
+        return kHandNotOfAuction;
+    }
     EnsureRecordPrefix(app);
     const RecordResult written =
         WriteDealFile(next, app.naming, app.folders, app.seams.codePage, nullptr);
@@ -135,6 +141,16 @@ void ActOnFailure(AppContext& app, std::int32_t result, bool manual) {
     }
 }
 
+// The hand on the screen belongs to a later board than the kept auction, whose own hand is
+// gone: that board is lost, and the hand on the screen cannot be joined to any auction read
+// now either, for the score shown is no longer the one before its board. Start over with the
+// next auction seen to end; until the bid box closes, no automatic auction capture runs.
+void StartOverFromAuction(AppContext& app) {
+    PrepCaptNextBid(app);
+    app.schedule.Disarm(Slot::Bid);
+    app.awaitAuctionEnd = app.settings.autoCaptBid;
+}
+
 std::int32_t CaptureAndRecord(AppContext& app, std::string& recordName) {
     ScorePair after;
     std::int32_t result = ReadScore(app, after, kScoreTries);
@@ -180,6 +196,8 @@ void cmdHandClick2(AppContext& app, int automatic) {
         if (seat >= 0) sitNESW(app, seat);
         ShowRecorded(app, recordName);
         PrepCaptNextBid(app);
+    } else if (result == kHandNotOfAuction) {
+        StartOverFromAuction(app);
     } else {
         SetSlot(app, Slot::Hand, true, Now(app) + std::uint32_t(app.settings.waitTimeHand));
         ActOnFailure(app, result, automatic == 0);
@@ -210,7 +228,9 @@ void menuHand_Click(AppContext& app) {
 void PrepCaptNextHand(AppContext& app) {
     app.turnFront = false;
     app.cardsSeen = 0;
-    app.bidBoxAtAuction = WindowKnown(app, WindowKind::BidBox);
+    // A bid box that opened after the auction was read belongs to the next deal, and must
+    // still start the hand capture when the next tick sees it.
+    app.bidBoxAtAuction = app.bidBoxAtRead && BidBoxShownNow(app);
     if (app.settings.showTrickBox) SetVisible(app, Control::picBox, true);
     // The last-trick window may still show the last trick of the board before: keep it as
     // the trick already seen, so that only the tricks of this board are counted.
@@ -219,6 +239,7 @@ void PrepCaptNextHand(AppContext& app) {
         CaptTrick(app.reading, app.cardImages, app.trick, suits, ranks, TrickMode::ResetCount);
     }
     app.trick.cardCount = 0;
+    app.infoBox.remembered = {-1, -1};  // the count rows of the board before are not this one's
     if (WindowKnown(app, WindowKind::Bidding))
         app.seams.desktop.SetTopmost(app.windows.Handle(WindowKind::Bidding), false);
     app.trick.playedCard = [&app](int suit, int rank) {
@@ -227,6 +248,7 @@ void PrepCaptNextHand(AppContext& app) {
     ShowRemainingCards(app);
     app.schedule.Disarm(Slot::Reminder);
     app.schedule.Disarm(Slot::Bid);
+    app.awaitAuctionEnd = false;
     const std::uint32_t now = Now(app);
     SetSlot(app, Slot::Hand, app.settings.autoCaptHand,
             now + std::uint32_t(app.settings.waitTimeHand));

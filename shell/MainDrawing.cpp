@@ -78,7 +78,6 @@ void TakeSettings(MainLayout& layout, const Settings& settings) {
 void TakeGameWindows(MainLayout& layout, const GameWindows& windows) {
     layout.language = windows.language;
     layout.spareHeight = windows.titleBarAllowance;
-    layout.runtimeKind = windows.platform;
 }
 
 WindowSize AuctionWindowSize(const MainLayout& layout, int rounds) {

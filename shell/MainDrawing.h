@@ -29,7 +29,6 @@ struct MainLayout {
     std::uint32_t backColor2 = 0xCDCDCD;
     int language = 1;     // the game client's language number
     int spareHeight = 0;  // the game window's spare height (its title-bar allowance)
-    int runtimeKind = 2;  // the game client's runtime kind
 };
 
 // The colours of the settings (BackColor only when it is given) and what the game windows

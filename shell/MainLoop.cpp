@@ -21,6 +21,8 @@ constexpr int kTablePlaceY = 120;
 constexpr int kNarrowScreen = 1000;
 constexpr std::int32_t kMinBridgeWindowWidth = 551;
 constexpr std::uint32_t kPausedBlue = 0xFF0000;
+// From the bid box closing to the auction capture: the client draws the last call first.
+constexpr std::uint32_t kAuctionSettleMs = 3000;
 
 WindowHandle Handle(const AppContext& app, WindowKind kind) {
     return app.windows.Handle(kind);
@@ -39,6 +41,23 @@ void CountPause(AppContext& app) {
     if (shown == kAlertFirst || shown == kAlertSecond) {
         app.views.main.AlertBorder(true);
         PlayAlertSound(app);
+    }
+}
+
+// The bid box closes with the last call of an auction. While an auction is awaited, its
+// closing brings the capture forward: a passed-out board stays on the screen only for the
+// pause between deals, which is shorter than the wait between attempts.
+void WatchAuctionEnd(AppContext& app, bool bidBoxNow) {
+    const bool closed = app.bidBoxSeen && !bidBoxNow;
+    app.bidBoxSeen = bidBoxNow;
+    if (!closed) return;
+    CaptureSlot& slot = app.schedule[Slot::Bid];
+    const std::uint32_t soon = app.seams.clock.Ticks() + kAuctionSettleMs;
+    if (app.awaitAuctionEnd) {
+        app.awaitAuctionEnd = false;
+        slot = {true, soon, slot.remaining};
+    } else if (slot.armed && TickIsPast(slot.due, soon)) {
+        slot.due = soon;
     }
 }
 
@@ -252,6 +271,7 @@ void Background_Job(AppContext& app) {
     LookupKind(app, WindowKind::BidBox);
     NarrowTable(app);
     const WindowHandle bidBox = Handle(app, WindowKind::BidBox);
+    WatchAuctionEnd(app, bidBox != 0);
     if (bidBox == 0) return;
     PlaceWindow(app, WindowKind::BidBox);
     if (app.settings.topMostBiddingBoard && app.schedule[Slot::Bid].armed)
@@ -280,6 +300,8 @@ void ExitProc(AppContext& app) {
     app.turnFront = false;
     app.cardsSeen = 0;
     app.lastTotalShown = 0;
+    app.bidBoxSeen = false;
+    app.awaitAuctionEnd = false;
     app.reading.glyphs.ready = false;
     app.reading.glyphs.currentSet = 0;
     app.infoBox.located = false;

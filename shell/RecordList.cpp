@@ -124,12 +124,12 @@ void Show_File(AppContext& app, const std::string& name) {
     app.views.main.ShowAuction(deal, 0);
     app.records.onDisplay = name;
     AnalysePlay(deal, static_cast<int>(app.settings.cardOrder));
-    DetermineResult(deal, log);
-    LongerName(deal.Names, deal.AuctionNames);
     // A newly shown record is turned to the user's seat; a redraw after the user turned the
     // table keeps the user's choice.
-    const int seat = FindUserSeat(app, deal.Names);
+    const int seat = ShownUserSeat(app, deal.Names);
     if (seat >= 0) sitNESW(app, seat);
+    DetermineResult(deal, log);
+    LongerName(deal.Names, deal.AuctionNames);
     app.views.main.ShowDeal(deal, app.rotation);
 }
 

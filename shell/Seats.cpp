@@ -97,4 +97,14 @@ int FindUserSeat(AppContext& app, const SeatNames& names) {
     return -1;
 }
 
+// The IDs are kept in lower case, as for the hand capture.
+int ShownUserSeat(const AppContext& app, const SeatNames& names) {
+    const auto& ids = app.settings.myYahooID;
+    int found = -1;
+    for (int seat = 0; seat < 4; ++seat)
+        for (std::size_t i = 0; i < ids.size() && i < kMaxYahooIDs && !ids[i].empty(); ++i)
+            if (NamesMatch(ToLower(names[std::size_t(seat)]), ids[i])) found = seat;
+    return found;
+}
+
 }  // namespace tallowen

@@ -12,5 +12,8 @@ void Lbl_Click(AppContext& app, int index);
 void MenuSeat_Click(AppContext& app, int index);
 // The seat whose name holds one of the user's IDs (remembering which ID), -1 when none.
 int FindUserSeat(AppContext& app, const SeatNames& names);
+// The seat of a shown record to put at the bottom: the last seat whose name matches one of the
+// user's IDs by NamesMatch (the IDs up to the first empty one), -1 when none does.
+int ShownUserSeat(const AppContext& app, const SeatNames& names);
 
 }  // namespace tallowen

@@ -1,7 +1,6 @@
 #include "sim/SimRecord.h"
 
 #include <algorithm>
-#include <set>
 
 namespace tallowen {
 
@@ -52,20 +51,29 @@ RecordMatch MatchRecords(const std::map<std::string, Deal>& records,
     std::map<std::string, int> byCards;
     for (std::size_t i = 0; i < played.size(); ++i) byCards[CardsKey(played[i].Cards)] = int(i);
     RecordMatch out;
-    std::set<int> recorded;
+    out.boards.resize(played.size());
     for (const auto& [name, deal] : records) {
         const auto found = byCards.find(CardsKey(deal.Cards));
         if (found == byCards.end()) {
+            out.strays.push_back(name);
             out.problems.push_back(name + " holds no board that was played");
             continue;
         }
-        if (!recorded.insert(found->second).second)
+        BoardOutcome& board = out.boards[std::size_t(found->second)];
+        if (board.fate != BoardFate::Lost) {
             out.problems.push_back(name + " records a board twice");
-        for (const std::string& d : DealDifferences(deal, played[std::size_t(found->second)]))
-            out.problems.push_back(name + ": " + d);
+            board = {BoardFate::Wrong, board.record + " " + name, "recorded twice"};
+            continue;
+        }
+        const std::vector<std::string> differences =
+            DealDifferences(deal, played[std::size_t(found->second)]);
+        for (const std::string& d : differences) out.problems.push_back(name + ": " + d);
+        board.record = name;
+        board.fate = differences.empty() ? BoardFate::Right : BoardFate::Wrong;
+        if (!differences.empty()) board.detail = differences.front();
     }
     for (std::size_t i = 0; i < played.size(); ++i)
-        if (!recorded.count(int(i))) out.missing.push_back(int(i));
+        if (out.boards[i].fate == BoardFate::Lost) out.missing.push_back(int(i));
     return out;
 }
 

@@ -22,11 +22,22 @@ std::vector<std::string> DealDifferences(const Deal& recorded, const Deal& want)
 // The same against the record of a board.
 std::vector<std::string> RecordDifferences(const Deal& recorded, const SimBoard& board);
 
+// What became of one board played: recorded right, not recorded, or recorded wrong (another
+// board's auction or score joined to its cards, a field misread, or recorded twice).
+enum class BoardFate { Right, Lost, Wrong };
+struct BoardOutcome {
+    BoardFate fate = BoardFate::Lost;
+    std::string record;  // the record holding the board's cards ("" when lost)
+    std::string detail;  // for a wrong board, the first thing that differs
+};
+
 // Records (by record name) matched with the boards played, as record deals: the cards tell
 // the boards apart, so each record is compared with the board holding its cards.
 struct RecordMatch {
+    std::vector<BoardOutcome> boards;   // one for each board played, in playing order
     std::vector<std::string> problems;  // a record of no board, a board twice, a field differing
     std::vector<int> missing;           // indices into the boards played that have no record
+    std::vector<std::string> strays;    // records that hold no board played
 };
 RecordMatch MatchRecords(const std::map<std::string, Deal>& records,
                          const std::vector<Deal>& played);

@@ -35,7 +35,8 @@ SimulateArgs ParseSimulateArgs(const std::vector<std::string>& args) {
             out.simulate = true;
             continue;
         }
-        const bool valued = a == "--boards" || a == "--lang" || a == "--seed" || a == "--folder";
+        const bool valued =
+            a == "--boards" || a == "--lang" || a == "--seed" || a == "--folder" || a == "--expect";
         if (!valued) {
             out.error = "unknown argument: " + a;
             break;
@@ -50,6 +51,9 @@ SimulateArgs ParseSimulateArgs(const std::vector<std::string>& args) {
             if (v.empty()) out.error = "--folder needs a folder";
             out.folder = PathFromUtf8(v);
             folderGiven = true;
+        } else if (a == "--expect") {
+            if (v.empty()) out.error = "--expect needs a folder";
+            out.expect = PathFromUtf8(v);
         } else if (a == "--boards") {
             if (NumberInRange(v, 1, kMaxSimulatedBoards, n))
                 out.boards = int(n);

@@ -25,11 +25,13 @@ struct SimulateArgs {
     int language = 1;
     std::uint32_t seed = 1;
     std::filesystem::path folder;  // the program folder; Work lies below it
+    std::filesystem::path expect;  // not empty: where the boards played are written as records
     std::string error;             // not empty: the arguments were refused
 };
 
 // Arguments after the program name: "--simulate [--boards N] [--lang N] [--seed S]
-// [--folder DIR]", or "--version", or none. Without --folder, DefaultSimulateFolder().
+// [--folder DIR] [--expect DIR]", or "--version", or none. Without --folder,
+// DefaultSimulateFolder().
 SimulateArgs ParseSimulateArgs(const std::vector<std::string>& args);
 
 // "Tallowen" under the user's home folder (HOME, else USERPROFILE, else the current folder):

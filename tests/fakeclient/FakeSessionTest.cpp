@@ -8,8 +8,8 @@
 
 #include "platform/CodePage.h"
 #include "records/RecordFiles.h"
+#include "sim/ExpectedRecords.h"
 #include "sim/SimRecord.h"
-#include "tools/fake-client/ExpectedRecords.h"
 #include "tools/fake-client/FakeSession.h"
 
 namespace tallowen::testing {

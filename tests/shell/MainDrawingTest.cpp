@@ -186,11 +186,9 @@ TEST(MainLayoutInputs, SettingsAndGameWindowsFillTheLayout) {
     GameWindows windows;
     windows.language = 2;
     windows.titleBarAllowance = 0;
-    windows.platform = 1;
     TakeGameWindows(layout, windows);
     EXPECT_EQ(layout.language, 2);
     EXPECT_EQ(layout.spareHeight, 0);
-    EXPECT_EQ(layout.runtimeKind, 1);
 }
 
 // --- Clearing and the alert border ---

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <map>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "records/RecordFiles.h"
 #include "shell/MainLoop.h"
 #include "shell/Startup.h"
+#include "sim/SessionAccount.h"
 #include "sim/SimRecord.h"
 #include "sim/SimSession.h"
 
@@ -46,47 +48,23 @@ inline SessionOutcome PlaySession(ShellRig& rig, SimSessionOptions options) {
     return out;
 }
 
-// Boards the watcher cannot tell from the one before: the same auction again is taken for
-// the old auction still on display, so the deal is never begun.
-inline bool SameAuctionAsBefore(const std::vector<SimPlayedBoard>& played, std::size_t i) {
-    if (i == 0) return false;
-    const Deal a = RecordOf(played[i - 1].board), b = RecordOf(played[i].board);
-    return TestSameAuction(a.Rounds, b.Rounds, a.Calls, b.Calls);
+// Every board played accounted for; a test fails on a record that is mixed or wrong.
+inline SessionAccount Account(const SessionOutcome& out) {
+    const SessionAccount account = AccountForSession(out.records, out.played, out.faults);
+    for (const std::string& line : account.lines)
+        if (line.find(": right") == std::string::npos) std::printf("  %s\n", line.c_str());
+    EXPECT_EQ(account.mixed, 0) << AccountSummary(account);
+    return account;
 }
 
-// Checks every record against the board with its cards; returns the boards without one.
-inline std::vector<int> CompareWithPlayed(const SessionOutcome& out) {
-    std::vector<Deal> played;
-    for (const SimPlayedBoard& p : out.played) played.push_back(RecordOf(p.board));
-    const RecordMatch match = MatchRecords(out.records, played);
-    for (const std::string& problem : match.problems) ADD_FAILURE() << problem;
-    return match.missing;
-}
-
-inline SimSessionOptions CleanSession(int boards, int language, std::uint64_t seed) {
+// A session as the simulated client plays it by default: passed-out boards, claims and the
+// pause between deals.
+inline SimSessionOptions DefaultSession(int boards, int language, std::uint64_t seed) {
     SimSessionOptions options;
     options.plan.boards = boards;
-    options.plan.seed = seed;
-    options.plan.minBids = 1;
+    options.plan.seed = std::uint32_t(seed);
     options.language = language;
     return options;
-}
-
-// Why board i may be missing from the records, empty when nothing excuses it: the same
-// auction as the board before (taken for the old one still on display), or the client hid
-// what the watcher needed while this board or the one before was played (a window closed or
-// minimised, the table away). A late score or a spoilt glyph only delays a capture.
-inline std::string WhyNotRecorded(const SessionOutcome& out, std::size_t i) {
-    if (SameAuctionAsBefore(out.played, i)) return "same auction as the board before";
-    static const char* const kHidden[] = {"window closed", "window minimised", "", "table away"};
-    const int index = out.played[i].index;
-    for (int board : {index, index - 1})
-        for (const SimFaultEvent& f : out.faults) {
-            const int kind = int(f.kind);
-            if (f.board == board && kind < 4 && *kHidden[kind])
-                return std::string(kHidden[kind]) + (board == index ? "" : " the board before");
-        }
-    return "";
 }
 
 }  // namespace tallowen::testing

@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "tools/fake-client/ExpectedRecords.h"
+#include "sim/ExpectedRecords.h"
 #include "tools/fake-client/FakeClient.h"
 
 namespace tallowen {

@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "tools/fake-client/ExpectedRecords.h"
+#include "sim/ExpectedRecords.h"
 
 namespace tallowen {
 

@@ -88,7 +88,7 @@ void SideWindowsWin32::ShowBidding(const Deal& deal, const ScorePair& vulnerabil
     layout.japaneseInterface = app_->jpnInterface;
     layout.language = app_->Language();
     layout.spareHeight = app_->windows.titleBarAllowance;
-    layout.runtimeKind = app_->windows.platform;
+    layout.runtimeKind = app_->reading.glyphs.currentSet;  // the client's Java runtime
     layout.backColor = Background();
     layout.place = ScreenRect(window);
     layout.screenBottom = app_->seams.desktop.DesktopRect().bottom;

@@ -1,5 +1,5 @@
-// The records a faithful watcher writes of the boards the fake client plays, kept beside the
-// watcher's own so that a test can hold the two side by side: "board_001.brg" for the first
+// The records a faithful watcher writes of the boards a simulated session plays, kept beside
+// the watcher's own so that they can be held side by side: "board_001.brg" for the first
 // board played, and so on, in the record format.
 #pragma once
 

@@ -1,4 +1,4 @@
-#include "tools/fake-client/ExpectedRecords.h"
+#include "sim/ExpectedRecords.h"
 
 #include <map>
 
