@@ -60,6 +60,17 @@ TEST(AuctionEnd, ABidBoxOpenThroughTheCaptureStartsNoHandCapture) {
     EXPECT_TRUE(rig.Records().empty());
 }
 
+// The rows of the information box where the board before showed its trick counts are looked
+// for afresh once a new auction is kept.
+TEST(AuctionEnd, ANewAuctionForgetsTheTrickCountRowsOfTheBoardBefore) {
+    CaptureRig rig;
+    rig.StartAuctionOver(PlayedBoard(47));
+    rig.app.infoBox.remembered = {60, 75};
+    cmdBidClick2(rig.app, 1);
+    ASSERT_EQ(rig.app.captureNotes.lastBidResult, 0);
+    EXPECT_EQ(rig.app.infoBox.remembered, (std::array<int, 2>{-1, -1}));
+}
+
 // Waiting for an auction, the bid box closing brings the capture forward to a few seconds
 // away; a due time already nearer stays.
 TEST(AuctionEnd, TheBidBoxClosingBringsTheAuctionCaptureForward) {

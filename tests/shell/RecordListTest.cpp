@@ -227,3 +227,35 @@ TEST(RecordList, ShowFileDrawsTheRecordAndReportsOneThatCannotBeRead) {
 }
 
 }  // namespace tallowen::testing
+
+namespace tallowen::testing {
+
+// A shown record turns to the user: the last seat whose name begins with one of the IDs (its
+// rating and brackets aside) comes to the bottom; a name that only holds an ID elsewhere does
+// not count, nor does an ID after the first empty one.
+TEST(RecordList, AShownRecordTurnsToTheLastSeatWhoseNameMatchesAnId) {
+    struct Case {
+        SeatNames names;
+        std::vector<std::string> ids;
+        int bottom;  // -1: the rotation stays
+    };
+    const Case cases[] = {
+        {{"bobby", "Emil", "bob", "Wanda"}, {"bob"}, 2},
+        {{"Nora", "<Bob(1500)>", "Sam", "Wanda"}, {"bob"}, 1},
+        {{"Nora", "Emil", "Sam", "xbob"}, {"bob"}, -1},
+        {{"Nora", "Emil", "sam", "Wanda"}, {"kay", "", "sam"}, -1},
+        {{"Nora", "Emil", "Sam", "Wanda"}, {"kay", "wan"}, 3},
+    };
+    for (const Case& c : cases) {
+        ShellRig rig;
+        Deal sample = samples::Western();
+        sample.Names = c.names;
+        WriteRecord(rig, "12_06_001.brg", sample);
+        rig.app.settings.myYahooID = c.ids;
+        rig.app.rotation = {1, 2, 3, 0};
+        Show_File(rig.app, "12_06_001");
+        EXPECT_EQ(rig.app.rotation[0], c.bottom < 0 ? 1 : c.bottom) << c.names[0] << c.ids[0];
+    }
+}
+
+}  // namespace tallowen::testing

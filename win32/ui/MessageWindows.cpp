@@ -33,6 +33,9 @@ std::vector<std::string> WrapWords(Canvas& canvas, const std::string& text, cons
     return lines;
 }
 
+constexpr int kMessageClientWidth = 380, kMessageClientHeight = 100;
+constexpr int kGrowth = 600 / 15;  // twips at 15 to the pixel
+
 }  // namespace
 
 MessageWindow::MessageWindow(HINSTANCE instance, HWND owner, win32::GdiFonts& fonts)
@@ -41,8 +44,10 @@ MessageWindow::MessageWindow(HINSTANCE instance, HWND owner, win32::GdiFonts& fo
 void MessageWindow::Load() {
     if (window_) return;
     window_ = std::make_unique<PaintedWindow>(instance_, owner_, kToolStyle, WS_EX_TOOLWINDOW);
-    const int width = GetSystemMetrics(SM_CXSIZEFRAME) * 2 + 380;
-    const int height = GetSystemMetrics(SM_CYCAPTION) + 100;
+    // The design's client area grown by 600 twips each way, with the frame and caption the
+    // system's metrics give.
+    const int width = GetSystemMetrics(SM_CXSIZEFRAME) * 2 + kMessageClientWidth + kGrowth;
+    const int height = GetSystemMetrics(SM_CYCAPTION) + kMessageClientHeight + kGrowth;
     RECT owner;
     GetWindowRect(owner_, &owner);
     window_->Place(owner.left - width > 0 ? owner.left - width : 0, owner.top, width, height);
