@@ -39,11 +39,18 @@ bool FileExists(const fs::path& path) {
     return fs::is_regular_file(path, ec);
 }
 
-void EnsureFolder(const fs::path& path) {
+FileResult EnsureFolder(const fs::path& path) {
     std::error_code ec;
     fs::path p = path;
     if (!p.has_filename()) p = p.parent_path();  // a trailing separator does not count
-    if (!fs::is_directory(p, ec)) fs::create_directories(p, ec);
+    if (fs::is_directory(p, ec)) return {};
+    fs::create_directories(p, ec);
+    if (fs::is_directory(p)) return {};
+    FileResult result;
+    result.ok = false;
+    result.error = PathToUtf8(p.filename()) + ": the folder cannot be made" +
+                   (ec ? " (" + ec.message() + ")" : std::string());
+    return result;
 }
 
 TextLines ReadTextLines(const fs::path& path, const CodePage& page) {
@@ -74,8 +81,10 @@ TextLines ReadTextLines(const fs::path& path, const CodePage& page) {
         if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
         start = i + 1;
     }
-    if (start < bytes.size())
+    if (start < bytes.size()) {
         result.lines.push_back(page.ToUtf8(std::string_view(bytes).substr(start)).text);
+        result.endsWithLineEnd = false;
+    }
     result.ok = true;
     return result;
 }
@@ -90,6 +99,24 @@ fs::path TemporaryName(const fs::path& path) {
     return temp;
 }
 
+std::vector<Leftover> FindLeftovers(const fs::path& folder) {
+    constexpr std::string_view kSuffix = ".tmp~";
+    std::vector<Leftover> found;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = PathToUtf8(it->path().filename());
+        if (name.size() <= kSuffix.size() || !name.ends_with(kSuffix)) continue;
+        // "<target>.<process>-<thread>.tmp~"
+        const std::string stem = name.substr(0, name.size() - kSuffix.size());
+        const std::size_t dot = stem.rfind('.'), dash = stem.rfind('-');
+        if (dot == std::string::npos || dot == 0 || dash == std::string::npos || dash < dot)
+            continue;
+        if (ProcessRunning(stem.substr(dot + 1, dash - dot - 1))) continue;
+        found.push_back({it->path(), folder / PathFromUtf8(stem.substr(0, dot))});
+    }
+    return found;
+}
+
 namespace {
 FileResult Refused(std::string error, bool exists = false) {
     FileResult result;
@@ -100,38 +127,39 @@ FileResult Refused(std::string error, bool exists = false) {
 }
 }  // namespace
 
-FileResult WriteBytes(const fs::path& path, std::string_view bytes, bool replace) {
+FileResult WriteBytes(const fs::path& path, std::string_view bytes, bool replace,
+                      Durability durability) {
     std::string name = PathToUtf8(path.filename());
     std::error_code ec;
     if (!replace && fs::exists(path, ec)) return Refused(name + ": already made", true);
     const fs::path temp = TemporaryName(path);
+    const bool durable = durability == Durability::Durable;
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
         if (!out) return Refused(name + ": cannot be created");
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
+        out.close();
+        if (!out || (durable && !FlushFile(temp))) {
             fs::remove(temp, ec);
             return Refused(name + ": cannot be written (disk full?)");
         }
     }
-    if (replace) {
-        fs::rename(temp, path, ec);
-        if (!ec) return {};
+    // Without `replace` the name was free a moment ago; it is taken only if it still is, in
+    // one step.
+    const PlaceResult placed = replace ? PlaceOverFile(temp, path) : PlaceNewFile(temp, path);
+    if (placed != PlaceResult::Placed) {
         fs::remove(temp, ec);
+        if (placed == PlaceResult::Exists) return Refused(name + ": already made", true);
         return Refused(name + ": cannot be put in place");
     }
-    // The name was free a moment ago; it is taken only if it still is, in one step.
-    const PlaceResult placed = PlaceNewFile(temp, path);
-    if (placed == PlaceResult::Placed) return {};
-    fs::remove(temp, ec);
-    if (placed == PlaceResult::Exists) return Refused(name + ": already made", true);
-    return Refused(name + ": cannot be put in place");
+    fs::path folder = path.parent_path();
+    if (folder.empty()) folder = ".";
+    if (durable && !FlushFolder(folder)) return Refused(name + ": cannot be written to the disk");
+    return {};
 }
 
 FileResult WriteTextLines(const fs::path& path, const std::vector<std::string>& lines,
-                          const CodePage& page, bool replace) {
+                          const CodePage& page, bool replace, Durability durability) {
     std::string bytes;
     bool lossy = false;
     for (const auto& line : lines) {
@@ -140,7 +168,7 @@ FileResult WriteTextLines(const fs::path& path, const std::vector<std::string>& 
         bytes += c.text;
         bytes += "\r\n";
     }
-    FileResult result = WriteBytes(path, bytes, replace);
+    FileResult result = WriteBytes(path, bytes, replace, durability);
     result.lossy = lossy;
     return result;
 }

@@ -31,7 +31,6 @@ struct Folders {
 std::optional<std::filesystem::path> FindFileNoCase(const std::filesystem::path& folder,
                                                     std::string_view name);
 bool FileExists(const std::filesystem::path& path);
-void EnsureFolder(const std::filesystem::path& path);
 
 struct FileResult {
     bool ok = true;
@@ -40,24 +39,43 @@ struct FileResult {
     bool exists = false;  // not written because a file of that name was made first
 };
 
+// Makes the folder (and those above it) unless it is there; not ok, with the reason, when it
+// cannot be made (a file of that name, no room, no rights).
+FileResult EnsureFolder(const std::filesystem::path& path);
+
 // Reads a whole file's lines (CR LF, LF or CR) converted from the code page.
 struct TextLines {
     bool ok = false;
     std::string error;
     std::vector<std::string> lines;
+    bool endsWithLineEnd = true;  // false: the last line has no line end (a file cut short?)
 };
 TextLines ReadTextLines(const std::filesystem::path& path, const CodePage& page);
+
+enum class Durability {
+    Cached,   // the system writes the file to the disk when it likes
+    Durable,  // the contents reach the disk before the name, and the name before the return
+};
 
 // Writes the lines, each ended by CR LF, in the code page. The file appears whole or not at
 // all: the text goes to a temporary name of this process beside it and is moved into place
 // when complete. With `replace` false an existing file is never overwritten, not even one
 // that another process puts there at the same moment (`exists` then tells).
 FileResult WriteTextLines(const std::filesystem::path& path, const std::vector<std::string>& lines,
-                          const CodePage& page, bool replace = true);
+                          const CodePage& page, bool replace = true,
+                          Durability durability = Durability::Cached);
 FileResult WriteBytes(const std::filesystem::path& path, std::string_view bytes,
-                      bool replace = true);
+                      bool replace = true, Durability durability = Durability::Cached);
 // The temporary name beside `path` that the writers above use in this process and thread.
 std::filesystem::path TemporaryName(const std::filesystem::path& path);
+
+// A temporary file of the writers above that a process left behind: killed before it put the
+// file in place. `target` is the name the file was meant for.
+struct Leftover {
+    std::filesystem::path temporary, target;
+};
+// The temporary files in `folder` whose process no longer runs.
+std::vector<Leftover> FindLeftovers(const std::filesystem::path& folder);
 
 // The record names of the Work folder ("MM_DD_NNN", and "MM_DD_NNNN" from the day's 1000th
 // on), in recording order, and the record names of the backups ("BAK" + record name).

@@ -1,6 +1,9 @@
 #include "records/RecordFiles.h"
 
+#include <algorithm>
+
 #include "common/Files.h"
+#include "common/Text.h"
 #include "records/RecordReader.h"
 #include "records/RecordWriter.h"
 
@@ -34,15 +37,21 @@ RecordResult ReadLines(const std::filesystem::path& path, const std::string& fil
                        std::string (*parse)(const std::vector<std::string>&, Deal&)) {
     TextLines text = ReadTextLines(path, page);
     if (!text.ok) return Failure(text.error.empty() ? fileName + ": cannot be read" : text.error);
-    std::string error = parse(text.lines, deal);
+    Deal read = deal;
+    std::string error = parse(text.lines, read);
     if (!error.empty()) return Failure(fileName + ": " + error);
+    // Every line is written with its line end: a file whose last line lacks one was cut.
+    if (!text.endsWithLineEnd) return Failure(fileName + ": cut short (its last line is unended)");
+    deal = std::move(read);
     return {};
 }
 }  // namespace
 
 RecordResult WriteDealFile(const Deal& deal, RecordNaming& naming, const Folders& folders,
                            const CodePage& page, RecordListener* listener) {
-    EnsureFolder(folders.Work());
+    // A Work folder removed meanwhile is made again.
+    if (const FileResult folder = EnsureFolder(folders.Work()); !folder.ok)
+        return Failure(folder.error);
     std::string name = RecordName(naming.RecordPrefix, naming.RecordCounter);
     for (int tries = 0; RecordFileExists(folders, RecordFileName(name)); ++tries) {
         if (tries >= kMaxNameTries) return Failure(RecordFileName(name) + ": no free record name");
@@ -50,7 +59,8 @@ RecordResult WriteDealFile(const Deal& deal, RecordNaming& naming, const Folders
         name = RecordName(naming.RecordPrefix, naming.RecordCounter);
     }
     FileResult written = WriteTextLines(folders.WorkFile(RecordFileName(name)),
-                                        DealFileLines(deal, page), page, /*replace=*/false);
+                                        DealFileLines(deal, page), page, /*replace=*/false,
+                                        Durability::Durable);
     if (!written.ok) return Failure(written.error);
     ++naming.RecordCounter;
     if (listener) listener->RecordWritten(name);
@@ -61,8 +71,10 @@ RecordResult WriteDealFile(const Deal& deal, RecordNaming& naming, const Folders
 }
 
 RecordResult WriteBidFile(const Deal& deal, const Folders& folders, const CodePage& page) {
-    EnsureFolder(folders.Work());
-    FileResult written = WriteTextLines(BidFilePath(folders), BidFileLines(deal, page), page);
+    if (const FileResult folder = EnsureFolder(folders.Work()); !folder.ok)
+        return Failure(folder.error);
+    FileResult written = WriteTextLines(BidFilePath(folders), BidFileLines(deal, page), page,
+                                        /*replace=*/true, Durability::Durable);
     if (!written.ok) return Failure(written.error);
     RecordResult result;
     result.lossy = written.lossy;
@@ -81,6 +93,56 @@ RecordResult ReadDealFile(Deal& deal, const std::string& recordName, const Folde
         return Failure(fileName + ": not a record name");
     auto path = FindFileNoCase(folders.Work(), fileName).value_or(folders.WorkFile(fileName));
     return ReadLines(path, fileName, page, deal, ParseDealLines);
+}
+
+namespace {
+// "MM_DD_NNN.brg" (or the 14-character name of a day's 1000th record on): its day's prefix,
+// empty for any other name.
+std::string DayPrefixOf(const std::string& fileName) {
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    if (fileName.size() != 13 && fileName.size() != 14) return "";
+    if (!fileName.ends_with(kRecordExtension) || fileName[2] != '_' || fileName[5] != '_')
+        return "";
+    for (std::size_t i = 0; i + kRecordExtension.size() < fileName.size(); ++i)
+        if (i != 2 && i != 5 && !digit(fileName[i])) return "";
+    return fileName.substr(0, 6);
+}
+}  // namespace
+
+std::vector<std::string> SettleWorkLeftovers(const Folders& folders, const CodePage& page) {
+    std::vector<std::string> done;
+    const std::vector<Leftover> leftovers = FindLeftovers(folders.Work());
+    if (leftovers.empty()) return done;
+    const std::vector<std::string> records = ScanWorkFiles(folders).work;
+    for (const Leftover& left : leftovers) {
+        const std::string target = PathToUtf8(left.target.filename());
+        const std::string temporary = PathToUtf8(left.temporary.filename());
+        const TextLines text = ReadTextLines(left.temporary, page);
+        Deal deal;
+        const std::string prefix = DayPrefixOf(target);
+        const bool record = !prefix.empty() && text.ok && text.endsWithLineEnd &&
+                            ParseDealLines(text.lines, deal).empty();
+        std::error_code ec;
+        if (!record) {
+            std::filesystem::remove(left.temporary, ec);
+            done.push_back(temporary + ": removed");
+            continue;
+        }
+        // The finished record of a killed copy: kept under the next free name of its day.
+        RecordNaming own{prefix, 1};
+        for (const std::string& name : records)
+            if (name.starts_with(prefix))
+                own.RecordCounter = std::max(own.RecordCounter,
+                                             std::int32_t(LeadingNumber(name.substr(6)) + 1));
+        const RecordResult written = WriteDealFile(deal, own, folders, page, nullptr);
+        if (!written.ok) {
+            done.push_back(temporary + ": " + written.error);
+            continue;
+        }
+        std::filesystem::remove(left.temporary, ec);
+        done.push_back(temporary + ": kept as " + written.name);
+    }
+    return done;
 }
 
 }  // namespace tallowen

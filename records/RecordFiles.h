@@ -40,6 +40,11 @@ RecordResult WriteBidFile(const Deal& deal, const Folders& folders, const CodePa
 // Fills AuctionNames, Rounds, Calls and ScoreBefore from "BridgeBid.brg".
 RecordResult ReadBidFile(Deal& deal, const Folders& folders, const CodePage& page);
 
+// Settles the temporary files that a killed copy of the program left in Work: a complete,
+// valid record is kept under the next free name of its day, anything else is removed. One
+// line for each file settled.
+std::vector<std::string> SettleWorkLeftovers(const Folders& folders, const CodePage& page);
+
 // Fills Names, Rounds, Calls, ScoreBefore, Cards, CardMarks and ScoreAfter from a record.
 RecordResult ReadDealFile(Deal& deal, const std::string& recordName, const Folders& folders,
                           const CodePage& page);

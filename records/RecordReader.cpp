@@ -102,9 +102,9 @@ std::string ParseDealLines(const std::vector<std::string>& lines, Deal& deal) {
     std::string error = ReadAuction(in, read.Rounds, read.Calls);
     if (!error.empty()) return error;
     ReadScoreLine(in, read.ScoreBefore);
-    // A record cut off inside its hands still shows the names, the auction and the cards
-    // that are there; the missing hand lines read as empty.
-    ReadPlayGrid(in, read.Cards, read.CardMarks);
+    // Without its four hand lines a record is cut short, not a board with fewer cards. The
+    // score line after them may be missing (the vulnerability was never read).
+    if (!ReadPlayGrid(in, read.Cards, read.CardMarks)) return "cut short inside its hands";
     ReadScoreLine(in, read.ScoreAfter);
     deal = std::move(read);
     return {};

@@ -35,7 +35,7 @@ bool ReadPlayGrid(LineCursor& in, CardTextGrid& cards, CardMarkGrid& marks);
 
 // Whole files. On failure the reason is returned and `deal` is left as it was; on success
 // the fields the file holds are replaced and all others kept. A file holding a NUL byte is
-// no record; a record cut off inside its hands reads as far as it goes.
+// no record; so is a record cut off inside its hands.
 std::string ParseDealLines(const std::vector<std::string>& lines, Deal& deal);
 std::string ParseBidLines(const std::vector<std::string>& lines, Deal& deal);
 

@@ -75,6 +75,7 @@ bool SummaryWriter::ReadBoard(const std::string& record, Deal& deal) {
     RecordResult read = ReadDealFile(deal, record, job_.folders, *job_.textPage);
     if (!read.ok) {
         result_.errors.push_back(read.error);
+        result_.unreadable.push_back(record);
         msg_.Print("  " + read.error);
         msg_.NewLines(1);
         return false;
@@ -268,7 +269,7 @@ std::string PageSuffix(const fs::path& output, const std::string& baseName, bool
 }
 
 bool SummaryFailed(const SummaryResult& result) {
-    return !result.notMade.empty() ||
+    return !result.notMade.empty() || !result.unreadable.empty() ||
            (result.workFiles > 0 && result.pages.empty() && result.alreadyMade.empty());
 }
 

@@ -39,12 +39,13 @@ struct SummaryResult {
     int boards = 0;
     std::vector<std::string> pages;        // file names written, ".htm" and ".txt"
     std::vector<std::string> errors;       // files that could not be read or written
+    std::vector<std::string> unreadable;   // records that could not be read (or were cut)
     std::vector<std::string> notMade;      // pages and twins that could not be written
     std::vector<std::string> alreadyMade;  // ... because another copy made them first
 };
 
-// The job did not do its work: a page or twin could not be written, or there were records
-// but not one page came of them.
+// The job did not do its work: a page or twin could not be written, a record could not be
+// read, or there were records but not one page came of them.
 bool SummaryFailed(const SummaryResult& result);
 
 // The page's base name and the suffix that makes its name new in the output folder: the one

@@ -35,8 +35,9 @@ done | xargs -P 2 -L 1 bash -c 'one "$@"' _ >"$work/results.txt"
 
 grep -E '^  ' "$work/results.txt" || true
 for wait in default 5; do
-    awk -v w="$wait" '$2 == w && $5 == "played" {
-            gsub(",", ""); p += $6; r += $8; l += $10; m += $12; if ($4 != 0) bad++ }
+    awk -v w="$wait" '$2 == w {
+            if ($4 != 0 || $5 != "played") { bad++; next }
+            gsub(",", ""); p += $6; r += $8; l += $10; m += $12 }
         END { printf "WaitTime Bid %s: played %d, right %d, lost %d, mixed %d; runs not exiting 0: %d\n",
               w, p, r, l, m, bad }' "$work/results.txt"
 done

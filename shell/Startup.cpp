@@ -5,9 +5,11 @@
 #include "platform/CodePage.h"
 #include "reading/CardImages.h"
 #include "reading/GlyphTable.h"
+#include "records/RecordFiles.h"
 #include "shell/Captures.h"
 #include "shell/Controls.h"
 #include "shell/Discovery.h"
+#include "shell/Messages.h"
 #include "shell/Seats.h"
 
 namespace tallowen {
@@ -110,7 +112,11 @@ StartupResult InitWatcher(AppContext& app, const std::function<void()>& afterSet
     LoadGlyphTable(app.reading.glyphs, app.seams.sound);
     LoadCardImages(app.cardImages, app.seams.sound);
     ReadLayout(app, result);
-    EnsureFolder(app.folders.Work());
+    if (const FileResult work = EnsureFolder(app.folders.Work()); !work.ok)
+        LogLine(app, work.error);
+    // What a copy killed while writing left behind is put in place or removed first.
+    for (const std::string& line : SettleWorkLeftovers(app.folders, app.seams.codePage))
+        LogLine(app, line);
     const WorkFiles files = ScanWorkFiles(app.folders);
     const LocalDate today = app.seams.calendar.Today();
     MakeRecordPrefix(app.naming, today.month, today.day, files.work);

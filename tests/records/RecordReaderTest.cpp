@@ -77,22 +77,23 @@ TEST(ReadAuction, ClearsTheGridReadsTheGivenRoundsAndReportsBrokenCounts) {
     }
 }
 
-// A record cut off inside its hands reads as far as it goes: the names, the auction and
-// every card that is there.
-TEST(DamagedRecords, CutInsideTheHandsKeepsWhatIsThere) {
+// A record cut off inside its hands is no board: shown or put on a page it would pass for a
+// board with cards missing. It is refused whole, and so is one whose hand lines are all there
+// but whose last line was cut (ReadDealFile tells that from the missing line end).
+TEST(DamagedRecords, CutInsideTheHandsIsRefusedWhole) {
     const Deal d = samples::Western();
-    std::vector<std::string> lines = DealFileLines(d, *OpenCodePage(1252));
+    const std::vector<std::string> whole = DealFileLines(d, *OpenCodePage(1252));
     const std::size_t firstHand = 3 + std::size_t(d.Rounds);
-    lines.resize(firstHand + 2);
-    lines.back().resize(5 * 5);  // five cards of the second hand, five columns each
+    for (std::size_t kept = firstHand; kept < firstHand + 4; ++kept) {
+        std::vector<std::string> lines(whole.begin(), whole.begin() + std::ptrdiff_t(kept));
+        Deal back = samples::Japanese();
+        EXPECT_EQ(ParseDealLines(lines, back), "cut short inside its hands") << kept;
+        EXPECT_EQ(back, samples::Japanese());
+    }
+    std::vector<std::string> noScoreAfter(whole.begin(), whole.begin() + std::ptrdiff_t(firstHand + 4));
     Deal back;
-    ASSERT_EQ(ParseDealLines(lines, back), "");
-    EXPECT_EQ(back.Names, d.Names);
-    EXPECT_EQ(back.Calls, d.Calls);
-    EXPECT_EQ(back.Cards[0], d.Cards[0]);
-    for (int t = 0; t < 13; ++t) EXPECT_EQ(back.Cards[1][t], t < 5 ? d.Cards[1][t] : "") << t;
-    EXPECT_EQ(back.Cards[2], CardTextGrid{}[2]);
-    EXPECT_EQ(back.ScoreAfter, ScorePair{});
+    EXPECT_EQ(ParseDealLines(noScoreAfter, back), "");
+    EXPECT_EQ(back.Cards, d.Cards);
 }
 
 // A file holding NUL bytes is no record (a picture, a damaged block): it is refused whole

@@ -90,11 +90,11 @@ TEST(BadRecords, TheDateOfARecordNameIsEscaped) {
     }
 }
 
-TEST(BadRecords, AFileThatIsNoRecordIsSkippedWithAMessage) {
+TEST(BadRecords, AFileThatIsNoRecordIsSkippedWithAMessageAndTheJobFails) {
     ReportRun run;
     run.CopyWork("work");
     WriteRecord(run, "10_22_003.brg", std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16));
-    ASSERT_EQ(run.Run(), 0);
+    ASSERT_EQ(run.Run(), 1);
     EXPECT_EQ(run.env().summary.boards, 3);
     EXPECT_TRUE(HasLine(run.Messages(), "  10_22_003.brg: not a record file"));
 }

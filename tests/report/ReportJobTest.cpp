@@ -196,15 +196,22 @@ TEST(PageSuffix, AfterTheHighestNameInUseByEitherFile) {
     EXPECT_EQ(PageSuffix(folder.path(), "2006_10_21"), "");
 }
 
-TEST(Run, UnreadableRecordIsReportedAndTheOthersAreWritten) {
-    ReportRun run;
-    run.CopyWork("work");
-    std::ofstream(run.work() / "10_22_003.brg", std::ios::binary) << "A, B, C, D\r\n 99 \r\n";
-    ASSERT_EQ(run.Run(), 0);
-    EXPECT_EQ(run.env().summary.boards, 3);
-    ASSERT_EQ(run.env().summary.errors.size(), 1u);
-    EXPECT_NE(run.MessageText().find("10_22_003.brg"), std::string::npos);
-    EXPECT_TRUE(HasLine(run.Messages(), "  2006_10_22.htm  <==  2 Boards"));
+// The other records are written, but a board the user played is missing from the page: the
+// job ends in failure, and the record is named.
+TEST(Run, UnreadableOrCutRecordsAreReportedTheOthersWrittenAndTheJobFails) {
+    const std::string cut[] = {"A, B, C, D\r\n 99 \r\n",
+                               // the last hand lines and the final line end are missing
+                               "A, B, C, D\r\n 1 \r\nPass,   Pass,   Pass,   Pass\r\n AC   KC"};
+    for (const std::string& bytes : cut) {
+        ReportRun run;
+        run.CopyWork("work");
+        std::ofstream(run.work() / "10_22_003.brg", std::ios::binary) << bytes;
+        ASSERT_EQ(run.Run(), 1);
+        EXPECT_EQ(run.env().summary.boards, 3);
+        ASSERT_EQ(run.env().summary.errors.size(), 1u);
+        EXPECT_NE(run.MessageText().find("10_22_003.brg"), std::string::npos);
+        EXPECT_TRUE(HasLine(run.Messages(), "  2006_10_22.htm  <==  2 Boards"));
+    }
 }
 
 // --- Suit images ---
