@@ -9,7 +9,8 @@ namespace tallowen {
 // A record joined two boards or holds a field that differs from the board played.
 constexpr int kMixedRecords = 3;
 
-// 0 after the session; 1 when the Work folder or the expected records cannot be written;
+// 0 after the session; 1 when another copy works in the folder, when the Work folder or the
+// expected records cannot be written, or when a board was lost to a failed write;
 // kMixedRecords when a record is mixed or wrong.
 int RunSimulation(const SimulateArgs& args);
 

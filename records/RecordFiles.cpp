@@ -58,9 +58,9 @@ RecordResult WriteDealFile(const Deal& deal, RecordNaming& naming, const Folders
         ++naming.RecordCounter;
         name = RecordName(naming.RecordPrefix, naming.RecordCounter);
     }
-    FileResult written = WriteTextLines(folders.WorkFile(RecordFileName(name)),
-                                        DealFileLines(deal, page), page, /*replace=*/false,
-                                        Durability::Durable);
+    FileResult written =
+        WriteTextLines(folders.WorkFile(RecordFileName(name)), DealFileLines(deal, page), page,
+                       /*replace=*/false, Durability::Durable);
     if (!written.ok) return Failure(written.error);
     ++naming.RecordCounter;
     if (listener) listener->RecordWritten(name);
@@ -132,8 +132,8 @@ std::vector<std::string> SettleWorkLeftovers(const Folders& folders, const CodeP
         RecordNaming own{prefix, 1};
         for (const std::string& name : records)
             if (name.starts_with(prefix))
-                own.RecordCounter = std::max(own.RecordCounter,
-                                             std::int32_t(LeadingNumber(name.substr(6)) + 1));
+                own.RecordCounter =
+                    std::max(own.RecordCounter, std::int32_t(LeadingNumber(name.substr(6)) + 1));
         const RecordResult written = WriteDealFile(deal, own, folders, page, nullptr);
         if (!written.ok) {
             done.push_back(temporary + ": " + written.error);

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,7 @@
 #include "reading/TricksCount.h"
 #include "records/Deal.h"
 #include "records/LogSink.h"
+#include "records/RecordFiles.h"
 #include "records/RecordNames.h"
 #include "shell/Views.h"
 
@@ -192,6 +194,17 @@ struct AppContext {
     std::int32_t keptRounds = 0;  // the auction recorded last
     CallGrid keptCalls;
     ScorePair keptScore;  // the score recorded with the last hand
+    // The auction kept for the board in play, as "BridgeBid.brg" holds it: the hand is joined
+    // to it when the file cannot be read back, and the file is written from it when it could
+    // not be written at the auction.
+    Deal keptAuction;
+    bool keptAuctionUnwritten = false;
+    // A complete record whose file could not be written: written as soon as the Work folder
+    // takes it, or given up (and counted) when the next board's record comes.
+    std::optional<Deal> unwrittenRecord;
+    int recordsLostToWrites = 0;
+    RecordListener* recordListener = nullptr;  // told of each record file as it appears
+    bool writeFault = false;  // the user was told that the Work folder takes no files
     RecordNaming naming;
     int cardsSeen = 0;
     int lastTotalShown = 0;

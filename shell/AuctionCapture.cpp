@@ -13,6 +13,7 @@
 #include "shell/Discovery.h"
 #include "shell/Messages.h"
 #include "shell/TrickTargets.h"
+#include "shell/WorkWrites.h"
 
 namespace tallowen {
 
@@ -45,11 +46,7 @@ std::int32_t RecordAuction(AppContext& app) {
     const std::int32_t scoreResult = ReadScore(app, before, kScoreTries);
     if (scoreResult != 0) return scoreResult;
     deal.ScoreBefore = before;
-    const RecordResult written = WriteBidFile(deal, app.folders, app.seams.codePage);
-    if (!written.ok) {
-        TellError(app, written.error);
-        return kRecordFailed;
-    }
+    KeepAuction(app);  // a file that cannot be written now is written later
     KeepBid(app.keptRounds, deal.Rounds, app.keptCalls, deal.Calls);
     app.views.main.AlertBorder(false);
     FindDealer(deal, ScoringLog(app));

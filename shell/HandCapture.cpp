@@ -16,6 +16,7 @@
 #include "shell/Messages.h"
 #include "shell/RecordList.h"
 #include "shell/Seats.h"
+#include "shell/WorkWrites.h"
 
 namespace tallowen {
 
@@ -46,16 +47,13 @@ std::int32_t ReadHand(AppContext& app, HandReading& hand) {
     return error;
 }
 
-// Joins the auction kept in the current-auction file with the hand and the score, and writes
-// the record. The capture deal changes only when the record was written.
+// Joins the kept auction with the hand and the score, and writes the record. A record that
+// cannot be written now is kept and written later: the board is taken all the same, so that
+// the next capture never joins this auction to another board's hand.
 std::int32_t RecordHand(AppContext& app, const ScorePair& after, const HandReading& hand,
                         std::string& recordName) {
     Deal next = app.deals.capture;
-    const RecordResult auction = ReadBidFile(next, app.folders, app.seams.codePage);
-    if (!auction.ok) {
-        TellError(app, auction.error);
-        return kRecordFailed;
-    }
+    if (!JoinKeptAuction(app, next)) return kRecordFailed;
     HandToDeal(hand, next);
     next.ScoreAfter = after;
     app.captureNotes.handRefused = HandAuctionMismatch(next);
@@ -63,17 +61,9 @@ std::int32_t RecordHand(AppContext& app, const ScorePair& after, const HandReadi
         LogLine(app, "Hand not recorded: " + app.captureNotes.handRefused + ".");
         return kHandNotOfAuction;
     }
-    EnsureRecordPrefix(app);
-    const RecordResult written =
-        WriteDealFile(next, app.naming, app.folders, app.seams.codePage, nullptr);
-    if (!written.ok) {
-        TellError(app, written.error);
-        return kRecordFailed;
-    }
-    recordName = written.name;
+    recordName = WriteRecord(app, next);
     app.deals.capture = next;
     app.keptScore = after;
-    RefreshFileBox(app);
     LongerName(app.deals.capture.Names, app.deals.capture.AuctionNames);
     return 0;
 }
@@ -101,8 +91,10 @@ void ShowRecorded(AppContext& app, const std::string& recordName) {
     AnalysePlay(deal, int(app.settings.cardOrder));
     DetermineResult(deal, log);
     app.deals.shown = deal;
-    Show_File(app, recordName);
-    app.records.onDisplay = recordName;
+    if (!recordName.empty()) {  // else the file is still to be written
+        Show_File(app, recordName);
+        app.records.onDisplay = recordName;
+    }
     app.views.main.ShowDeal(deal, app.rotation);
     app.previousDeal = deal;
     SetVisible(app, Control::picBox, true);

@@ -9,6 +9,7 @@
 #include "shell/Discovery.h"
 #include "shell/Messages.h"
 #include "shell/Seats.h"
+#include "shell/WorkWrites.h"
 
 namespace tallowen {
 
@@ -234,6 +235,7 @@ void Timer1_Timer(AppContext& app) {
     app.busy.background = true;
     Background_Job(app);
     app.busy.background = false;
+    WriteUnwritten(app);
     if (app.pauseStart != 0) {
         CountPause(app);
         return;

@@ -84,6 +84,13 @@ void BackUpSelected(AppContext& app) {
 
 }  // namespace
 
+void AddToFileBox(AppContext& app, const std::string& name) {
+    auto& work = app.records.work;
+    work.insert(std::upper_bound(work.begin(), work.end(), name, RecordNameLess), name);
+    app.records.listed.assign(work.rbegin(), work.rend());
+    ShowListed(app);
+}
+
 void RefreshFileBox(AppContext& app) {
     WorkFiles found = ScanWorkFiles(app.folders);
     app.records.work = std::move(found.work);

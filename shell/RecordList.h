@@ -11,6 +11,8 @@ namespace tallowen {
 constexpr int kDeleteKey = 46;
 
 void RefreshFileBox(AppContext& app);
+// A record just written joins the list, without reading the Work folder again.
+void AddToFileBox(AppContext& app, const std::string& name);
 void filBox_Click(AppContext& app, const std::string& name);
 void Show_File(AppContext& app, const std::string& name);
 void filBox_KeyDown(AppContext& app, int keyCode);

@@ -82,13 +82,6 @@ std::filesystem::path DefaultSimulateFolder() {
     return std::filesystem::current_path() / "Tallowen";
 }
 
-std::vector<std::string> RecordWatch::NewRecords() {
-    std::vector<std::string> fresh;
-    for (const std::string& name : ScanWorkFiles(folders_).work)
-        if (seen_.insert(name).second) fresh.push_back(name);
-    return fresh;
-}
-
 std::string RecordLine(const Folders& folders, const std::string& recordName,
                        const CodePage& page) {
     Deal deal;

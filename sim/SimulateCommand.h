@@ -5,7 +5,6 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -37,18 +36,6 @@ SimulateArgs ParseSimulateArgs(const std::vector<std::string>& args);
 // "Tallowen" under the user's home folder (HOME, else USERPROFILE, else the current folder):
 // never a temporary folder, which the program refuses.
 std::filesystem::path DefaultSimulateFolder();
-
-// The records of the Work folder that appeared since the last look, in recording order.
-class RecordWatch {
-public:
-    explicit RecordWatch(Folders folders) : folders_(std::move(folders)) {}
-    std::vector<std::string> NewRecords();
-    int Seen() const { return int(seen_.size()); }
-
-private:
-    Folders folders_;
-    std::set<std::string> seen_;
-};
 
 // One line for a record: its name, the contract with the declarer, the result and the
 // points of the side that scored them; or why it could not be read.

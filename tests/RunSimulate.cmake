@@ -33,6 +33,16 @@ foreach(record IN LISTS records)
     message(FATAL_ERROR "${record} differs from board_${counter}.brg")
   endif()
 endforeach()
+# A second copy in the same folder is refused while the first runs (its lock held here by
+# flock(1), which takes the same lock file; on Windows the lock is a mutex).
+if(NOT EMULATOR)
+  execute_process(COMMAND flock "${dir}/Tallowen.lock" "${PROGRAM}" --simulate --boards 1
+                          --folder "${dir}"
+                  RESULT_VARIABLE second OUTPUT_VARIABLE second_out ERROR_QUIET)
+  if(second EQUAL 0 OR NOT second_out MATCHES "Another copy of Tallowen is already working in")
+    message(FATAL_ERROR "a second copy was not refused (${second}):\n${second_out}")
+  endif()
+endif()
 execute_process(COMMAND ${EMULATOR} "${PROGRAM}" --simulate --lang 0
                 RESULT_VARIABLE refused OUTPUT_QUIET ERROR_QUIET)
 file(WRITE "${dir}/not-a-folder" "x")

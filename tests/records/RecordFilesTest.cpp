@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 
 #include "RecordSamples.h"
 #include "common/Files.h"
 #include "platform/CodePage.h"
+#include "platform/FilePlace.h"
 #include "records/RecordFiles.h"
 
 namespace fs = std::filesystem;
@@ -184,7 +186,8 @@ TEST_F(RecordFolder, RecordsCutOffAtEveryByte) {
             RecordResult r = ReadDealFile(d, "10_22_001", folders, *cp1252);
             const char last = cut > 0 ? bytes[cut - 1] : '\0';
             const auto ended =
-                std::count(bytes.begin(), bytes.begin() + std::ptrdiff_t(cut), '\n') + (last == '\r');
+                std::count(bytes.begin(), bytes.begin() + std::ptrdiff_t(cut), '\n') +
+                (last == '\r');
             EXPECT_EQ(r.ok, (last == '\n' || last == '\r') && ended >= handsEnd)
                 << golden << " cut at " << cut;
             if (!r.ok) {
@@ -210,3 +213,38 @@ TEST_F(RecordFolder, BidFilesCutOffAtEveryByte) {
 
 }  // namespace
 }  // namespace tallowen
+
+namespace tallowen::testing {
+namespace {
+
+// What a copy killed while writing leaves behind: a complete record in its temporary file is
+// kept under the next free name of its day, a cut one and a stale auction file are removed,
+// and the temporary file of a copy still running is left alone.
+TEST(Leftovers, AKilledCopysFinishedRecordIsKeptAndTheRestRemoved) {
+    const fs::path app = fs::temp_directory_path() / ("tallowen-leftovers-" + ProcessTag());
+    fs::remove_all(app);
+    Folders folders;
+    folders.app = app;
+    fs::create_directories(folders.Work());
+    const std::unique_ptr<CodePage> page = OpenCodePage(1252);
+    const std::string record = ReadBytes(Golden("deal1252.brg"));
+    WriteBytesTo(folders.WorkFile("10_22_001.brg"), record);
+    const std::string gone = ".2147483646-1.tmp~";  // no such process
+    WriteBytesTo(folders.WorkFile("10_22_001.brg" + gone), record);
+    WriteBytesTo(folders.WorkFile("10_22_002.brg" + gone), record.substr(0, record.size() - 9));
+    WriteBytesTo(folders.WorkFile("BridgeBid.brg" + gone), "A, B, C, D\r\n");
+    const std::string running = "10_22_003.brg." + ProcessTag() + "-1.tmp~";
+    WriteBytesTo(folders.WorkFile(running), record);
+
+    const std::vector<std::string> lines = SettleWorkLeftovers(folders, *page);
+    EXPECT_EQ(lines.size(), 3u);
+    EXPECT_EQ(ReadBytes(folders.WorkFile("10_22_002.brg")), record) << "the next free name";
+    std::set<std::string> left;
+    for (const auto& entry : fs::directory_iterator(folders.Work()))
+        left.insert(PathToUtf8(entry.path().filename()));
+    EXPECT_EQ(left, (std::set<std::string>{"10_22_001.brg", "10_22_002.brg", running}));
+    fs::remove_all(app);
+}
+
+}  // namespace
+}  // namespace tallowen::testing

@@ -90,7 +90,8 @@ TEST(DamagedRecords, CutInsideTheHandsIsRefusedWhole) {
         EXPECT_EQ(ParseDealLines(lines, back), "cut short inside its hands") << kept;
         EXPECT_EQ(back, samples::Japanese());
     }
-    std::vector<std::string> noScoreAfter(whole.begin(), whole.begin() + std::ptrdiff_t(firstHand + 4));
+    std::vector<std::string> noScoreAfter(whole.begin(),
+                                          whole.begin() + std::ptrdiff_t(firstHand + 4));
     Deal back;
     EXPECT_EQ(ParseDealLines(noScoreAfter, back), "");
     EXPECT_EQ(back.Cards, d.Cards);

@@ -55,18 +55,6 @@ TEST(AuctionCapture, AReadErrorIsShownInTheInterfacesLanguageAndKeepsNothing) {
     EXPECT_TRUE(rig.SlotOf(Slot::Bid).armed && rig.BidFile().empty());
 }
 
-TEST(AuctionCapture, ACurrentAuctionFileThatCannotBeWrittenIsReportedAndNothingKept) {
-    CaptureRig rig;
-    std::filesystem::create_directories(rig.folder / "Work" / "BridgeBid.brg");
-    rig.StartAuctionOver(PlayedBoard(14));
-    cmdBidClick2(rig.app, 1);
-    EXPECT_EQ(rig.app.captureNotes.lastBidResult, kRecordFailed);
-    ASSERT_EQ(rig.app.captureNotes.errors.size(), 1u);
-    EXPECT_NE(rig.app.captureNotes.errors[0].find("BridgeBid.brg"), std::string::npos);
-    EXPECT_EQ(rig.app.keptRounds, 0);
-    EXPECT_FALSE(rig.SlotOf(Slot::Hand).armed);
-}
-
 TEST(AuctionCapture, ATooShortWindowGrowsUntilTheAuctionFitsAndGetsItsHeightBack) {
     CaptureRig rig;
     SimBoard board = MakeBoard(11);

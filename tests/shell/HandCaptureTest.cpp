@@ -92,24 +92,6 @@ TEST(HandCapture, AnUnreadableHandIsReportedAndTriedAgain) {
     ExpectRetry(rig);
 }
 
-TEST(HandCapture, AnAuctionFileOrRecordThatFailsIsReportedAndNothingChanges) {
-    for (bool auctionFile : {true, false}) {
-        CaptureRig rig;
-        AuctionTaken(rig, PlayedBoard(31));
-        const Deal before = rig.app.deals.capture;
-        if (auctionFile)
-            std::filesystem::remove(rig.folder / "Work" / "BridgeBid.brg");
-        else
-            rig.app.naming.RecordPrefix = "gone/12_06_";  // a folder that does not exist
-        cmdHandClick2(rig.app, 1);
-        EXPECT_EQ(rig.app.captureNotes.lastHandResult, kRecordFailed);
-        EXPECT_EQ(rig.app.captureNotes.errors.size(), 1u);
-        EXPECT_EQ(rig.app.deals.capture, before);
-        EXPECT_FALSE(rig.SlotOf(Slot::Bid).armed);
-        ExpectRetry(rig);
-    }
-}
-
 // A capture waits for the client now and then; a click or a tick arriving in such a wait
 // must not start a second capture on top of it.
 TEST(Captures, ARunningCaptureKeepsAnotherFromStarting) {

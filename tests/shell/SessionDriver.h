@@ -27,9 +27,27 @@ struct SessionOutcome {
     std::vector<std::string> messages;
 };
 
+// Each record as the watcher writes it, read back at once: a second process may remove the
+// Work folder later, and what the watcher wrote is what counts.
+class RecordsWritten final : public RecordListener {
+public:
+    explicit RecordsWritten(const AppContext& app) : app_(app) {}
+    void RecordWritten(const std::string& name) override {
+        Deal deal;
+        EXPECT_TRUE(ReadDealFile(deal, name, app_.folders, AnsiCodePage()).ok) << name;
+        records[name] = deal;
+    }
+    std::map<std::string, Deal> records;
+
+private:
+    const AppContext& app_;
+};
+
 inline SessionOutcome PlaySession(ShellRig& rig, SimSessionOptions options) {
     InitWatcher(rig.app);
     rig.app.settings.myYahooID = {options.plan.userId};
+    RecordsWritten written(rig.app);
+    rig.app.recordListener = &written;
     SimSession session(rig.desktop, rig.clock, options);
     const int ticks = rig.clock.Every(kTickInterval, [&rig] { Timer1_Timer(rig.app); });
     session.Start();
@@ -37,13 +55,9 @@ inline SessionOutcome PlaySession(ShellRig& rig, SimSessionOptions options) {
     // The last hand is taken once the next deal shows, at the latest when the hand timer runs out.
     rig.clock.Wait(std::uint32_t(rig.app.settings.waitTimeHand) + 30000);
     rig.clock.Cancel(ticks);
+    rig.app.recordListener = nullptr;
 
-    SessionOutcome out{session.Played(), session.Faults(), {}, {}};
-    for (const std::string& name : ScanWorkFiles(rig.app.folders).work) {
-        Deal deal;
-        EXPECT_TRUE(ReadDealFile(deal, name, rig.app.folders, AnsiCodePage()).ok) << name;
-        out.records[name] = deal;
-    }
+    SessionOutcome out{session.Played(), session.Faults(), written.records, {}};
     for (const MessageText& m : rig.views.message.shown) out.messages.push_back(m.text);
     return out;
 }

@@ -90,18 +90,6 @@ protected:
     RecordNaming naming;
 };
 
-TEST_F(SimulatePrinting, EachRecordIsSeenOnceInRecordingOrder) {
-    RecordWatch watch(folders);
-    EXPECT_TRUE(watch.NewRecords().empty());
-    const auto plan = PlanSession({});
-    const std::string a = Write(plan[0]), b = Write(plan[1]);
-    EXPECT_EQ(watch.NewRecords(), (std::vector<std::string>{a, b}));
-    EXPECT_TRUE(watch.NewRecords().empty());
-    const std::string c = Write(plan[2]);
-    EXPECT_EQ(watch.NewRecords(), std::vector<std::string>{c});
-    EXPECT_EQ(watch.Seen(), 3);
-}
-
 // The line names the record, the contract and declarer, the tricks and who scored what.
 TEST_F(SimulatePrinting, ARecordLineTellsContractResultAndPointsOrPassOut) {
     SimBoard b = MakeBoard(40);

@@ -1,0 +1,97 @@
+#include "shell/WorkWrites.h"
+
+#include "records/RecordFiles.h"
+#include "shell/CaptureSupport.h"
+#include "shell/Messages.h"
+#include "shell/RecordList.h"
+
+namespace tallowen {
+
+namespace {
+
+void NoteWriteFailed(AppContext& app, const std::string& error) {
+    if (app.writeFault) return;  // told already: not a message and a sound every tick
+    app.writeFault = true;
+    TellError(app, error + " The board is kept and written as soon as the Work folder takes it.");
+}
+
+void NoteWriteWorked(AppContext& app, const std::string& what) {
+    if (!app.writeFault || app.keptAuctionUnwritten || app.unwrittenRecord) return;
+    app.writeFault = false;
+    TellError(app, "The Work folder takes files again: " + what + " written.");
+}
+
+bool WriteKeptAuctionFile(AppContext& app) {
+    const RecordResult written = WriteBidFile(app.keptAuction, app.folders, app.seams.codePage);
+    app.keptAuctionUnwritten = !written.ok;
+    if (!written.ok) NoteWriteFailed(app, written.error);
+    return written.ok;
+}
+
+// The record's file, or "" when the folder does not take it.
+std::string WriteRecordFile(AppContext& app, const Deal& record) {
+    EnsureRecordPrefix(app);
+    const RecordResult written =
+        WriteDealFile(record, app.naming, app.folders, app.seams.codePage, app.recordListener);
+    if (!written.ok) {
+        NoteWriteFailed(app, written.error);
+        return "";
+    }
+    AddToFileBox(app, written.name);
+    return written.name;
+}
+
+bool WriteUnwrittenRecord(AppContext& app) {
+    if (!app.unwrittenRecord) return true;
+    const std::string name = WriteRecordFile(app, *app.unwrittenRecord);
+    if (name.empty()) return false;
+    app.unwrittenRecord.reset();
+    NoteWriteWorked(app, name);
+    return true;
+}
+
+}  // namespace
+
+void KeepAuction(AppContext& app) {
+    app.keptAuction = app.deals.capture;
+    if (WriteKeptAuctionFile(app)) NoteWriteWorked(app, std::string(kBidFileName));
+}
+
+bool JoinKeptAuction(AppContext& app, Deal& deal) {
+    const RecordResult read = ReadBidFile(deal, app.folders, app.seams.codePage);
+    if (read.ok) return true;
+    if (app.keptAuction.Rounds == 0) {
+        TellError(app, read.error);
+        return false;
+    }
+    // The file went with its folder, or was never written: the auction captured moments
+    // before is the same.
+    LogLine(app, read.error + ": the auction kept in memory is used.");
+    deal.AuctionNames = app.keptAuction.AuctionNames;
+    deal.Rounds = app.keptAuction.Rounds;
+    deal.Calls = app.keptAuction.Calls;
+    deal.ScoreBefore = app.keptAuction.ScoreBefore;
+    return true;
+}
+
+std::string WriteRecord(AppContext& app, const Deal& record) {
+    if (!WriteUnwrittenRecord(app)) {
+        ++app.recordsLostToWrites;
+        LogLine(app, "The record of the board before could not be written and is given up.");
+        app.unwrittenRecord.reset();
+    }
+    const std::string name = WriteRecordFile(app, record);
+    if (name.empty())
+        app.unwrittenRecord = record;
+    else
+        NoteWriteWorked(app, name);
+    return name;
+}
+
+void WriteUnwritten(AppContext& app) {
+    if (app.keptAuctionUnwritten && WriteKeptAuctionFile(app))
+        NoteWriteWorked(app, std::string(kBidFileName));
+    WriteUnwrittenRecord(app);
+}
+
+}  // namespace tallowen
