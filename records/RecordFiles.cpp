@@ -23,8 +23,22 @@ RecordResult Failure(std::string error) {
 
 // The file system of the user's machine does not tell case apart; a copied "10_22_001.BRG"
 // is the same record there, so it is looked up the same way here.
+// A record name has no letter but in its extension, so the eight ways of writing ".brg" are
+// all the names such a file system takes for the same file: looked up one by one, without
+// reading a folder of thousands of records for each new name.
 bool RecordFileExists(const Folders& folders, const std::string& fileName) {
-    return FindFileNoCase(folders.Work(), fileName).has_value();
+    const std::size_t stem = fileName.size() - std::min(fileName.size(), kRecordExtension.size());
+    const bool plain = fileName.substr(stem) == kRecordExtension &&
+                       fileName.find_first_not_of("0123456789_") >= stem;
+    if (!plain) return FindFileNoCase(folders.Work(), fileName).has_value();
+    for (int variant = 0; variant < 8; ++variant) {
+        std::string name = fileName;
+        for (int i = 0; i < 3; ++i)
+            if (variant >> i & 1)
+                name[stem + 1 + std::size_t(i)] = char(name[stem + 1 + std::size_t(i)] - 'a' + 'A');
+        if (FileExists(folders.WorkFile(name))) return true;
+    }
+    return false;
 }
 
 std::filesystem::path BidFilePath(const Folders& folders) {
@@ -123,9 +137,12 @@ std::vector<std::string> SettleWorkLeftovers(const Folders& folders, const CodeP
         const bool record = !prefix.empty() && text.ok && text.endsWithLineEnd &&
                             ParseDealLines(text.lines, deal).empty();
         std::error_code ec;
-        if (!record) {
+        // Killed between linking the record to its name and removing the temporary name, the
+        // copy left the same file under both.
+        const bool placed = std::filesystem::equivalent(left.temporary, left.target, ec);
+        if (!record || placed) {
             std::filesystem::remove(left.temporary, ec);
-            done.push_back(temporary + ": removed");
+            done.push_back(temporary + (placed ? ": already in place" : ": removed"));
             continue;
         }
         // The finished record of a killed copy: kept under the next free name of its day.

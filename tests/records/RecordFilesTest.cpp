@@ -235,9 +235,12 @@ TEST(Leftovers, AKilledCopysFinishedRecordIsKeptAndTheRestRemoved) {
     WriteBytesTo(folders.WorkFile("BridgeBid.brg" + gone), "A, B, C, D\r\n");
     const std::string running = "10_22_003.brg." + ProcessTag() + "-1.tmp~";
     WriteBytesTo(folders.WorkFile(running), record);
+    // Killed between the link to its name and the removal of the temporary name.
+    fs::create_hard_link(folders.WorkFile("10_22_001.brg"),
+                         folders.WorkFile("10_22_001.brg.2147483646-2.tmp~"));
 
     const std::vector<std::string> lines = SettleWorkLeftovers(folders, *page);
-    EXPECT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines.size(), 4u);
     EXPECT_EQ(ReadBytes(folders.WorkFile("10_22_002.brg")), record) << "the next free name";
     std::set<std::string> left;
     for (const auto& entry : fs::directory_iterator(folders.Work()))
