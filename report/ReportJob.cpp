@@ -144,7 +144,10 @@ int RunReportJob(const ReportOptions& options, MessageSink& messages, ReportEnv&
     job.textPage = &env.ansiPage;
     std::unique_ptr<CodePage> sjis = OpenCodePage(932);
     job.sjisPage = sjis.get();
-    EnsureFolder(job.output);
+    if (const FileResult made = EnsureFolder(job.output); !made.ok) {
+        messages.Print("  " + made.error);
+        messages.NewLines(1);
+    }
 
     SuitGifsResult gifs = WriteSuitGifs(job.output, job.style.marks);
     if (!gifs.ok) {

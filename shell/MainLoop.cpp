@@ -286,7 +286,8 @@ void Background_Job(AppContext& app) {
 void OffToOn(AppContext& app) {
     if (!app.settings.log.empty()) app.views.log.Unload();
     SetWinGame(app);
-    EnsureFolder(app.folders.Work());
+    if (const FileResult work = EnsureFolder(app.folders.Work()); !work.ok)
+        LogLine(app, work.error);
     LocateInfoBox(app.reading, app.infoBox);
     PrepareReading(app.reading, app.infoBox);
     SetWindowCaption(app, app.baseCaption + " [" +

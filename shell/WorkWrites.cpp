@@ -12,7 +12,7 @@ namespace {
 void NoteWriteFailed(AppContext& app, const std::string& error) {
     if (app.writeFault) return;  // told already: not a message and a sound every tick
     app.writeFault = true;
-    TellError(app, error + " The board is kept and written as soon as the Work folder takes it.");
+    TellError(app, error + ". The board is kept and written as soon as the Work folder takes it.");
 }
 
 void NoteWriteWorked(AppContext& app, const std::string& what) {
