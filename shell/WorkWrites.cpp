@@ -58,15 +58,17 @@ void KeepAuction(AppContext& app) {
 }
 
 bool JoinKeptAuction(AppContext& app, Deal& deal) {
-    const RecordResult read = ReadBidFile(deal, app.folders, app.seams.codePage);
-    if (read.ok) return true;
-    if (app.keptAuction.Rounds == 0) {
-        TellError(app, read.error);
-        return false;
+    // While the file could not be written, what it holds is an older board's auction.
+    if (!app.keptAuctionUnwritten) {
+        const RecordResult read = ReadBidFile(deal, app.folders, app.seams.codePage);
+        if (read.ok) return true;
+        if (app.keptAuction.Rounds == 0) {
+            TellError(app, read.error);
+            return false;
+        }
+        // The file went with its folder: the auction captured moments before is the same.
+        LogLine(app, read.error + ": the auction kept in memory is used.");
     }
-    // The file went with its folder, or was never written: the auction captured moments
-    // before is the same.
-    LogLine(app, read.error + ": the auction kept in memory is used.");
     deal.AuctionNames = app.keptAuction.AuctionNames;
     deal.Rounds = app.keptAuction.Rounds;
     deal.Calls = app.keptAuction.Calls;
@@ -77,7 +79,7 @@ bool JoinKeptAuction(AppContext& app, Deal& deal) {
 std::string WriteRecord(AppContext& app, const Deal& record) {
     if (!WriteUnwrittenRecord(app)) {
         ++app.recordsLostToWrites;
-        LogLine(app, "The record of the board before could not be written and is given up.");
+        TellError(app, "The record of the board before could not be written and is lost.");
         app.unwrittenRecord.reset();
     }
     const std::string name = WriteRecordFile(app, record);

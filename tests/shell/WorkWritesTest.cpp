@@ -49,6 +49,34 @@ TEST(WorkWrites, AnAuctionFileThatCannotBeWrittenIsKeptAndWrittenLater) {
         ADD_FAILURE() << d;
 }
 
+// The auction file cannot be replaced, so the one on disk is the board before's: the hand is
+// joined to the auction in memory, never to that one.
+TEST(WorkWrites, AnAuctionFileLeftFromTheBoardBeforeIsNeverJoinedToTheHand) {
+    CaptureRig rig;
+    SimClient& client = rig.StartAuctionOver(PlayedBoard(64));
+    cmdBidClick2(rig.app, 1);
+    client.SetStage(SimStage::Done);
+    cmdHandClick2(rig.app, 1);
+    ASSERT_EQ(rig.Records().size(), 1u);
+    const std::string before = rig.BidFile();
+
+    SimBoard board = PlayedBoard(65);
+    board.before = PlayedBoard(64).after;
+    client.NewBoard(board);
+    client.SetStage(SimStage::Auction, int(board.calls.size()));
+    const fs::path blocker = TemporaryName(rig.folder / "Work" / "BridgeBid.brg");
+    fs::create_directory(blocker);
+    cmdBidClick2(rig.app, 1);
+    ASSERT_EQ(rig.app.captureNotes.lastBidResult, 0);
+    EXPECT_EQ(rig.BidFile(), before);
+    client.SetStage(SimStage::Done);
+    cmdHandClick2(rig.app, 1);
+    fs::remove(blocker);
+    ASSERT_EQ(rig.Records().size(), 2u);
+    for (const std::string& d : RecordDifferences(rig.ReadBack("12_06_002"), board))
+        ADD_FAILURE() << d;
+}
+
 // The folder went, and the auction file with it, between the auction and the hand: the
 // auction captured moments before is the one joined to the hand, and the folder comes back.
 TEST(WorkWrites, AnAuctionFileGoneWithItsFolderIsTakenFromMemory) {
