@@ -43,6 +43,7 @@ struct GameWindows {
     std::array<Rect, kWindowKindCount> rect{};            // current, screen pixels
     std::array<Rect, kWindowKindCount> saved{};           // from the window-layout file
     std::array<bool, kWindowKindCount> placed{};          // moved to its saved place this run
+    Rect biddingPlace;  // where the bidding window last stood shown, kept while it is closed
     Rect tableRect;
     std::int32_t tableWidth = 0, tableHeight = 0;
     std::vector<TitleCandidate> candidates;  // at most kMaxCandidates per scan

@@ -60,13 +60,21 @@ void AdoptTableLanguage(AppContext& app, int found) {
 // The watcher itself gives the bidding window a height of eight rows (100 pixels when the
 // table comes up), well below the bid box limit, so a window already known as one of the two
 // keeps its kind; the height decides only for a window seen for the first time.
+// The client opens a closed window again where it last stood (after the table went away,
+// say): a short window whose corner is where the watcher left the bidding window is that
+// window, not a bid box, or the auction would never be found again.
 std::string_view ByClientHeight(AppContext& app, WindowHandle window) {
     for (WindowKind kind : {WindowKind::Bidding, WindowKind::BidBox})
         if (window != 0 && app.windows.Handle(kind) == window) return English(int(kind));
     app.seams.desktop.Restore(window);
     const Rect client = app.seams.desktop.ClientRect(window);
-    const int kind = client.Height() <= kMaxBidBoxClientHeight ? int(WindowKind::BidBox)
-                                                               : int(WindowKind::Bidding);
+    const Rect bidding = app.windows.biddingPlace;
+    const Rect place = app.seams.desktop.WindowRect(window);
+    const bool wasBidding =
+        bidding.Width() > 0 && place.left == bidding.left && place.top == bidding.top;
+    const int kind = client.Height() <= kMaxBidBoxClientHeight && !wasBidding
+                         ? int(WindowKind::BidBox)
+                         : int(WindowKind::Bidding);
     return English(kind);
 }
 

@@ -62,6 +62,14 @@ void WatchAuctionEnd(AppContext& app, bool bidBoxNow) {
     }
 }
 
+// Where the bidding window stands while it is shown: a window of the same title that the
+// client opens there again is that window, however short the watcher made it.
+void KeepBiddingPlace(AppContext& app) {
+    const WindowHandle bidding = Handle(app, WindowKind::Bidding);
+    if (bidding == 0 || app.seams.desktop.ClientRect(bidding).Height() <= 0) return;
+    app.windows.biddingPlace = app.seams.desktop.WindowRect(bidding);
+}
+
 void RunDueSlots(AppContext& app) {
     for (int k = 1; k < kSlotCount; ++k) {
         const CaptureSlot& slot = app.schedule.slots[std::size_t(k)];
@@ -272,6 +280,7 @@ void Background_Job(AppContext& app) {
     app.gamePresent = 1;
     LookupKind(app, WindowKind::BidBox);
     NarrowTable(app);
+    KeepBiddingPlace(app);
     const WindowHandle bidBox = Handle(app, WindowKind::BidBox);
     WatchAuctionEnd(app, bidBox != 0);
     if (bidBox == 0) return;

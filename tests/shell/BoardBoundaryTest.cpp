@@ -103,6 +103,25 @@ TEST(AuctionEnd, EveryPassedOutBoardOfASessionIsRecorded) {
     EXPECT_EQ(account.right, 10) << AccountSummary(account);
 }
 
+// In the editions whose bidding window and bid box share a title, a short window of that
+// title is taken for the bid box. The watcher makes the bidding window short itself, and the
+// client opens a closed window again where it stood: that window must still be found as the
+// bidding window, or no auction is recorded for the rest of the session.
+TEST(SharedTitle, ABiddingWindowClosedAndOpenedAgainIsStillTheBiddingWindow) {
+    for (const int edition : {4, 5, 10}) {
+        ShellRig rig;
+        const SessionOutcome out =
+            PlaySession(rig, DefaultSession(8, edition, 90 + edition), [&rig](SimSession& s) {
+                for (const std::uint32_t at : {100000u, 300000u})
+                    rig.clock.After(at, [&s] { s.Client().Close(int(WindowKind::Bidding)); });
+            });
+        const SessionAccount account = Account(out);
+        for (std::size_t i = out.played.size() - 3; i < out.played.size(); ++i)
+            EXPECT_NE(account.lines[i].find(": right"), std::string::npos)
+                << "edition " << edition << ": " << account.lines[i];
+    }
+}
+
 // The auction of a passed-out board was kept, but the hand read is the next board's, played:
 // the two are never joined. That board's own hand is gone, and the score on the screen is no
 // longer the one before the board whose hand is shown, so the watcher starts over with the

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -43,12 +44,15 @@ private:
     const AppContext& app_;
 };
 
-inline SessionOutcome PlaySession(ShellRig& rig, SimSessionOptions options) {
+// `during` is given the session before it starts, to schedule what happens to the client.
+inline SessionOutcome PlaySession(ShellRig& rig, SimSessionOptions options,
+                                  const std::function<void(SimSession&)>& during = {}) {
     InitWatcher(rig.app);
     rig.app.settings.myYahooID = {options.plan.userId};
     RecordsWritten written(rig.app);
     rig.app.recordListener = &written;
     SimSession session(rig.desktop, rig.clock, options);
+    if (during) during(session);
     const int ticks = rig.clock.Every(kTickInterval, [&rig] { Timer1_Timer(rig.app); });
     session.Start();
     while (!session.Finished()) rig.clock.Wait(1000);
