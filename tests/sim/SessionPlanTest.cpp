@@ -63,7 +63,7 @@ TEST(SessionPlan, NoBoardsNoPlanAndMinBidsRulesOutPassedOutBoards) {
     int passed = 0;
     for (const SimBoard& b : PlanSession(o)) passed += b.PassedOut();
     EXPECT_GT(passed, 0);
-    o.minBids = 1;
+    o.minBids = 1;  // the option under test: it rules passed-out boards out
     for (const SimBoard& b : PlanSession(o)) EXPECT_FALSE(b.PassedOut());
 }
 

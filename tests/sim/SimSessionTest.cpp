@@ -81,6 +81,9 @@ SimSessionOptions Quick(int boards, std::uint32_t seed = 4) {
     SimSessionOptions o;
     o.plan.boards = boards;
     o.plan.seed = seed;
+    // These tests follow the client's own behaviour through the play (tricks shown, the turn,
+    // windows during play), which a passed-out board skips; the watcher's whole sessions and
+    // the soak play the default plan.
     o.plan.minBids = 1;
     o.callMs = 1000;
     o.trickMs = 2000;
