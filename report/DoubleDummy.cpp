@@ -9,6 +9,7 @@
 
 #include "common/Text.h"
 #include "report/Board.h"
+#include "report/DdCache.h"
 
 namespace tallowen {
 
@@ -121,21 +122,15 @@ DdPar ParOf(const Deal& deal, const DdTable& table) {
     return par;
 }
 
-void SolveBatch(const std::vector<const Deal*>& deals, std::size_t from, std::size_t to,
-                std::vector<DdResult>& results) {
+// Solves the tables of the boards `index` names (at most kBatch) in one call.
+void SolveTables(const std::vector<std::size_t>& index, const std::vector<DdHands>& hands,
+                 std::vector<DdResult>& results) {
     auto in = std::make_unique<ddTableDeals>();
     auto out = std::make_unique<ddTablesRes>();
     auto parOut = std::make_unique<allParResults>();
-    std::vector<std::size_t> index;
-    in->noOfTables = 0;
-    for (std::size_t i = from; i < to; ++i) {
-        std::optional<DdHands> hands = FullHands(*deals[i], results[i].why);
-        if (!hands) continue;
-        std::memcpy(in->deals[in->noOfTables].cards, hands->cards.data(), sizeof hands->cards);
-        ++in->noOfTables;
-        index.push_back(i);
-    }
-    if (index.empty()) return;
+    in->noOfTables = static_cast<int>(index.size());
+    for (std::size_t k = 0; k < index.size(); ++k)
+        std::memcpy(in->deals[k].cards, hands[index[k]].cards.data(), sizeof hands[0].cards);
     int filter[DDS_STRAINS] = {0, 0, 0, 0, 0};
     int rc = CalcAllTables(in.get(), -1, filter, out.get(), parOut.get());
     for (std::size_t k = 0; k < index.size(); ++k) {
@@ -146,8 +141,82 @@ void SolveBatch(const std::vector<const Deal*>& deals, std::size_t from, std::si
         }
         result.analysed = true;
         result.table = TableFrom(out->results[k]);
-        result.par = ParOf(*deals[index[k]], result.table);
     }
+}
+
+struct PlayJob {
+    std::size_t board;
+    KnownPlay play;
+};
+
+// Solved tricks cover every card but those of the last trick, which are forced.
+std::size_t SolvedCount(std::size_t cards) {
+    return std::min<std::size_t>(cards, 48) + 1;
+}
+
+// Analyses the plays of `jobs` (at most MAXNOOFBOARDS) in one call, on the solver's threads.
+void SolvePlays(const std::vector<PlayJob>& jobs, const std::vector<DdHands>& hands,
+                std::vector<DdResult>& results, DdCache* cache) {
+    auto in = std::make_unique<boards>();
+    auto traces = std::make_unique<playTracesBin>();
+    auto out = std::make_unique<solvedPlays>();
+    in->noOfBoards = traces->noOfBoards = static_cast<int>(jobs.size());
+    for (std::size_t k = 0; k < jobs.size(); ++k) {
+        const KnownPlay& play = jobs[k].play;
+        deal& d = in->deals[k];
+        d.trump = DdsStrain(play.trump);
+        d.first = play.leader;
+        std::memcpy(d.remainCards, hands[jobs[k].board].cards.data(), sizeof d.remainCards);
+        playTraceBin& trace = traces->plays[k];
+        trace.number = static_cast<int>(play.codes.size());
+        for (std::size_t j = 0; j < play.codes.size(); ++j) {
+            trace.suit[j] = DdsStrain(play.codes[j] / 100);
+            trace.rank[j] = play.codes[j] % 100;
+        }
+    }
+    const int rc = AnalyseAllPlaysBin(in.get(), traces.get(), out.get(), 1);
+    for (std::size_t k = 0; k < jobs.size(); ++k) {
+        const solvedPlay& solved = out->solved[k];
+        DdPlay& play = results[jobs[k].board].play;
+        // A board the solver refused keeps no result of its own (the call reports one
+        // refusal for the batch).
+        if (static_cast<std::size_t>(solved.number) != SolvedCount(jobs[k].play.codes.size())) {
+            play.why = Failure(rc != RETURN_NO_FAULT ? rc : RETURN_UNKNOWN_FAULT);
+            continue;
+        }
+        std::vector<int> tricks(solved.tricks, solved.tricks + solved.number);
+        if (cache) cache->KeepPlay(hands[jobs[k].board], jobs[k].play, tricks);
+        SetPlayTricks(play, jobs[k].play, std::move(tricks));
+    }
+}
+
+// The plays of the analysed boards: from the cache when it holds them, else solved.
+void AnalysePlays(const std::vector<const Deal*>& deals, const std::vector<DdHands>& hands,
+                  std::vector<DdResult>& results, DdCache* cache) {
+    std::vector<PlayJob> jobs;
+    for (std::size_t i = 0; i < deals.size(); ++i) {
+        DdResult& result = results[i];
+        if (!result.analysed) {
+            result.play.why = result.why;
+            continue;
+        }
+        std::optional<KnownPlay> play = PlayOf(*deals[i], result.play.why);
+        if (!play) continue;
+        if (cache) {
+            std::optional<std::vector<int>> kept = cache->Play(hands[i], *play);
+            const int declarer = (play->leader + 3) % kSeats;
+            if (kept && kept->front() == result.table.tricks[play->trump][declarer]) {
+                SetPlayTricks(result.play, *play, std::move(*kept));
+                continue;
+            }
+        }
+        jobs.push_back({i, std::move(*play)});
+        if (jobs.size() == MAXNOOFBOARDS) {
+            SolvePlays(jobs, hands, results, cache);
+            jobs.clear();
+        }
+    }
+    if (!jobs.empty()) SolvePlays(jobs, hands, results, cache);
 }
 
 }  // namespace
@@ -218,12 +287,92 @@ std::optional<ParContract> ParseDdsContract(const std::string& text) {
     return c;
 }
 
-std::vector<DdResult> AnalyseDeals(const std::vector<const Deal*>& deals) {
+std::optional<KnownPlay> PlayOf(const Deal& deal, std::string& why) {
+    if (deal.Contract == "Pass Out") {
+        why = "passed out, no play";
+        return std::nullopt;
+    }
+    if (!HasContract(deal) || deal.Declarer < 0 || deal.Declarer >= kSeats || deal.Strain < 0 ||
+        deal.Strain > 4) {
+        why = "no contract";
+        return std::nullopt;
+    }
+    KnownPlay play;
+    play.trump = deal.Strain;
+    play.leader = (deal.Declarer + 1) % kSeats;
+    for (int t = 0; t < kTricks; ++t) {
+        int leader = -1;
+        for (int seat = 0; seat < kSeats; ++seat)
+            if (deal.CardMarks[seat][t] == 1) leader = seat;
+        if (leader < 0) break;
+        if (t == 0 && leader != play.leader) {
+            why = "the opening lead is not from declarer's left";
+            return std::nullopt;
+        }
+        for (int i = 0; i < kSeats; ++i) {
+            const int seat = (leader + i) % kSeats;
+            const int code = deal.PlayCodes[seat][t];
+            const bool known = code > 0 && code / 100 <= 3 && code % 100 >= 2 && code % 100 <= 14;
+            if (!known || deal.CardMarks[seat][t] == 2) return play;  // a claim ends the play
+            play.codes.push_back(static_cast<std::int16_t>(code));
+            play.seats.push_back(seat);
+            play.tricks.push_back(t);
+        }
+    }
+    return play;
+}
+
+void SetPlayTricks(DdPlay& play, const KnownPlay& known, std::vector<int> tricks) {
+    play = DdPlay{};
+    play.analysed = true;
+    const int declarerSide = SideOf((known.leader + 3) % kSeats);
+    for (std::size_t k = 1; k < tricks.size() && k <= known.codes.size(); ++k) {
+        const int seat = known.seats[k - 1];
+        const bool declarers = SideOf(seat) == declarerSide;
+        const int lost = declarers ? tricks[k - 1] - tricks[k] : tricks[k] - tricks[k - 1];
+        if (lost <= 0) continue;
+        play.lost[seat][known.tricks[k - 1]] = lost;
+        (declarers ? play.declarerLost : play.defendersLost) += lost;
+    }
+    play.tricks = std::move(tricks);
+}
+
+std::vector<DdResult> AnalyseDeals(const std::vector<const Deal*>& deals, DdCache* cache) {
     EnsureThreads();
     std::vector<DdResult> results(deals.size());
-    for (std::size_t from = 0; from < deals.size(); from += kBatch)
-        SolveBatch(deals, from, std::min(deals.size(), from + kBatch), results);
+    std::vector<DdHands> hands(deals.size());
+    std::vector<std::size_t> unsolved;
+    for (std::size_t i = 0; i < deals.size(); ++i) {
+        std::optional<DdHands> full = FullHands(*deals[i], results[i].why);
+        if (!full) continue;
+        hands[i] = *full;
+        std::optional<DdTable> kept = cache ? cache->Table(hands[i]) : std::nullopt;
+        if (kept) {
+            results[i].analysed = true;
+            results[i].table = *kept;
+        } else {
+            unsolved.push_back(i);
+        }
+    }
+    for (std::size_t from = 0; from < unsolved.size(); from += kBatch) {
+        std::vector<std::size_t> batch(unsolved.begin() + static_cast<std::ptrdiff_t>(from),
+                                       unsolved.begin() + static_cast<std::ptrdiff_t>(std::min(
+                                                              unsolved.size(), from + kBatch)));
+        SolveTables(batch, hands, results);
+        if (cache)
+            for (std::size_t i : batch)
+                if (results[i].analysed) cache->KeepTable(hands[i], results[i].table);
+    }
+    for (std::size_t i = 0; i < deals.size(); ++i)
+        if (results[i].analysed) results[i].par = ParOf(*deals[i], results[i].table);
+    AnalysePlays(deals, hands, results, cache);
     return results;
+}
+
+std::string SolverVersion() {
+    DDSInfo info{};
+    GetDDSInfo(&info);
+    return NumText(info.major) + "." + NumText(info.minor) + "." + NumText(info.patch);
 }
 
 std::string DdsErrorText(int code) {

@@ -45,12 +45,37 @@ struct DdPar {
     std::vector<ParContract> contracts;
 };
 
+// The play of a board as the solver takes it: the opening lead from declarer's left, then
+// every card in the order played, up to the first one not known (a claim ends the play).
+struct KnownPlay {
+    int trump = 4;                    // our strain numbers, 4 no trump
+    int leader = 0;                   // the opening leader
+    std::vector<std::int16_t> codes;  // in the order played
+    std::vector<int> seats;           // who played each
+    std::vector<int> tricks;          // the trick (0..12) of each
+};
+
+// What each card of the play did to declarer's double-dummy tricks.
+struct DdPlay {
+    bool analysed = false;
+    std::string why;  // when not analysed
+    // Declarer's double-dummy tricks before the opening lead, then after each card played
+    // (the cards of the last trick are forced and have none).
+    std::vector<int> tricks;
+    std::array<std::array<int, kTricks>, kSeats> lost{};  // tricks each card gave away
+    int declarerLost = 0;                                 // by declarer and dummy
+    int defendersLost = 0;                                // by the defenders
+};
+
 struct DdResult {
     bool analysed = false;
     std::string why;  // when not analysed
     DdTable table;
     DdPar par;
+    DdPlay play;
 };
+
+class DdCache;
 
 // The hands, when all four hold 13 known cards and no card twice; otherwise none, with the
 // reason in `why`.
@@ -62,8 +87,21 @@ int DdsVulnerability(const Deal& deal);
 // Reads one par contract as DealerPar writes it ("4S*-EW-1", "3N-N+1"); none when malformed.
 std::optional<ParContract> ParseDdsContract(const std::string& text);
 
-// Tables in batches of as many boards as one CalcAllTables call takes, then DealerPar per board.
-std::vector<DdResult> AnalyseDeals(const std::vector<const Deal*>& deals);
+// The known play of a board with a contract; none, with the reason in `why`, when there is
+// no contract or the opening lead is not from declarer's left.
+std::optional<KnownPlay> PlayOf(const Deal& deal, std::string& why);
+
+// Fills the play's losses from the solver's tricks: a card of declarer's side that lowers
+// declarer's tricks, or a defender's card that raises them, gave that many away.
+void SetPlayTricks(DdPlay& play, const KnownPlay& known, std::vector<int> tricks);
+
+// Tables in batches of as many boards as one CalcAllTables call takes, then DealerPar per
+// board, then the play analysis of each board whose play is known. What `cache` holds is not
+// solved again; what is solved goes into it.
+std::vector<DdResult> AnalyseDeals(const std::vector<const Deal*>& deals, DdCache* cache = nullptr);
+
+// The solver's version, as "2.9.0".
+std::string SolverVersion();
 
 // The text DDS gives for one of its return codes.
 std::string DdsErrorText(int code);
