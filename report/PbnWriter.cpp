@@ -1,5 +1,6 @@
 #include "report/PbnWriter.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "common/Notation.h"
@@ -77,14 +78,21 @@ std::string Signed(int n) {
     return n > 0 ? "+" + NumText(n) : NumText(n);
 }
 
-void WriteDoubleDummy(PageText& pbn, const DdResult& dd) {
+// The supplemental tags, after the mandatory ones and before the sections, sorted by name.
+void WriteSupplementalTags(PageText& pbn, const Deal& deal, const DdResult* dd) {
+    const bool par = dd && dd->analysed;
+    if (par) pbn.Line(Tag("OptimumScore", dd->par.known ? "NS " + NumText(dd->par.score) : "?"));
+    if (par) pbn.Line(Tag("ParContract", dd->par.known ? PbnParContract(dd->par) : "?"));
+    if (par && !dd->par.known) pbn.Line("{Par: " + dd->par.why + "}");
+    pbn.Line(Tag("Score", NorthSouthScore(deal)));
+}
+
+// The double-dummy table, a supplemental section after the auction and the play.
+void WriteDoubleDummyTable(PageText& pbn, const DdResult& dd) {
     if (!dd.analysed) {
         pbn.Line("{Double dummy: not analysed, " + dd.why + "}");
         return;
     }
-    pbn.Line(Tag("OptimumScore", dd.par.known ? "NS " + NumText(dd.par.score) : "?"));
-    pbn.Line(Tag("ParContract", dd.par.known ? PbnParContract(dd.par) : "?"));
-    if (!dd.par.known) pbn.Line("{Par: " + dd.par.why + "}");
     pbn.Line("[OptimumResultTable \"Declarer;Denomination\\2R;Result\\2R\"]");
     for (int seat : {0, 2, 1, 3}) {
         for (int strain : {4, 3, 2, 1, 0}) {
@@ -133,10 +141,11 @@ std::vector<std::string> PbnAuction(const Deal& deal) {
         std::string call = PbnCall(cells[at]);
         if (call.empty()) break;  // a missing or unreadable call: what follows is unknown
         calls.push_back(call);
-        // Four passes, or three after any other call, end the auction.
+        // Four passes, or three after any other call, end the auction: either way at least
+        // four calls, the last three passes.
         const std::size_t n = calls.size();
-        complete = n >= 4 && calls[n - 1] == "Pass" && calls[n - 2] == "Pass" &&
-                   calls[n - 3] == "Pass" && (n > 4 || calls[0] == "Pass");
+        complete =
+            n >= 4 && calls[n - 1] == "Pass" && calls[n - 2] == "Pass" && calls[n - 3] == "Pass";
     }
     if (!complete) calls.push_back("*");
     std::vector<std::string> lines;
@@ -173,12 +182,18 @@ std::vector<std::string> PbnPlay(const Deal& deal, int leader) {
 
 std::string PbnParContract(const DdPar& par) {
     if (par.contracts.empty()) return par.passOut ? "Pass" : "?";
-    std::string out;
+    std::vector<std::string> written;
     for (const ParContract& c : par.contracts) {
-        if (!out.empty()) out += ", ";
-        out += c.seats + " " + NumText(c.level) + SuitLetter(c.strain) + (c.doubled ? "X" : "");
-        if (c.overTricks != 0) out += Signed(c.overTricks);
+        const bool northSouth = c.seats.find_first_of("NS") != std::string::npos;
+        std::string text = std::string(northSouth ? "NS " : "EW ") + NumText(c.level) +
+                           SuitLetter(c.strain) + (c.doubled ? "X" : "");
+        if (c.overTricks != 0) text += Signed(c.overTricks);
+        // "3NT-N" and "3NT-S" both read "NS 3NT" by side.
+        if (std::find(written.begin(), written.end(), text) == written.end())
+            written.push_back(text);
     }
+    std::string out;
+    for (const std::string& text : written) out += (out.empty() ? "" : ", ") + text;
     return out;
 }
 
@@ -203,6 +218,7 @@ void WritePbnBoard(PageText& pbn, const Board& board, std::string_view date, con
     pbn.Line(Tag("Declarer", contract ? SeatLetter(d.Declarer) : passedOut ? "" : "?"));
     pbn.Line(Tag("Contract", PbnContract(d)));
     pbn.Line(Tag("Result", passedOut ? "" : TricksTaken(d)));
+    WriteSupplementalTags(pbn, d, dd);
     if (dealerKnown) {
         pbn.Line(Tag("Auction", SeatLetter(d.Dealer)));
         for (const std::string& line : PbnAuction(d)) pbn.Line(line);
@@ -215,23 +231,14 @@ void WritePbnBoard(PageText& pbn, const Board& board, std::string_view date, con
             for (const std::string& line : play) pbn.Line(line);
         }
     }
-    pbn.Line(Tag("Score", NorthSouthScore(d)));
-    if (dd) WriteDoubleDummy(pbn, *dd);
+    if (dd) WriteDoubleDummyTable(pbn, *dd);
     pbn.Line();
 }
 
-PbnCharset PbnCharsetFor(const std::vector<std::string>& names) {
-    for (const std::string& name : names)
-        for (std::string_view ch : SplitChars(name))
-            if (Utf8CodePoint(ch) > 0xFF) return PbnCharset::Utf8;
-    return PbnCharset::Latin1;
-}
-
-void WritePbnHead(PageText& pbn, PbnCharset charset, std::string_view creator) {
+void WritePbnHead(PageText& pbn, std::string_view creator) {
     pbn.Line("% PBN 2.1");
     pbn.Line("% EXPORT");
-    pbn.Line(std::string("%Content-type: text/x-pbn; charset=") +
-             (charset == PbnCharset::Utf8 ? "UTF-8" : "ISO-8859-1"));
+    pbn.Line("%Content-type: text/x-pbn; charset=ISO-8859-1");
     pbn.Line("%Creator: " + std::string(creator));
     pbn.Line();
 }
@@ -254,7 +261,7 @@ Converted Latin1CodePage::FromUtf8(std::string_view utf8) const {
     Converted out;
     for (std::string_view ch : SplitChars(utf8)) {
         char32_t cp = Utf8CodePoint(ch);
-        if (cp <= 0xFF) {
+        if (cp <= 0xFF && (cp < 0x80 || cp > 0x9F)) {
             out.text += static_cast<char>(cp);
         } else {
             out.text += '?';

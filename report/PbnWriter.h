@@ -13,10 +13,6 @@
 
 namespace tallowen {
 
-// PBN's character set is ISO 8859-1; a day whose names need more is written in UTF-8 and
-// says so in its content-type line.
-enum class PbnCharset { Latin1, Utf8 };
-
 // A tag value in PBN string form: quotes and backslashes escaped, control characters as blanks.
 std::string PbnString(std::string_view text);
 // The contract as PBN writes it ("4S", "3NTX", "1HXX"); "Pass" for a passed-out board; "?"
@@ -29,18 +25,19 @@ std::vector<std::string> PbnAuction(const Deal& deal);
 // The tricks, each from the opening leader round the table; "-" for a card not played in a
 // trick, "*" after the last trick when the play ended early (a claim).
 std::vector<std::string> PbnPlay(const Deal& deal, int leader);
-// "EW 4SX-1", several joined by ", "; "Pass" when par is to pass the board out.
+// "EW 4SX-1", several joined by ", "; "Pass" when par is to pass the board out. The prefix is
+// always the side (NS or EW), also where the solver names the one seat that can declare it.
 std::string PbnParContract(const DdPar& par);
 
 // The tags and sections of one board, `date` as "2006.10.22"; `dd` when analysed or tried.
 void WritePbnBoard(PageText& pbn, const Board& board, std::string_view date, const DdResult* dd);
 
-// The character set a file of these boards' names needs.
-PbnCharset PbnCharsetFor(const std::vector<std::string>& names);
 // The file's opening lines: version, export format, character set, creator.
-void WritePbnHead(PageText& pbn, PbnCharset charset, std::string_view creator);
+void WritePbnHead(PageText& pbn, std::string_view creator);
 
-// The code page of ISO 8859-1 (a character beyond it comes out as "?" and is reported lossy).
+// The code page of PBN files, ISO 8859-1 without the control codes 128-159: every reader
+// takes it. A character without a form there (and such a control) comes out as "?" and is
+// reported lossy; the pages keep the names as read.
 class Latin1CodePage final : public CodePage {
 public:
     unsigned Number() const override { return 28591; }

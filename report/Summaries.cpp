@@ -118,20 +118,13 @@ void SummaryWriter::Save(const std::string& fileName, const PageText& text, cons
 }
 
 void SummaryWriter::SavePbn(const OpenPage& page, const PageText& body) {
-    std::vector<std::string> names;
-    for (const Board& board : page.pending)
-        names.insert(names.end(), board.names.begin(), board.names.end());
-    const PbnCharset charset = PbnCharsetFor(names);
     PageText pbn;
-    WritePbnHead(pbn, charset, std::string(kUtilityProgram) + kUtilityVersion);
+    WritePbnHead(pbn, std::string(kUtilityProgram) + kUtilityVersion);
     for (const std::string& line : body.Lines()) pbn.Line(line);
     const std::string name = page.fileBase + ".pbn";
     msg_.Print("  " + name);
     msg_.NewLines(1);
-    Latin1CodePage latin1;
-    const CodePage& codePage = charset == PbnCharset::Utf8 ? static_cast<const CodePage&>(utf8_)
-                                                           : static_cast<const CodePage&>(latin1);
-    Save(name, pbn, codePage, false);
+    Save(name, pbn, Latin1CodePage(), false);
 }
 
 PageText SummaryWriter::WritePending() {

@@ -5,11 +5,16 @@ files of an output folder back and compares every board with the record file it 
     read_pbn.py OUTPUT_FOLDER WORK_FOLDER [--double-dummy] [--records=cp932]
 
 The reader follows PBN's grammar: "%" lines escape to the application, tags are
-[Name "string"] with \\" and \\\\ escaped in the string (other backslashes literal), a section's data follows its tag up to
-the next tag, "{...}" is commentary and an empty line ends a game. The record files are
-read straight from their own line format (names; rounds; the auction; the score line; the four
-hands with "[..]" for a card that led its trick and "(..)" for one never played; the score
-line after the board). Exits 1 on the first board that does not agree, naming it.
+[Name "string"] with \\" and \\\\ escaped in the string (other backslashes literal), a
+section's data follows its tag up to the next tag, "{...}" is commentary (across lines too)
+and an empty line ends a game. On top of that it holds the files to export format: the
+"% PBN 2.1" / "% EXPORT" / ISO-8859-1 content-type / "%Creator:" head, CR LF, no byte
+0x80-0x9F, each tag once and in export order (the mandatory tags, the other plain tags by
+name, Auction, Play, the supplemental sections by name), and an auction that ends with "*"
+exactly when calls are missing. The record files are read straight from their own line
+format (names; rounds; the auction; the score line; the four hands with "[..]" for a card
+that led its trick and "(..)" for one never played; the score line after the board).
+Exits 1 on the first board that does not agree, naming it.
 """
 import glob
 import os
@@ -53,48 +58,149 @@ def read_string(text, at):
     raise Mismatch("unterminated string")
 
 
-def parse_games(raw):
-    """Games as lists of (tag, value, section tokens)."""
-    check(raw.startswith(b"% PBN 2.1\r\n"), "first line is not '% PBN 2.1'")
-    check(b"\n" not in raw.replace(b"\r\n", b""), "a line does not end with CR LF")
-    head = raw.split(b"\r\n", 4)
-    charset = re.search(rb"charset=([A-Za-z0-9-]+)", b"\n".join(head[:4]))
-    check(charset is not None, "no content-type line")
-    encoding = {"ISO-8859-1": "latin-1", "UTF-8": "utf-8"}[charset.group(1).decode()]
-    text = raw.decode(encoding)
-    games, game, section = [], [], None
-    for line in text.split("\r\n"):
-        if line.startswith("%"):
-            continue
-        if line.strip() == "":
-            if game:
-                games.append(game)
-            game, section = [], None
-            continue
+HEAD = [b"% PBN 2.1", b"% EXPORT", b"%Content-type: text/x-pbn; charset=ISO-8859-1"]
+CALL = re.compile(r"Pass|XX?|[1-7](C|D|H|S|NT)")
+
+
+def decode_file(raw):
+    """The text of a .pbn file, after the checks that concern its bytes: the export head,
+    CR LF line ends and ISO 8859-1 without the C1 range."""
+    bare = raw.replace(b"\r\n", b"")
+    check(b"\n" not in bare and b"\r" not in bare, "a line does not end with CR LF")
+    lines = raw.split(b"\r\n")
+    # A UTF-8 or code-page file can look right in an editor, so the exact head and the absence
+    # of 0x80-0x9F (UTF-8 continuation bytes, cp1252 punctuation) are what give it away.
+    for number, (want, got) in enumerate(zip(HEAD, lines), start=1):
+        check(got == want, "line %d is %r, not %r" % (number, got, want))
+    check(len(lines) > 4 and re.fullmatch(rb"%Creator: \S.*", lines[3]) is not None,
+          "line 4 is not a '%Creator: ...' line")
+    board = "before any board"
+    for number, line in enumerate(lines, start=1):
+        m = re.match(rb'\[Board "([^"]*)"\]', line)
+        if m:
+            board = "board " + m.group(1).decode("latin-1")
+        bad = re.search(rb"[\x80-\x9f]", line)
+        if bad:
+            raise Mismatch("%s, line %d: byte 0x%02X is no ISO 8859-1 character"
+                           % (board, number, bad.group(0)[0]))
+    return raw.decode("latin-1")
+
+
+def tokenize(text):
+    """Games as lists of [tag, value, section tokens]."""
+    games, game, section, comment = [], [], None, False
+    for number, line in enumerate(text.split("\r\n"), start=1):
+        where = "line %d: " % number
+        if not comment:
+            if line.startswith("%"):
+                continue
+            if line.strip() == "":
+                if game:
+                    games.append(game)
+                game, section = [], None
+                continue
         at = 0
         while at < len(line):
             ch = line[at]
-            if ch.isspace():
+            if comment:
+                # Commentary may run over several lines; only its closing brace matters.
+                end = line.find("}", at)
+                if end < 0:
+                    break
+                comment, at = False, end + 1
+            elif ch.isspace():
                 at += 1
             elif ch == "[":
                 m = re.match(r"\[([A-Za-z0-9_]+) ", line[at:])
-                check(m is not None, "bad tag: " + line)
-                value, end = read_string(line, at + m.end())
-                check(line[end:end + 1] == "]", "tag not closed: " + line)
+                check(m is not None, where + "bad tag: " + line)
+                try:
+                    value, end = read_string(line, at + m.end())
+                except Mismatch as e:
+                    raise Mismatch(where + str(e))
+                check(line[end:end + 1] == "]", where + "tag not closed: " + line)
                 section = [m.group(1), value, []]
                 game.append(section)
                 at = end + 1
             elif ch == "{":
-                end = line.find("}", at)
-                check(end >= 0, "commentary not closed")
-                at = end + 1
+                comment, at = True, at + 1
             else:
                 m = re.match(r"[^\s\[{]+", line[at:])
-                check(section is not None, "data before any tag")
+                check(section is not None, where + "data before any tag")
                 section[2].append(m.group(0))
                 at += m.end()
+    check(not comment, "commentary not closed at the end of the file")
     if game:
         games.append(game)
+    return games
+
+
+def order_key(name, tokens):
+    """Where export format puts a tag: the mandatory tags in their fixed order, the other
+    plain tags by name, Auction, Play, then the supplemental sections by name."""
+    if name in MANDATORY:
+        return (0, MANDATORY.index(name))
+    if name == "Auction":
+        return (2, "")
+    if name == "Play":
+        return (3, "")
+    if tokens or name.endswith("Table"):
+        return (4, name)
+    return (1, name)
+
+
+def check_tag_order(game):
+    names = [name for name, _, _ in game]
+    for name in names:
+        check(names.count(name) == 1, "tag %s occurs %d times" % (name, names.count(name)))
+    keys = [order_key(name, tokens) for name, _, tokens in game]
+    for before, after, key_before, key_after in zip(names, names[1:], keys, keys[1:]):
+        check(key_before < key_after, "tag %s comes after %s" % (after, before))
+    missing = [name for name in MANDATORY if name not in names]
+    check(not missing, "mandatory tags missing: " + " ".join(missing))
+    for name, _, tokens in game:
+        check(name not in MANDATORY or not tokens,
+              "tag %s is followed by data: %s" % (name, " ".join(tokens[:4])))
+
+
+def auction_end(calls):
+    """How many of the calls make a complete auction, or None while it is still open."""
+    for n in range(4, len(calls) + 1):
+        # The first three passes in a row that leave four calls made close it: after a bid,
+        # double or redouble, or, four calls in, after an opening pass (four passes).
+        if calls[n - 3:n] == ["Pass"] * 3:
+            return n
+    return None
+
+
+def check_auction(tokens):
+    """The auction section: legal call tokens, and "*" exactly when calls are missing."""
+    starred = tokens[-1:] == ["*"]
+    calls = tokens[:-1] if starred else tokens
+    for call in calls:
+        check(CALL.fullmatch(call), "auction token %r" % call)
+    end = auction_end(calls)
+    check(end is None or end == len(calls),
+          "calls after the auction has ended: " + " ".join(calls[end or 0:]))
+    check(not (end and starred), "'*' after a complete auction")
+    check(end or starred, "incomplete auction not ended by '*': " + " ".join(calls))
+
+
+def check_game(game):
+    check_tag_order(game)
+    for name, _, tokens in game:
+        if name == "Auction":
+            check_auction(tokens)
+
+
+def parse_games(raw):
+    """The games of a .pbn file, each checked against export format."""
+    games = tokenize(decode_file(raw))
+    for number, game in enumerate(games, start=1):
+        try:
+            check_game(game)
+        except Mismatch as e:
+            board = [value for name, value, _ in game if name == "Board"]
+            raise Mismatch("board %s: %s" % (board[0] if board else "#%d" % number, e))
     return games
 
 
@@ -138,6 +244,12 @@ def record_call(call):
     return "Pass" if ("Pas" in call or call == "パス") else call
 
 
+def pbn_name(name):
+    """A record's player name as an ISO 8859-1 tag value: one "?" for each character that
+    has no ISO 8859-1 form and for each C1 control; "?" for no name at all."""
+    return "".join("?" if ord(c) > 0xFF or 0x80 <= ord(c) <= 0x9F else c for c in name) or "?"
+
+
 def pbn_card(card):
     return card[1] + card[0]
 
@@ -153,7 +265,8 @@ def compare(game, record, board, double_dummy):
     check(re.fullmatch(r"\d{4}\.\d\d\.\d\d", tags["Date"]), "date " + tags["Date"])
     for seat, name in zip("NESW", record["names"]):
         full = {"N": "North", "E": "East", "S": "South", "W": "West"}[seat]
-        check(tags[full] == (name or "?"), "%s is %r, record %r" % (full, tags[full], name))
+        check(tags[full] == pbn_name(name),
+              "%s is %r, record %r" % (full, tags[full], name))
     # The deal: every hand equal to the record's cards.
     first, hands = tags["Deal"].split(":")
     hands = hands.split(" ")
@@ -175,8 +288,6 @@ def compare(game, record, board, double_dummy):
         check(tags["Auction"] == tags["Dealer"], "auction does not start with the dealer")
         calls = [t for t in data["Auction"] if t != "*"]
         check(calls == flat[:len(calls)], "auction differs: %s / %s" % (calls, flat))
-        check(("*" in data["Auction"]) == (len(calls) < len(flat) or not finished(calls)),
-              "auction end marker wrong")
     # The play: trick by trick from the opening leader.
     if "Play" in tags:
         leader = SEATS.index(tags["Play"])
@@ -214,11 +325,6 @@ def compare(game, record, board, double_dummy):
     return False
 
 
-def finished(calls):
-    n = len(calls)
-    return n >= 4 and calls[-3:] == ["Pass"] * 3 and (n > 4 or calls[0] == "Pass")
-
-
 def main(argv):
     if len(argv) < 3:
         print(__doc__)
@@ -236,7 +342,10 @@ def main(argv):
         day = os.path.basename(path)[5:10]
         records = sorted(glob.glob(os.path.join(work, day + "_*.brg")))
         with open(path, "rb") as f:
-            games = parse_games(f.read())
+            try:
+                games = parse_games(f.read())
+            except Mismatch as e:
+                raise Mismatch("%s: %s" % (path, e))
         check(len(games) == len(records),
               "%s: %d games for %d records" % (path, len(games), len(records)))
         for board, (game, record) in enumerate(zip(games, records), start=1):

@@ -41,6 +41,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {{"", "", "1H", "Pass"}, {"4H", "X", "XX", "Pass"}, {"Pass", "Pass", "", ""}},
                     {"1H Pass 4H X", "XX Pass Pass Pass"}},
         AuctionCase{"PassedOut", {{"パス", "Pass", "Pass", "Pass"}}, {"Pass Pass Pass Pass"}},
+        AuctionCase{"OpeningBidPassedOut", {{"1H", "Pass", "Pass", "Pass"}}, {"1H Pass Pass Pass"}},
         AuctionCase{"Unfinished", {{"1C", "Pass", "1S", ""}}, {"1C Pass 1S *"}},
         AuctionCase{"UnreadableCallEndsWhatIsKnown",
                     {{"1C", "1?", "Pass", "Pass"}, {"Pass", "", "", ""}},
@@ -111,20 +112,26 @@ TEST(PbnString, QuotesAndBackslashesEscapedControlsBlanked) {
     EXPECT_EQ(PbnString("a\"b\\c\td"), "a\\\"b\\\\c d");
 }
 
-TEST(PbnCharset, Latin1UnlessANameNeedsMore) {
-    EXPECT_EQ(PbnCharsetFor({"Zoë", "plain"}), PbnCharset::Latin1);
-    EXPECT_EQ(PbnCharsetFor({"Zoë", "山田"}), PbnCharset::Utf8);
+TEST(PbnCharset, Latin1WithAQuestionMarkForWhatItLacks) {
     Latin1CodePage latin1;
     EXPECT_EQ(latin1.FromUtf8("Zoë").text, "Zo\xEB");
-    EXPECT_TRUE(latin1.FromUtf8("山").lossy);
+    EXPECT_FALSE(latin1.FromUtf8("Zoë").lossy);
+    // One mark a character, whatever its length; the control codes 128-159 are no text.
+    const Converted names = latin1.FromUtf8("山田 Łukasz \u0085");
+    EXPECT_EQ(names.text, "?? ?ukasz ?");
+    EXPECT_TRUE(names.lossy);
 }
 
 TEST(PbnPar, ContractsAsPbnWritesThem) {
     DdPar par;
     par.known = true;
     par.contracts = {ParContract{4, 3, true, "EW", -1}, ParContract{3, 4, false, "N", 1}};
-    EXPECT_EQ(PbnParContract(par), "EW 4SX-1, N 3NT+1");
+    EXPECT_EQ(PbnParContract(par), "EW 4SX-1, NS 3NT+1");
     EXPECT_EQ(DdParText(par, nullptr), "Par NS 0: 4Sx EW -1, 3NT N +1");
+    // By side, the same contract from either seat is written once.
+    par.contracts = {ParContract{3, 4, false, "N", 0}, ParContract{3, 4, false, "S", 0},
+                     ParContract{4, 2, false, "NS", 0}};
+    EXPECT_EQ(PbnParContract(par), "NS 3NT, NS 4H");
     DdPar pass;
     pass.known = true;
     pass.passOut = true;
@@ -183,7 +190,9 @@ TEST_P(PbnRunTest, PagesWithTheTableValidateAndThePbnFileHoldsEveryBoard) {
     // The claim board: East's 3NT, South on lead, the play ended by a claim.
     EXPECT_NE(pbn.find("[Declarer \"E\"]\r\n[Contract \"3NT\"]"), std::string::npos);
     EXPECT_NE(pbn.find("[Play \"S\"]\r\nSK S2 SJ S5\r\n"), std::string::npos);
-    EXPECT_NE(pbn.find("\r\n*\r\n[Score"), std::string::npos);
+    // The supplemental tags before the sections, the table after them.
+    EXPECT_NE(pbn.find("[Result \"7\"]\r\n[OptimumScore \"NS "), std::string::npos);
+    EXPECT_NE(pbn.find("\r\n*\r\n[OptimumResultTable"), std::string::npos);
     const std::string text = run.Utf8Output("HandRec", "2006_10_22.txt");
     EXPECT_NE(text.find(" Double dummy   NT   S   H   D   C"), std::string::npos);
 }
