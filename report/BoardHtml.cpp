@@ -178,16 +178,19 @@ void write_HtmPlay(PageText& page, const PageStyle& style, const Board& board) {
     page.Put(" <tr><td colspan=15><hr>");
     // A passed-out board was never played: no trick has a winner to show.
     const bool played = HasContract(d);
+    const DdPlay* dd = board.dd && board.dd->play.analysed ? &board.dd->play : nullptr;
     for (int seat = 0; seat < 4; ++seat) {
         page.Line(" <tr class=htp2>");
         page.Line("  <td>" + SeatLetter(seat) + ":");
         page.Line("  <td class=lft>" + HtmlEscape(board.playNames[seat]));
         for (int t = 0; t < kTricks; ++t) {
             page.Line((played && d.TrickWon[seat][t] ? "  <td class=wht>" : "  <td>") +
-                      PlayCellMarkup(style, d.Cards[seat][t], d.CardMarks[seat][t]));
+                      PlayCellMarkup(style, d.Cards[seat][t], d.CardMarks[seat][t]) +
+                      (dd ? DdLostHtml(dd->lost[seat][t]) : ""));
         }
     }
     page.Line("</table>");
+    if (board.dd) page.Line("<p class=dd>" + DdPlayText(d, board.dd->play, &style) + "</p>");
     if (style.strict) page.Line("</div>");
 }
 

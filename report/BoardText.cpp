@@ -1,5 +1,6 @@
 #include "report/BoardText.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "common/Notation.h"
@@ -64,7 +65,9 @@ void WriteDiagram(TextTwin& twin, const Deal& d) {
     for (int suit = 3; suit >= 0; --suit) twin.TextOut(indent + SuitLine(d, South, suit).substr(1));
 }
 
-void WritePlayGrid(TextTwin& twin, const Deal& d) {
+void WritePlayGrid(TextTwin& twin, const Board& board) {
+    const Deal& d = board.deal;
+    const DdPlay* dd = board.dd && board.dd->play.analysed ? &board.dd->play : nullptr;
     PageText& text = twin.Text();
     text.Line(std::string(kTextPageRule, '-'));
     std::string numbers = "    ";
@@ -88,7 +91,15 @@ void WritePlayGrid(TextTwin& twin, const Deal& d) {
                                  : " ");
         }
         text.Line(line);
+        // The cards that gave tricks away double dummy, marked on a line of their own below.
+        if (dd && std::any_of(dd->lost[seat].begin(), dd->lost[seat].end(),
+                              [](int lost) { return lost > 0; })) {
+            std::string marks = "    ";
+            for (int t = 0; t < kTricks; ++t) marks += DdLostText(dd->lost[seat][t]);
+            text.Line(marks.substr(0, marks.find_last_not_of(' ') + 1));
+        }
     }
+    if (board.dd) text.Line(" " + DdPlayText(d, board.dd->play, nullptr));
 }
 
 }  // namespace
@@ -176,7 +187,7 @@ void WriteBoardText(TextTwin& twin, const Board& board) {
     twin.FlushBuffer();
     if (board.dd)
         for (const std::string& line : DdTextLines(*board.dd)) twin.Text().Line(line);
-    WritePlayGrid(twin, board.deal);
+    WritePlayGrid(twin, board);
 }
 
 void WriteTextClosing(TextTwin& twin, std::string_view date, std::string_view program,

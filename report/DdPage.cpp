@@ -31,7 +31,9 @@ std::string SignedNumber(int n, bool html) {
 std::string DdStyleRule(const PageStyle& style) {
     return std::string(" table.dd{clear:left;") + (style.strict ? "float:left;" : "") +
            "margin-top:1ex;line-height:2.2ex;background-color:" + style.backColor4 +
-           ";border:2px ridge}";
+           ";border:2px ridge}" +
+           " span.ddl{color:#c00000;font-size:smaller;font-weight:bold;vertical-align:super}" +
+           " p.dd{text-align:center;margin:0.5ex 0}";
 }
 
 std::string DdParText(const DdPar& par, const PageStyle* marks) {
@@ -71,6 +73,34 @@ void WriteDdHtml(PageText& page, const PageStyle& style, const DdResult& dd) {
     page.Line("  <td colspan=6 class=lft>" + DdParText(dd.par, &style));
     page.Line("</table>");
     page.Line();
+}
+
+std::string DdPlayText(const Deal& deal, const DdPlay& play, const PageStyle* marks) {
+    if (!play.analysed) return "Double dummy play: not analysed, " + play.why;
+    const bool html = marks != nullptr;
+    const int tricks = play.tricks.empty() ? 0 : play.tricks.front();
+    const int over = tricks - (deal.Level + 6);
+    std::string contract = NumText(deal.Level) + Strain(deal.Strain, marks) +
+                           (deal.Doubled == 2   ? "xx"
+                            : deal.Doubled == 1 ? "x"
+                                                : "") +
+                           (over == 0 ? "=" : SignedNumber(over, html));
+    auto trick = [](int n) { return NumText(n) + (n == 1 ? " trick" : " tricks"); };
+    return "Double dummy before the opening lead: " + contract + " by " + SeatName(deal.Declarer) +
+           " (" + trick(tricks) + "). Given away in the play: by declarer " +
+           trick(play.declarerLost) + ", by the defenders " + trick(play.defendersLost) + ".";
+}
+
+std::string DdLostHtml(int lost) {
+    if (lost <= 0) return {};
+    return "<span class=ddl title=\"gave away " + NumText(lost) +
+           (lost == 1 ? " trick" : " tricks") + " double dummy\">" + NumText(lost) + "</span>";
+}
+
+std::string DdLostText(int lost) {
+    if (lost <= 0) return "    ";
+    std::string mark = " ^" + NumText(lost);
+    return mark + std::string(4 - MinOf(4, static_cast<int>(mark.size())), ' ');
 }
 
 std::vector<std::string> DdTextLines(const DdResult& dd) {

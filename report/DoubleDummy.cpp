@@ -59,7 +59,8 @@ constexpr int DdsStrain(int ourStrain) {
 constexpr std::size_t kBatch = MAXNOOFBOARDS / DDS_STRAINS;
 
 // The solver's thread pool is its own process-wide state; it is sized once, before the first
-// table, because sizing it again frees and rebuilds its memory.
+// search (not at all when the cache holds everything), because sizing it again frees and
+// rebuilds its memory.
 bool gThreadsSet = false;
 
 void EnsureThreads() {
@@ -125,6 +126,7 @@ DdPar ParOf(const Deal& deal, const DdTable& table) {
 // Solves the tables of the boards `index` names (at most kBatch) in one call.
 void SolveTables(const std::vector<std::size_t>& index, const std::vector<DdHands>& hands,
                  std::vector<DdResult>& results) {
+    EnsureThreads();
     auto in = std::make_unique<ddTableDeals>();
     auto out = std::make_unique<ddTablesRes>();
     auto parOut = std::make_unique<allParResults>();
@@ -157,6 +159,7 @@ std::size_t SolvedCount(std::size_t cards) {
 // Analyses the plays of `jobs` (at most MAXNOOFBOARDS) in one call, on the solver's threads.
 void SolvePlays(const std::vector<PlayJob>& jobs, const std::vector<DdHands>& hands,
                 std::vector<DdResult>& results, DdCache* cache) {
+    EnsureThreads();
     auto in = std::make_unique<boards>();
     auto traces = std::make_unique<playTracesBin>();
     auto out = std::make_unique<solvedPlays>();
@@ -338,7 +341,6 @@ void SetPlayTricks(DdPlay& play, const KnownPlay& known, std::vector<int> tricks
 }
 
 std::vector<DdResult> AnalyseDeals(const std::vector<const Deal*>& deals, DdCache* cache) {
-    EnsureThreads();
     std::vector<DdResult> results(deals.size());
     std::vector<DdHands> hands(deals.size());
     std::vector<std::size_t> unsolved;
@@ -386,20 +388,29 @@ void SetSolverThreads(int threads) {
     gThreadsSet = true;
 }
 
-double TimeOneTableSingleThreaded(const Deal& deal) {
+double TimeTablesAlone(const std::vector<const Deal*>& deals) {
+    EnsureThreads();
+    std::vector<DdHands> hands;
     std::string why;
-    std::optional<DdHands> hands = FullHands(deal, why);
-    if (!hands) return -1;
-    ddTableDeal in{};
-    std::memcpy(in.cards, hands->cards.data(), sizeof hands->cards);
-    ddTableResults out{};
-    SetSolverThreads(1);
-    auto start = std::chrono::steady_clock::now();
-    int rc = CalcDDtable(in, &out);
-    auto stop = std::chrono::steady_clock::now();
-    SetSolverThreads(0);
-    if (rc != RETURN_NO_FAULT) return -1;
-    return std::chrono::duration<double, std::milli>(stop - start).count();
+    for (const Deal* deal : deals)
+        if (std::optional<DdHands> full = FullHands(*deal, why)) hands.push_back(*full);
+    auto in = std::make_unique<ddTableDeals>();
+    auto out = std::make_unique<ddTablesRes>();
+    auto parOut = std::make_unique<allParResults>();
+    int filter[DDS_STRAINS] = {0, 0, 0, 0, 0};
+    double ms = 0;
+    for (std::size_t from = 0; from < hands.size(); from += kBatch) {
+        const std::size_t to = std::min(hands.size(), from + kBatch);
+        in->noOfTables = static_cast<int>(to - from);
+        for (std::size_t k = from; k < to; ++k)
+            std::memcpy(in->deals[k - from].cards, hands[k].cards.data(), sizeof hands[k].cards);
+        auto start = std::chrono::steady_clock::now();
+        const int rc = CalcAllTables(in.get(), -1, filter, out.get(), parOut.get());
+        auto stop = std::chrono::steady_clock::now();
+        if (rc != RETURN_NO_FAULT) return -1;
+        ms += std::chrono::duration<double, std::milli>(stop - start).count();
+    }
+    return ms;
 }
 
 }  // namespace tallowen

@@ -109,8 +109,9 @@ std::string DdsErrorText(int code);
 // How many threads the solver may use; 0 lets it take every core.
 void SetSolverThreads(int threads);
 
-// The solver's own figure: milliseconds for one table, solved single-threaded by CalcDDtable.
-// The solver is left allowed every core afterwards. Negative when the board cannot be solved.
-double TimeOneTableSingleThreaded(const Deal& deal);
+// DDS alone on the same boards, for the benchmark: CalcAllTables in the batches the analysis
+// uses, on every core, without par or play. Milliseconds in all; negative when a board cannot
+// be solved.
+double TimeTablesAlone(const std::vector<const Deal*>& deals);
 
 }  // namespace tallowen

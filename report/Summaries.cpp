@@ -13,6 +13,7 @@
 #include "records/Scoring.h"
 #include "report/BoardHtml.h"
 #include "report/BoardText.h"
+#include "report/DdCache.h"
 #include "report/PageHead.h"
 #include "report/PbnWriter.h"
 
@@ -21,6 +22,9 @@ namespace tallowen {
 namespace {
 
 namespace fs = std::filesystem;
+
+// Solved boards between saves of the double-dummy cache in a long run.
+constexpr int kCacheSaveEvery = 2000;
 
 std::string Say(const PageStyle& style, std::string_view japanese, std::string_view english) {
     return std::string(style.japanese ? japanese : english);
@@ -53,6 +57,8 @@ private:
     PageText WritePending();
     void SavePbn(const OpenPage& page, const PageText& body);
     void Save(const std::string& fileName, const PageText& text, const CodePage& page, bool html);
+    void LoadCache();
+    void SaveCache();
     void PrintOutcome();
     const CodePage& HtmlCodePage() const;
 
@@ -60,6 +66,7 @@ private:
     MessageSink& msg_;
     SummaryResult result_;
     std::optional<OpenPage> page_;
+    std::optional<DdCache> cache_;  // with double dummy on
     Utf8CodePage utf8_;
     AsciiCodePage ascii_;
 };
@@ -132,8 +139,10 @@ PageText SummaryWriter::WritePending() {
     if (job_.style.doubleDummy) {
         std::vector<const Deal*> deals;
         for (const Board& board : page.pending) deals.push_back(&board.deal);
-        std::vector<DdResult> dd = AnalyseDeals(deals);
+        std::vector<DdResult> dd = AnalyseDeals(deals, cache_ ? &*cache_ : nullptr);
         for (std::size_t i = 0; i < dd.size(); ++i) page.pending[i].dd = std::move(dd[i]);
+        // A long first run keeps what it solved as it goes, not only at the end.
+        if (cache_ && cache_->Added() >= kCacheSaveEvery) SaveCache();
     }
     const PageContext ctx{job_.style, *job_.metrics};
     std::string date = page.displayDate;
@@ -174,6 +183,25 @@ void SummaryWriter::ClosePage(bool last) {
     WritePageFoot(page.html, job_.style);
     Save(htmName, page.html, HtmlCodePage(), true);
     page_.reset();
+}
+
+void SummaryWriter::LoadCache() {
+    cache_.emplace(SolverVersion());
+    cache_->Load(job_.output / kDdCacheName);
+    if (cache_->Rejected() == 0) return;
+    msg_.Print("  " + std::string(kDdCacheName) + ": " + NumText(cache_->Rejected()) +
+               " entries could not be trusted; their boards are solved again.");
+    msg_.NewLines(1);
+}
+
+void SummaryWriter::SaveCache() {
+    if (cache_->Added() == 0) return;
+    FileResult saved = cache_->Save(job_.output / kDdCacheName);
+    if (saved.ok) return;
+    result_.errors.push_back(saved.error);
+    result_.notMade.push_back(kDdCacheName);
+    msg_.Print("  " + saved.error);
+    msg_.NewLines(1);
 }
 
 // What was made, and first what was not: the closing lines never claim a file that is not
@@ -221,6 +249,7 @@ SummaryResult SummaryWriter::Run() {
         msg_.NewLines(1);
         return result_;
     }
+    if (style.doubleDummy) LoadCache();
     for (const std::string& record : scan.work) {
         Board board;
         if (!ReadBoard(record, board.deal)) continue;
@@ -233,6 +262,7 @@ SummaryResult SummaryWriter::Run() {
         page_->pending.push_back(std::move(board));
     }
     if (page_) ClosePage(true);
+    if (cache_) SaveCache();
     PrintOutcome();
     msg_.PrintPath("  " + DisplayPath(PathToUtf8(job_.folders.app)) +
                    std::string(1, static_cast<char>(fs::path::preferred_separator)) +

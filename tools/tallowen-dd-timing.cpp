@@ -1,6 +1,8 @@
-// The double-dummy solver's own pace, for the benchmark: reads the boards of a program folder's
-// Work folder and times DDS solving one table at a time on a single thread (CalcDDtable), then
-// the same boards the way the utility solves them (CalcAllTables batches on every core).
+// The double-dummy analysis beside the solver's own pace, for the benchmark: reads the boards
+// of a program folder's Work folder and times, on the same boards and on every core,
+//  - DDS alone: the tables (CalcAllTables in the batches the utility uses);
+//  - the utility's analysis on a first run: tables, par and play analysis;
+//  - the same boards again from the cache the first run filled.
 //
 //   tallowen-dd-timing FOLDER [BOARDS]
 //
@@ -17,9 +19,23 @@
 #include "records/LogSink.h"
 #include "records/PlayAnalysis.h"
 #include "records/RecordFiles.h"
+#include "records/Scoring.h"
+#include "report/DdCache.h"
 #include "report/DoubleDummy.h"
 
 using namespace tallowen;
+
+namespace {
+
+template <class F>
+double Milliseconds(F&& work) {
+    auto start = std::chrono::steady_clock::now();
+    work();
+    auto stop = std::chrono::steady_clock::now();
+    return std::chrono::duration<double, std::milli>(stop - start).count();
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     if (argc < 2) {
@@ -38,6 +54,7 @@ int main(int argc, char** argv) {
         FindContract(deal, log);
         FindDealer(deal, log);
         AnalysePlay(deal, 0);
+        DetermineResult(deal, log);
         std::string why;
         if (FullHands(deal, why)) deals.push_back(deal);
     }
@@ -45,18 +62,20 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "tallowen-dd-timing: no board with four full hands\n");
         return 1;
     }
-    double single = 0;
-    for (const Deal& deal : deals) single += TimeOneTableSingleThreaded(deal);
     std::vector<const Deal*> all;
     for (const Deal& deal : deals) all.push_back(&deal);
-    auto start = std::chrono::steady_clock::now();
-    std::vector<DdResult> results = AnalyseDeals(all);
-    auto stop = std::chrono::steady_clock::now();
-    const double batched = std::chrono::duration<double, std::milli>(stop - start).count();
-    std::printf("boards: %zu\n", deals.size());
-    std::printf("one table, single thread (CalcDDtable): %.1f ms per board\n",
-                single / static_cast<double>(deals.size()));
-    std::printf("batches on every core (CalcAllTables + DealerPar): %.1f ms per board\n",
-                batched / static_cast<double>(deals.size()));
+    const double n = static_cast<double>(deals.size());
+    const double alone = TimeTablesAlone(all);
+    DdCache cache(SolverVersion());
+    std::size_t plays = 0;
+    const double first = Milliseconds([&] {
+        for (const DdResult& r : AnalyseDeals(all, &cache)) plays += r.play.analysed ? 1 : 0;
+    });
+    const double again = Milliseconds([&] { AnalyseDeals(all, &cache); });
+    std::printf("boards: %zu (%zu with a play analysed)\n", deals.size(), plays);
+    std::printf("DDS alone, tables (CalcAllTables on every core): %.2f ms per board\n", alone / n);
+    std::printf("first run, tables + par + play analysis: %.2f ms per board (%.2fx DDS alone)\n",
+                first / n, first / alone);
+    std::printf("again, from the cache: %.3f ms per board\n", again / n);
     return 0;
 }

@@ -151,6 +151,9 @@ TEST(DdPage, ABoardNotAnalysedSaysWhyInEveryOutput) {
     EXPECT_EQ(html.find("Par"), std::string::npos);
     EXPECT_EQ(DdTextLines(dd), std::vector<std::string>{
                                    " Double dummy: not analysed, the hand of West is incomplete"});
+    dd.play.why = dd.why;
+    EXPECT_EQ(DdPlayText(Deal(), dd.play, &style),
+              "Double dummy play: not analysed, the hand of West is incomplete");
     Board board;
     PageText pbn;
     WritePbnBoard(pbn, board, "2006.10.22", &dd);
@@ -195,6 +198,22 @@ TEST_P(PbnRunTest, PagesWithTheTableValidateAndThePbnFileHoldsEveryBoard) {
     EXPECT_NE(pbn.find("\r\n*\r\n[OptimumResultTable"), std::string::npos);
     const std::string text = run.Utf8Output("HandRec", "2006_10_22.txt");
     EXPECT_NE(text.find(" Double dummy   NT   S   H   D   C"), std::string::npos);
+    // The first board's play as the solver sees it: North's 4S makes 11 tricks double dummy;
+    // North's heart to the first trick gave one away, marked on the page and under the card in
+    // the twin.
+    const std::string line =
+        "Double dummy before the opening lead: 4%+1 by North (11 tricks). Given away in the "
+        "play: by declarer 3 tricks, by the defenders 2 tricks.";
+    const std::size_t suit = line.find('%');
+    EXPECT_NE(html.find("<p class=dd>" + line.substr(0, suit) + "<span class=spd>&spades;</span>" +
+                        line.substr(suit + 1) + "</p>"),
+              std::string::npos);
+    EXPECT_NE(html.find("3<span class=ddl title=\"gave away 1 trick double dummy\">1</span>"),
+              std::string::npos);
+    EXPECT_NE(text.find("\r\n " + line.substr(0, suit) + "S" + line.substr(suit + 1) + "\r\n"),
+              std::string::npos);
+    EXPECT_NE(text.find("\r\n N   3H  QH [AS]"), std::string::npos);
+    EXPECT_NE(text.find("[JC]\r\n     ^1\r\n E  [TH]"), std::string::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(Doctypes, PbnRunTest, ::testing::Bool(),
