@@ -29,6 +29,7 @@ public:
         std::fflush(stdout);
     }
     bool FitsWidth(std::string_view, double) const override { return true; }
+    bool HasEndButton() const override { return false; }
 };
 
 int Usage() {

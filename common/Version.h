@@ -1,5 +1,6 @@
+// The version of both programs: their captions, their pages, the release's name.
 #pragma once
 
 namespace tallowen {
-inline constexpr const char* kVersion = "0.1.0";
+inline constexpr const char* kVersion = "2.2";
 }

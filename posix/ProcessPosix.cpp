@@ -15,6 +15,10 @@ std::filesystem::path WindowsFolder() {
     return {};
 }
 
+bool FileNamesIgnoreCase() {
+    return false;
+}
+
 std::string SystemShortDate() {
     return {};
 }

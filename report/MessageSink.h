@@ -19,6 +19,8 @@ public:
     virtual void NewLines(int n) = 0;
     // Whether the text is narrower than `fraction` of the message area's width.
     virtual bool FitsWidth(std::string_view text, double fraction) const = 0;
+    // The window ends the job with its END button and says so; a console has none.
+    virtual bool HasEndButton() const { return true; }
 };
 
 // Keeps the messages as lines of text (for the console and for tests). Lines are unbounded,

@@ -12,7 +12,7 @@ namespace tallowen {
 namespace {
 
 std::string AppPath(const ReportOptions& options) {
-    return DisplayPath(PathToUtf8(options.appFolder));
+    return ShownFolder(options.appFolder);
 }
 
 std::string Separator() {
@@ -40,6 +40,11 @@ std::filesystem::path ProgramFolderArgument(const std::filesystem::path& given) 
 void WaitAndQuit(const ReportOptions& options, MessageSink& messages, ReportEnv& env) {
     messages.PrintPath("  App.Path = " + AppPath(options));
     messages.NewLines(1);
+    if (!messages.HasEndButton()) {
+        messages.Print(env.settings.jpn ? "  何も作成せずに終了します." : "  Nothing was done.");
+        messages.NewLines(1);
+        return;
+    }
     messages.Print("  Click END (or ESC) button and terminate job.");
     messages.NewLines(1);
     messages.Print("  Waiting . . . ");

@@ -6,6 +6,7 @@
 
 #include "common/Text.h"
 #include "platform/CodePage.h"
+#include "platform/Process.h"
 #include "records/Contract.h"
 #include "records/LogSink.h"
 #include "records/PlayAnalysis.h"
@@ -244,8 +245,9 @@ SummaryResult SummaryWriter::Run() {
         msg_.Print(Say(style, "  Workフォルダの中に作業ファイルはありません.",
                        "  No files in the Work folder."));
         msg_.NewLines(2);
-        msg_.Print(
-            Say(style, "  「終了」ボタンを押して下さい.", "  Click END button and terminate job."));
+        msg_.Print(msg_.HasEndButton() ? Say(style, "  「終了」ボタンを押して下さい.",
+                                             "  Click END button and terminate job.")
+                                       : Say(style, "  終了します.", "  Nothing to do."));
         msg_.NewLines(1);
         return result_;
     }
@@ -264,11 +266,13 @@ SummaryResult SummaryWriter::Run() {
     if (page_) ClosePage(true);
     if (cache_) SaveCache();
     PrintOutcome();
-    msg_.PrintPath("  " + DisplayPath(PathToUtf8(job_.folders.app)) +
+    msg_.PrintPath("  " + ShownFolder(job_.folders.app) +
                    std::string(1, static_cast<char>(fs::path::preferred_separator)) +
                    job_.outputName);
     msg_.NewLines(2);
-    msg_.Print(Say(style, "  「終了」ボタンを押して下さい.", "  Click END button and finish job."));
+    msg_.Print(msg_.HasEndButton() ? Say(style, "  「終了」ボタンを押して下さい.",
+                                         "  Click END button and finish job.")
+                                   : Say(style, "  終了しました.", "  Job finished."));
     msg_.NewLines(1);
     return result_;
 }
@@ -289,6 +293,11 @@ std::string PageSuffix(const fs::path& output, const std::string& baseName, bool
             last = i;
     }
     return last < 0 ? std::string() : NumText(last) + "A";
+}
+
+std::string ShownFolder(const fs::path& folder) {
+    const std::string path = PathToUtf8(folder);
+    return FileNamesIgnoreCase() ? DisplayPath(path) : path;
 }
 
 bool SummaryFailed(const SummaryResult& result) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/Files.h"
+#include "common/Version.h"
 #include "report/FontMetrics.h"
 #include "report/MessageSink.h"
 #include "report/PageStyle.h"
@@ -17,7 +18,7 @@ namespace tallowen {
 class CodePage;
 
 inline constexpr const char* kUtilityProgram = "TallowenUTL.exe";
-inline constexpr const char* kUtilityVersion = " 2.2";
+inline const std::string kUtilityVersion = std::string(" ") + kVersion;
 inline constexpr int kMaxPageSuffixes = 1000;
 
 struct SummaryJob {
@@ -53,6 +54,10 @@ bool SummaryFailed(const SummaryResult& result);
 // file, when the day's PBN file is written too, so that none is ever overwritten).
 std::string PageSuffix(const std::filesystem::path& output, const std::string& baseName,
                        bool withPbn = false);
+
+// A folder as the messages show it: in the capitalised display form where file names ignore
+// case, as it is where case tells names apart (there the form would name another folder).
+std::string ShownFolder(const std::filesystem::path& folder);
 
 // Reads, scores and writes everything; prints what it did.
 SummaryResult MakeSummaries(const SummaryJob& job);

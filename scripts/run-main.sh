@@ -8,8 +8,10 @@ bash scripts/install-deps.sh --native-only
 cmake --preset native >/dev/null
 cmake --build --preset native --target Tallowen TallowenUTLc >/dev/null
 
-# Both programs refuse folders whose path holds TMP, TEMP, WINDOWS or .ZIP (unpacked
-# archives), so the demonstration works under the home folder, wherever this checkout lies.
+# Both programs refuse to run from a folder with a folder named "tmp", one whose name begins
+# with "temp" or ends in ".zip" (an archive opened as a folder) on its path, or from the
+# Windows folder: so the demonstration works under the home folder, never under /tmp,
+# wherever this checkout lies.
 out="${TALLOWEN_DEMO_DIR:-$HOME/tallowen-demo}"
 rm -rf "$out"
 mkdir -p "$out"

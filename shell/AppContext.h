@@ -180,7 +180,10 @@ struct AppContext {
     CaptureSchedule schedule;
     BusyFlags busy;
     std::uint32_t lastTick = 0;
-    bool ending = false;           // End was pressed or the window is closing: the program ends
+    bool ending = false;  // End was pressed or the window is closing: the program ends
+    // The program folder was refused (an opened archive, a temporary or the Windows folder):
+    // nothing is written there, not even the window layout.
+    bool folderRefused = false;
     std::uint32_t pauseStart = 0;  // 0 = not paused
     int picBoxPause = 0;           // 0 running, 1 paused by a click on the trick box
     int tickCounter = 0;           // unpaused ticks since the table appeared

@@ -128,6 +128,7 @@ void PlaceAtRightEdge(AppContext& app) {
 
 bool ChkZIP(AppContext& app, const StartupChecks& checks) {
     if (!UnsuitableFolder(app.folders.app, checks.windowsFolder, kWatcherFolderWords)) return false;
+    app.folderRefused = true;
     Print(app, std::string("  UnZip the archived file ") + kArchiveName + " before starting");
     app.views.main.PrintMarkLine(std::string(" ") + kExeName + ".");
     Print(app, "");
@@ -241,6 +242,7 @@ StartOutcome FormLoad(AppContext& app, const StartupChecks& checks) {
 }
 
 void SaveLayout(AppContext& app) {
+    if (app.folderRefused) return;
     Desktop& desktop = app.seams.desktop;
     const std::string name = LayoutFileName(app.settings);
     if (app.mainWindow != 0) app.mainRect = desktop.WindowRect(app.mainWindow);

@@ -397,7 +397,10 @@ void menuRestart_Click(AppContext& app) {
 void menuLink_Click(AppContext& app, int index) {
     std::string address;
     if (index == 1) address = std::string(kGameSite) + "/games/login2?page=br&ss=1";
-    if (index == 2) address = std::string(kHelpPage);
+    if (index == 2) {
+        const std::filesystem::path guide = app.folders.app / PathFromUtf8(kGuidePage);
+        address = FileExists(guide) ? PathToUtf8(guide.lexically_normal()) : std::string(kHelpPage);
+    }
     if (!app.seams.browser.Open(address)) LogLine(app, "No browser for \"" + address + "\".");
 }
 

@@ -17,9 +17,11 @@ constexpr bool TickIsPast(std::uint32_t now, std::uint32_t due) {
     return static_cast<std::int32_t>(now - due) > 0;
 }
 
-// The Link menu's addresses: the game's site (its login page lies below it) and our help.
+// The Link menu's addresses: the game's site (its login page lies below it) and our help, the
+// player's guide that comes in the program folder (the web address only when it is missing).
 inline constexpr std::string_view kGameSite = "https://games.yahoo.com";
 inline constexpr std::string_view kHelpPage = "https://tallowen.example/help.html";
+inline constexpr std::string_view kGuidePage = "guide/Tallowen-guide.html";
 
 void Timer1_Timer(AppContext& app);
 void Background_Job(AppContext& app);

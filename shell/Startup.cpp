@@ -2,6 +2,7 @@
 
 #include "common/Files.h"
 #include "common/Layout.h"
+#include "common/Version.h"
 #include "platform/CodePage.h"
 #include "reading/CardImages.h"
 #include "reading/GlyphTable.h"
@@ -15,8 +16,6 @@
 namespace tallowen {
 
 namespace {
-
-constexpr const char* kVersion = " 2.2";
 
 void ReadSettings(AppContext& app, StartupResult& result) {
     const auto file = FindSettingsFile(app.folders.app);
@@ -60,7 +59,7 @@ void ReadLayout(AppContext& app, StartupResult& result) {
 void ApplyInterfaceLanguage(AppContext& app) {
     app.jpnInterface = app.settings.jpn;
     app.baseCaption =
-        std::string(app.jpnInterface ? "ブリッジ用タロウェン" : "Tallowen") + kVersion;
+        std::string(app.jpnInterface ? "ブリッジ用タロウェン" : "Tallowen") + " " + kVersion;
     SetWindowCaption(app, app.baseCaption);
     // The pause button and the score button tell their state by their captions.
     SetCaption(app, Control::cmdTimer, app.jpnInterface ? "休止" : "Pause");

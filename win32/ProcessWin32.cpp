@@ -26,6 +26,10 @@ std::filesystem::path WindowsFolder() {
     return std::filesystem::path(std::wstring(folder, n));
 }
 
+bool FileNamesIgnoreCase() {
+    return true;
+}
+
 std::string SystemShortDate() {
     wchar_t date[80];
     int n = GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, date, 80);

@@ -38,7 +38,7 @@ TEST_P(GoldenRunTest, PagesAreValidAndAsGolden) {
     }
     // The messages, with the program folder (which differs per run) taken out.
     std::string messages = run.MessageText();
-    std::string app = DisplayPath(PathToUtf8(run.app()));
+    std::string app = ShownFolder(run.app());
     for (std::size_t at; (at = messages.find(app)) != std::string::npos;)
         messages.replace(at, app.size(), "<app>");
     for (std::size_t at; (at = messages.find("<app>\\")) != std::string::npos;)

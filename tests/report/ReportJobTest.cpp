@@ -83,6 +83,15 @@ TEST(StartUp, MissingWorkFolderIsRefusedAfterAWaitOnTheClock) {
     EXPECT_FALSE(fs::exists(run.app() / "HandRec"));
 }
 
+TEST(StartUp, FoldersAreShownInTheFormThatNamesThem) {
+#ifdef _WIN32
+    EXPECT_EQ(ShownFolder("c:\\users\\ann\\tallowen"), "C:\\Users\\Ann\\Tallowen");
+#else
+    // Where case tells names apart, "/Home/Ann" would be another folder.
+    EXPECT_EQ(ShownFolder("/home/ann/tallowen-demo/HandRec"), "/home/ann/tallowen-demo/HandRec");
+#endif
+}
+
 TEST(StartUp, AbsentSettingsBreakThePathOnlyOnANarrowWindow) {
     class NarrowSink final : public MessageSink {
     public:
@@ -100,12 +109,12 @@ TEST(StartUp, AbsentSettingsBreakThePathOnlyOnANarrowWindow) {
     AbsentINI(options, sink);
     std::string sep(1, static_cast<char>(std::filesystem::path::preferred_separator));
     EXPECT_EQ(sink.lines[0], "  Initialization file");
-    EXPECT_EQ(sink.lines[1], "  " + DisplayPath("/home/u/Tallowen"));
+    EXPECT_EQ(sink.lines[1], "  " + ShownFolder("/home/u/Tallowen"));
     EXPECT_EQ(sink.lines[2], "  " + sep + "Tallowen.ini  is not found.");
     EXPECT_EQ(sink.lines[3], "  TallowenUTL.exe  is running with standard setting.");
     LineMessageSink wide;
     AbsentINI(options, wide);
-    EXPECT_EQ(wide.Lines()[1], "  " + DisplayPath("/home/u/Tallowen") + sep + "Tallowen.ini");
+    EXPECT_EQ(wide.Lines()[1], "  " + ShownFolder("/home/u/Tallowen") + sep + "Tallowen.ini");
     EXPECT_EQ(wide.Lines()[2], "  is not found.");
 }
 
@@ -173,6 +182,42 @@ TEST(Run, EmptyWorkFolderWritesNoPage) {
     EXPECT_TRUE(HasLine(lines, "  No files in the Work folder."));
     EXPECT_TRUE(HasLine(lines, "  Click END button and terminate job."));
     EXPECT_TRUE(fs::is_empty(run.app() / "HandRec"));
+}
+
+// The console's messages: the window's lines, but no END button to send the user to.
+class ConsoleLines final : public MessageSink {
+public:
+    void Print(std::string_view text) override { lines.Print(text); }
+    void PrintPath(std::string_view text) override { lines.PrintPath(text); }
+    void NewLines(int n) override { lines.NewLines(n); }
+    bool FitsWidth(std::string_view text, double fraction) const override {
+        return lines.FitsWidth(text, fraction);
+    }
+    bool HasEndButton() const override { return false; }
+    LineMessageSink lines;
+};
+
+TEST(Run, AConsoleIsNeverToldToClickAButton) {
+    for (const char* work : {"work", "", "absent"}) {
+        SCOPED_TRACE(work);
+        ReportRun run;
+        if (std::string(work) == "absent") fs::remove(run.work());
+        if (std::string(work) == "work") run.CopyWork(work);
+        FixedReportClock clock;
+        TableFontMetrics metrics;
+        ReportEnv env(clock, metrics, run.ansi());
+        ConsoleLines console;
+        RunReportJob({run.app()}, console, env);
+        const std::vector<std::string> lines = console.lines.Lines();
+        for (const std::string& line : lines) {
+            EXPECT_EQ(line.find("Click"), std::string::npos) << line;
+            EXPECT_EQ(line.find("Waiting"), std::string::npos) << line;
+        }
+        const char* last = std::string(work) == "work" ? "  Job finished."
+                           : std::string(work).empty() ? "  Nothing to do."
+                                                       : "  Nothing was done.";
+        EXPECT_TRUE(HasLine(lines, last));
+    }
 }
 
 TEST(Run, UnknownSettingsKeyStopsReadingButNotTheRun) {

@@ -29,6 +29,15 @@ TEST(FormLoad, RefusesATemporaryFolderAndASecondCopyBeforeReadingAnything) {
         EXPECT_TRUE(Printed(rig, "=> Tallowen.exe."));
         EXPECT_TRUE(Printed(rig, "  App.Path = " + PathToUtf8(rig.app.folders.app)));
         EXPECT_FALSE(rig.app.jpnInterface) << "the settings are never read";
+        // An opened archive's folder or the Windows folder is no place to leave files in,
+        // whether the wait runs out or End is pressed.
+        rig.clock.After(2000, [&rig] { cmdEnd_Click(rig.app); });
+        Abort(rig.app);
+        EXPECT_FALSE(std::filesystem::exists(rig.app.folders.app / "Tallowen.CFG"));
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(rig.app.folders.app),
+                                std::filesystem::directory_iterator()),
+                  1)
+            << "only the settings file";
     }
     ShellRig rig;
     StartupChecks checks;

@@ -258,3 +258,23 @@ TEST(KeepInFront, TheMessageAndTheScoreWindowStayInFront) {
 }
 
 }  // namespace tallowen::testing
+
+namespace tallowen::testing {
+namespace {
+
+TEST(LinkMenu, HelpOpensTheGuideInTheProgramFolderAndTheWebPageOnlyWithoutIt) {
+    ShellRig rig;
+    menuLink_Click(rig.app, 2);  // no guide unpacked beside the program
+    const std::filesystem::path guide = rig.folder / "guide" / "Tallowen-guide.html";
+    std::filesystem::create_directories(guide.parent_path());
+    std::ofstream(guide) << "<title>guide</title>";
+    menuLink_Click(rig.app, 2);
+    menuLink_Click(rig.app, 1);
+    ASSERT_EQ(rig.browser.opened.size(), 3u);
+    EXPECT_EQ(rig.browser.opened[0], kHelpPage);
+    EXPECT_EQ(PathFromUtf8(rig.browser.opened[1]), guide.lexically_normal());
+    EXPECT_EQ(rig.browser.opened[2], std::string(kGameSite) + "/games/login2?page=br&ss=1");
+}
+
+}  // namespace
+}  // namespace tallowen::testing
