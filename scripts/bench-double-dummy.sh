@@ -1,8 +1,8 @@
 #!/bin/sh
 # Times the report utility with `Double Dummy` (and `PBN Output`) on: over the sample week
 # (examples/) and over a generated folder of DAYS x BOARDS-A-DAY records (by default the
-# 10 000-record folder of bench-report.sh). Each folder is run three times: with the analysis
-# off; on, the first time (everything solved, the cache filled); on again over the same folder
+# 10 000-record folder of bench-report.sh). Each folder is run three times, with `PBN Output`
+# on: with the analysis off; on, the first time (everything solved, the cache filled); on again over the same folder
 # (the pages made anew, the analysis from the cache). Beside them stands DDS's own time for the
 # same boards, tables only (CalcAllTables on every core), against the utility's analysis of
 # them (tables, par and play), measured in the same run by tallowen-dd-timing (all the sample
@@ -53,8 +53,10 @@ measure() {
     sample=$3
     n=$(ls "$folder/Work" | wc -l)
     rm -rf "$folder/HandRec"
+    # The same output in all three runs (pages, and PBN files); only the analysis differs.
+    printf 'PBN Output = yes\r\n' >>"$folder/Tallowen.INI"
     off=$(run_utility "$folder")
-    printf 'PBN Output = yes\r\nDouble Dummy = yes\r\n' >>"$folder/Tallowen.INI"
+    printf 'Double Dummy = yes\r\n' >>"$folder/Tallowen.INI"
     rm -rf "$folder/HandRec"
     first=$(run_utility "$folder")
     # The pages go, the cache stays: a new name for each page would be all that changed.
