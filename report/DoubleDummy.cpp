@@ -372,9 +372,10 @@ std::vector<DdResult> AnalyseDeals(const std::vector<const Deal*>& deals, DdCach
 }
 
 std::string SolverVersion() {
-    DDSInfo info{};
-    GetDDSInfo(&info);
-    return NumText(info.major) + "." + NumText(info.minor) + "." + NumText(info.patch);
+    // From the header we are built with: the library's own GetDDSInfo reads its thread memory,
+    // which the statically linked solver has not set up before the first search.
+    return NumText(DDS_VERSION / 10000) + "." + NumText(DDS_VERSION / 100 % 100) + "." +
+           NumText(DDS_VERSION % 100);
 }
 
 std::string DdsErrorText(int code) {

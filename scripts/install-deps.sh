@@ -3,7 +3,7 @@
 set -euo pipefail
 want=(build-essential cmake python3 clang-format libdds-dev git googletest libgtest-dev libgmock-dev libbenchmark-dev
       g++-mingw-w64-x86-64-posix wine64 xvfb xauth fonts-wine fonts-liberation fonts-ipafont imagemagick x11-apps
-      opensp sgml-data libgif-dev clang libclang-rt-14-dev)
+      opensp sgml-data libgif-dev clang libclang-rt-14-dev chromium zip unzip)
 [ "${1:-}" = "--native-only" ] && want=(build-essential cmake python3 libdds-dev googletest libgtest-dev libgmock-dev libbenchmark-dev)
 missing=()
 for p in "${want[@]}"; do

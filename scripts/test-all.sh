@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds and runs every test: native, with the address and undefined-behaviour sanitizers,
-# the fuzz targets for a short time each, and the Windows build under Wine.
+# the fuzz targets for a short time each, the Windows build under Wine, and the release zip.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # Sample folders and the Wine prefix live under the home folder.
@@ -54,3 +54,18 @@ trap 'WINEPREFIX="${TALLOWEN_WINEPREFIX:-$HOME/.cache/tallowen-wine}" /usr/lib/w
 # services start inside the same X server as the tests: a screen wide enough for the game
 # client's windows and the watcher's beside them. Screenshots land in build/windows/screenshots.
 xvfb-run -a -s "-screen 0 1920x1200x24" bash -c 'bash scripts/wine-setup.sh && ctest --preset windows'
+
+step "the release zip, built twice, and tried as a player meets it (under Wine)"
+bash scripts/release.sh
+zip_file=$(ls dist/Tallowen-*-win64.zip)
+first=$(sha256sum <"$zip_file")
+bash scripts/release.sh >/dev/null
+[ "$(sha256sum <"$zip_file")" = "$first" ] || { echo "the zip differs when made again"; exit 1; }
+for exe in build/windows/apps/Tallowen.exe build/windows/apps/TallowenUTL.exe; do
+  # No link time in the header, no build folder inside: another checkout builds the same bytes.
+  x86_64-w64-mingw32-objdump -p "$exe" | grep -q "^Time/Date.*1970" ||
+    { echo "$exe carries its link time"; exit 1; }
+  if grep -qaF "$PWD" "$exe"; then echo "$exe holds the build folder $PWD"; exit 1; fi
+done
+echo "$zip_file: $(cut -c1-16 <<<"$first")…, the same when made again"
+xvfb-run -a -s "-screen 0 1920x1200x24" bash tests/release/check-release.sh "$zip_file" build/windows

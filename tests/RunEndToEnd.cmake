@@ -3,9 +3,12 @@
 # automatic bid and hand capture on, and the record it writes must equal the board played.
 #   cmake -DPROGRAM=<Tallowen.exe> -DCLIENT=<tallowen-fake-client.exe> [-DEMULATOR=<wine runner>]
 #         [-DSCREENSHOT=<screenshot.sh> -DSHOTS=<folder>] [-DNAME=<tag>] [-DSEED=3] [-DLANG=1]
-#         [-DPACE=1500] [-DWAIT=120] [-DJAPANESE=ON] -P RunEndToEnd.cmake
+#         [-DPACE=1500] [-DWAIT=120] [-DJAPANESE=ON] [-DPROGRAM_FOLDER=<folder>]
+#         -P RunEndToEnd.cmake
 # JAPANESE: the Japanese interface, with the bidding board beside the main window.
-foreach(var NAME SEED LANG PACE WAIT JAPANESE)
+# PROGRAM_FOLDER: the program runs where it already lies (an unpacked release, PROGRAM its
+# Tallowen.exe there); the test's settings are added to the settings file found there.
+foreach(var NAME SEED LANG PACE WAIT JAPANESE PROGRAM_FOLDER)
   if(NOT DEFINED ${var})
     set(${var} "")
   endif()
@@ -38,8 +41,13 @@ endforeach()
 set(program "${dir}/program")
 set(expect "${dir}/expect")
 file(REMOVE_RECURSE "${dir}")
-file(MAKE_DIRECTORY "${program}")
-file(COPY "${PROGRAM}" DESTINATION "${program}")
+if(PROGRAM_FOLDER STREQUAL "")
+  file(MAKE_DIRECTORY "${program}")
+  file(COPY "${PROGRAM}" DESTINATION "${program}")
+else()
+  file(MAKE_DIRECTORY "${dir}")
+  set(program "${PROGRAM_FOLDER}")
+endif()
 get_filename_component(exe "${PROGRAM}" NAME)
 get_filename_component(clientExe "${CLIENT}" NAME)
 # The settings file, CR LF. The hand timer is short so that the last hand is taken in time
@@ -51,7 +59,11 @@ if(JAPANESE)
   # The board goes below the watcher's window, clear of the client's windows.
   string(APPEND settings "JPN = yes${crlf}ShowBiddingSequence = (1400, 720)${crlf}")
 endif()
-file(WRITE "${program}/Tallowen.INI" ${settings})
+if(PROGRAM_FOLDER STREQUAL "")
+  file(WRITE "${program}/Tallowen.INI" ${settings})
+else()
+  file(APPEND "${program}/Tallowen.INI" ${settings})
+endif()
 
 # Starts a program in the background from `folder`; its unix process id goes to `out`.
 function(start_background out folder log)

@@ -3,7 +3,9 @@
 # folder it must end by itself after its ten-second wait, or earlier when Esc is pressed.
 #   cmake -DUTL=<TallowenUTL.exe> -DDRIVER=<tallowen-win-driver.exe> -DEMULATOR=<wine runner>
 #         -DEXAMPLES=<program folder> -DCASE=<case> -DSHOTS=<screenshot folder>
-#         [-DOUTPUT=<output folder> -DDAYS=<n>] -P RunUtilityWindow.cmake
+#         [-DOUTPUT=<output folder> -DDAYS=<n>] [-DCHROMIUM=<browser>] -P RunUtilityWindow.cmake
+# With CHROMIUM, the job's last page is also photographed in the browser (SHOTS/day-page.png,
+# the player's guide's picture of a day's page).
 # Cases: job, japanese, refusal_wait, refusal_esc. The program runs in a pipeline beside a
 # second copy of this script (STAGE=drive), which drives its window while it runs.
 set(title "TallowenUTL 2.2")
@@ -115,7 +117,7 @@ file(COPY "${UTL}" DESTINATION "${dir}")
 if(CASE MATCHES "^refusal")
   file(REMOVE_RECURSE "${dir}/Work")
 elseif(CASE STREQUAL "job")
-  file(APPEND "${dir}/Tallowen.INI" "BackColor = C0E0FF\r\n")
+  file(APPEND "${dir}/Tallowen.INI" "BackColor = C0E0FF\r\nDouble Dummy = yes\r\n")
 endif()
 execute_process(COMMAND ${EMULATOR} "${dir}/TallowenUTL.exe"
                 COMMAND ${CMAKE_COMMAND} -DSTAGE=drive -DCASE=${CASE} -DDRIVER=${DRIVER}
@@ -165,6 +167,17 @@ else()
   endif()
   if(CASE STREQUAL "japanese" AND NOT out MATCHES "終了")
     message(FATAL_ERROR "${CASE}: End is not captioned in Japanese:\n${out}")
+  endif()
+  if(CASE STREQUAL "job" AND CHROMIUM)
+    list(SORT pages)
+    list(GET pages -1 page)
+    execute_process(COMMAND "${CHROMIUM}" --headless --no-sandbox --disable-gpu --hide-scrollbars
+                            --window-size=1100,1300 "--screenshot=${SHOTS}/day-page.png"
+                            "file://${page}"
+                    RESULT_VARIABLE shot OUTPUT_QUIET ERROR_VARIABLE shotError TIMEOUT 60)
+    if(NOT shot EQUAL 0 OR NOT EXISTS "${SHOTS}/day-page.png")
+      message(FATAL_ERROR "${CASE}: the page could not be photographed: ${shotError}")
+    endif()
   endif()
 endif()
 file(REMOVE_RECURSE "${dir}")
