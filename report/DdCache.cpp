@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "common/Checksum.h"
 #include "report/PageText.h"
 
 namespace tallowen {
@@ -14,21 +15,6 @@ constexpr std::string_view kSeatLetters = "NESW";
 constexpr std::string_view kStrainLetters = "CDHSN";  // our strain numbers
 constexpr std::string_view kRankLetters = "23456789TJQKA";
 constexpr std::string_view kCounts = "0123456789abcd";  // 0..13 tricks, one character each
-
-std::uint32_t Crc32(std::string_view text) {
-    static const std::array<std::uint32_t, 256> table = [] {
-        std::array<std::uint32_t, 256> t{};
-        for (std::uint32_t n = 0; n < 256; ++n) {
-            std::uint32_t c = n;
-            for (int k = 0; k < 8; ++k) c = c & 1 ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-            t[n] = c;
-        }
-        return t;
-    }();
-    std::uint32_t crc = 0xFFFFFFFFu;
-    for (char ch : text) crc = table[(crc ^ static_cast<unsigned char>(ch)) & 0xFF] ^ (crc >> 8);
-    return crc ^ 0xFFFFFFFFu;
-}
 
 std::string Hex8(std::uint32_t n) {
     static constexpr char kDigits[] = "0123456789abcdef";

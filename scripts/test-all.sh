@@ -63,8 +63,8 @@ bash scripts/release.sh >/dev/null
 [ "$(sha256sum <"$zip_file")" = "$first" ] || { echo "the zip differs when made again"; exit 1; }
 for exe in build/windows/apps/Tallowen.exe build/windows/apps/TallowenUTL.exe; do
   # No link time in the header, no build folder inside: another checkout builds the same bytes.
-  x86_64-w64-mingw32-objdump -p "$exe" | grep -q "^Time/Date.*1970" ||
-    { echo "$exe carries its link time"; exit 1; }
+  header=$(x86_64-w64-mingw32-objdump -p "$exe")
+  grep -q "^Time/Date.*1970" <<<"$header" || { echo "$exe carries its link time"; exit 1; }
   if grep -qaF "$PWD" "$exe"; then echo "$exe holds the build folder $PWD"; exit 1; fi
 done
 echo "$zip_file: $(cut -c1-16 <<<"$first")…, the same when made again"

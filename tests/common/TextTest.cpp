@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "common/Checksum.h"
 #include "common/Text.h"
 #include "platform/CodePage.h"
 
@@ -76,6 +77,11 @@ TEST(ByteWidth, FollowsTheCodePage) {
     EXPECT_TRUE(HasWide("aパ", *sjis));
     EXPECT_FALSE(HasWide("é", *latin));
     EXPECT_FALSE(IsWide("", *sjis));
+}
+
+TEST(Crc32, TheCheckValueOfTheStandard) {
+    EXPECT_EQ(Crc32("123456789"), 0xCBF43926u);
+    EXPECT_EQ(Crc32(""), 0u);
 }
 
 }  // namespace

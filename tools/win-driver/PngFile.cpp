@@ -1,5 +1,7 @@
 #include "tools/win-driver/PngFile.h"
 
+#include "common/Checksum.h"
+
 #include <array>
 #include <cstdint>
 #include <fstream>
@@ -9,21 +11,6 @@ namespace tallowen {
 
 namespace {
 
-std::uint32_t Crc(const std::string& bytes) {
-    static const auto table = [] {
-        std::array<std::uint32_t, 256> t{};
-        for (std::uint32_t n = 0; n < 256; ++n) {
-            std::uint32_t c = n;
-            for (int k = 0; k < 8; ++k) c = c & 1 ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-            t[n] = c;
-        }
-        return t;
-    }();
-    std::uint32_t c = 0xFFFFFFFFu;
-    for (unsigned char b : bytes) c = table[(c ^ b) & 0xFF] ^ (c >> 8);
-    return c ^ 0xFFFFFFFFu;
-}
-
 void Put32(std::string& out, std::uint32_t v) {
     for (int shift = 24; shift >= 0; shift -= 8) out.push_back(char((v >> shift) & 0xFF));
 }
@@ -32,7 +19,7 @@ void Chunk(std::string& out, const char* type, const std::string& data) {
     Put32(out, std::uint32_t(data.size()));
     std::string typed = std::string(type, 4) + data;
     out += typed;
-    Put32(out, Crc(typed));
+    Put32(out, Crc32(typed));
 }
 
 // The zlib stream of `raw` in stored blocks of at most 65535 bytes.

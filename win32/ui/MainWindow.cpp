@@ -11,6 +11,7 @@
 #include "win32/ui/ConsoleEcho.h"
 #include "win32/ui/FlatButton.h"
 #include "win32/ui/MainSurface.h"
+#include "win32/ui/ProgramIcon.h"
 
 namespace tallowen {
 
@@ -118,7 +119,7 @@ void RegisterClassOnce(HINSTANCE instance) {
     wc.lpfnWndProc = WindowProc;
     wc.hInstance = instance;
     wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-    wc.hIcon = LoadIconW(nullptr, MAKEINTRESOURCEW(32512));      // IDI_APPLICATION
+    wc.hIcon = ProgramIcon(instance);
     wc.lpszClassName = kClassName;
     RegisterClassExW(&wc);
 }

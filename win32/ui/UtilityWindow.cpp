@@ -12,6 +12,7 @@
 #include "win32/WideText.h"
 #include "win32/Win32Seams.h"
 #include "win32/ui/MessageAreaWindow.h"
+#include "win32/ui/ProgramIcon.h"
 
 namespace tallowen {
 
@@ -93,7 +94,7 @@ void UtilityWindow::State::Create(const std::string& caption, const CodePage& pa
     wc.lpfnWndProc = &Proc;
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+    wc.hIcon = ProgramIcon(wc.hInstance);
     wc.lpszClassName = kClassName;
     RegisterClassW(&wc);
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
