@@ -81,6 +81,10 @@ std::string CardText(int code);
 // Card code (suit * 100 + rank) of a card text or a play-record token ("AS", "[AS]",
 // "(AS)"); a token of three or more characters is read from its second and third.
 int CardCode(std::string_view token);
+// A code that names a card: suit 0..3, rank 2..14.
+constexpr bool IsCardCode(int code) {
+    return code > 0 && code / 100 <= 3 && code % 100 >= 2 && code % 100 <= 14;
+}
 
 // The hands and the play: [seat][trick], 13 tricks, seats in table order.
 template <class T>

@@ -69,11 +69,6 @@ std::string PlayKey(const DdHands& hands, const KnownPlay& play) {
     return key;
 }
 
-// Solved tricks cover every card but those of the last trick, which are forced.
-std::size_t SolvedCount(std::size_t cards) {
-    return std::min<std::size_t>(cards, 48) + 1;
-}
-
 }  // namespace
 
 std::string DealKey(const DdHands& hands) {

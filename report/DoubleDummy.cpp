@@ -151,11 +151,6 @@ struct PlayJob {
     KnownPlay play;
 };
 
-// Solved tricks cover every card but those of the last trick, which are forced.
-std::size_t SolvedCount(std::size_t cards) {
-    return std::min<std::size_t>(cards, 48) + 1;
-}
-
 // Analyses the plays of `jobs` (at most MAXNOOFBOARDS) in one call, on the solver's threads.
 void SolvePlays(const std::vector<PlayJob>& jobs, const std::vector<DdHands>& hands,
                 std::vector<DdResult>& results, DdCache* cache) {
@@ -231,7 +226,7 @@ std::optional<DdHands> FullHands(const Deal& deal, std::string& why) {
         for (std::int16_t code : deal.PlayCodes[seat]) {
             int suit = code / 100;
             int rank = code % 100;
-            if (code <= 0 || suit > 3 || rank < 2 || rank > 14) {
+            if (!IsCardCode(code)) {
                 why = "the hand of " + SeatName(seat) + " is incomplete";
                 return std::nullopt;
             }
@@ -315,8 +310,8 @@ std::optional<KnownPlay> PlayOf(const Deal& deal, std::string& why) {
         for (int i = 0; i < kSeats; ++i) {
             const int seat = (leader + i) % kSeats;
             const int code = deal.PlayCodes[seat][t];
-            const bool known = code > 0 && code / 100 <= 3 && code % 100 >= 2 && code % 100 <= 14;
-            if (!known || deal.CardMarks[seat][t] == 2) return play;  // a claim ends the play
+            if (!IsCardCode(code) || deal.CardMarks[seat][t] == 2)
+                return play;  // a claim ends the play
             play.codes.push_back(static_cast<std::int16_t>(code));
             play.seats.push_back(seat);
             play.tricks.push_back(t);

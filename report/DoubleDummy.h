@@ -91,6 +91,12 @@ std::optional<ParContract> ParseDdsContract(const std::string& text);
 // no contract or the opening lead is not from declarer's left.
 std::optional<KnownPlay> PlayOf(const Deal& deal, std::string& why);
 
+// How many trick counts the solver gives for a play of `cards` cards: one before the lead and
+// one after each card but those of the last trick, which are forced.
+constexpr std::size_t SolvedCount(std::size_t cards) {
+    return (cards < 48 ? cards : 48) + 1;
+}
+
 // Fills the play's losses from the solver's tricks: a card of declarer's side that lowers
 // declarer's tricks, or a defender's card that raises them, gave that many away.
 void SetPlayTricks(DdPlay& play, const KnownPlay& known, std::vector<int> tricks);

@@ -14,10 +14,6 @@ std::string SeatLetterOrUnknown(int seat) {
     return seat >= 0 && seat < kSeats ? SeatLetter(seat) : "?";
 }
 
-bool ValidCode(int code) {
-    return code > 0 && code / 100 <= 3 && code % 100 >= 2 && code % 100 <= 14;
-}
-
 // A call in PBN's spelling; empty when the text is no call PBN knows.
 std::string PbnCall(const std::string& raw) {
     std::string call = Trim(raw);
@@ -36,7 +32,7 @@ std::string PbnCall(const std::string& raw) {
 std::string PbnHand(const Deal& deal, int seat) {
     const auto& hand = deal.PlayCodes[seat];
     for (std::size_t i = 0; i < hand.size(); ++i) {
-        if (!ValidCode(hand[i])) return "-";
+        if (!IsCardCode(hand[i])) return "-";
         for (int other = 0; other < kSeats; ++other)
             for (std::size_t j = 0; j < hand.size(); ++j)
                 if ((other != seat || j != i) && deal.PlayCodes[other][j] == hand[i]) return "-";
@@ -167,7 +163,7 @@ std::vector<std::string> PbnPlay(const Deal& deal, int leader) {
         for (int i = 0; i < kSeats; ++i) {
             const int seat = (leader + i) % kSeats;
             const int code = CardCode(deal.Cards[seat][t]);
-            const bool known = ValidCode(code) && deal.CardMarks[seat][t] != 2;
+            const bool known = IsCardCode(code) && deal.CardMarks[seat][t] != 2;
             line += (i ? " " : "") +
                     (known ? SuitLetter(code / 100) + RankText(code % 100) : std::string("-"));
             played += known ? 1 : 0;
