@@ -71,12 +71,12 @@ HandPicture FullHand() {
 void BM_CaptHand(benchmark::State& state) {
     Rig rig(FullHand().Paint());
     HandReading hand;
-    std::int32_t error = 0;
     for (auto _ : state) {
-        CaptHand(rig.ctx, hand, error, false);
+        hand = CaptHand(rig.ctx, false);
         benchmark::DoNotOptimize(hand);
     }
-    if (error != kHandRead || hand.cards[3][12] != "2S") state.SkipWithError("hand not read");
+    if (hand.result != CaptureResult::Read || hand.cards[3][12] != "2S")
+        state.SkipWithError("hand not read");
 }
 BENCHMARK(BM_CaptHand)->Unit(benchmark::kMicrosecond);
 
@@ -87,12 +87,12 @@ void BM_CaptTrick(benchmark::State& state) {
     CardImageTable images;
     LoadCardImages(images, rig.sound);
     TrickState trick;
-    std::array<int, 4> suits{}, ranks{};
+    TrickReading read;
     for (auto _ : state) {
-        CaptTrick(rig.ctx, images, trick, suits, ranks, TrickMode::Store);
-        benchmark::DoNotOptimize(ranks);
+        read = CaptTrick(rig.ctx, images, trick, TrickMode::Store);
+        benchmark::DoNotOptimize(read);
     }
-    if (ranks[0] != 10) state.SkipWithError("trick not read");
+    if (read.ranks[0] != 10) state.SkipWithError("trick not read");
 }
 BENCHMARK(BM_CaptTrick)->Unit(benchmark::kMicrosecond);
 

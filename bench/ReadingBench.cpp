@@ -86,12 +86,12 @@ void BM_CaptAuctionTenRows(benchmark::State& state) {
     picture.Paint(image, BiddingPicture::HeightFor(10));
     Bench b(std::move(image));
     AuctionReading record;
-    std::int32_t error = 0;
     for (auto _ : state) {
-        CaptAuction(b.ctx, record, error);
+        record = CaptAuction(b.ctx);
         benchmark::DoNotOptimize(record.rows);
     }
-    if (error != 0 || record.rows != 10) state.SkipWithError("the auction did not read");
+    if (record.result != CaptureResult::Read || record.rows != 10)
+        state.SkipWithError("the auction did not read");
 }
 BENCHMARK(BM_CaptAuctionTenRows)->Unit(benchmark::kMicrosecond);
 
@@ -103,13 +103,13 @@ void BM_CaptScore(benchmark::State& state) {
     Image555 image;
     picture.Paint(image, 120);
     Bench b(std::move(image));
-    ScorePair scores;
-    std::int32_t error = 0;
+    ScoreReading read;
     for (auto _ : state) {
-        CaptScore(b.ctx, scores, error);
-        benchmark::DoNotOptimize(scores);
+        read = CaptScore(b.ctx);
+        benchmark::DoNotOptimize(read);
     }
-    if (error != 0 || scores[0].Score != 1370) state.SkipWithError("the score did not read");
+    if (read.result != CaptureResult::Read || read.scores[0].Score != 1370)
+        state.SkipWithError("the score did not read");
 }
 BENCHMARK(BM_CaptScore)->Unit(benchmark::kMicrosecond);
 

@@ -46,21 +46,21 @@ struct SimBenchWindow {
     // The reader's report, field by field in the order of `expected`.
     std::vector<std::string> Read() {
         std::vector<std::string> out;
-        std::int32_t error = 0;
+        CaptureResult error = CaptureResult::Read;
         if (kind == 1) {
-            AuctionReading a;
-            CaptAuction(reader->ctx, a, error);
+            const AuctionReading a = CaptAuction(reader->ctx);
             AuctionFields(a, out);
+            error = a.result;
         } else if (kind == 3) {
-            HandReading h;
-            CaptHand(reader->ctx, h, error, false);
+            const HandReading h = CaptHand(reader->ctx, false);
             HandFields(h, out);
+            error = h.result;
         } else {
-            ScorePair s;
-            CaptScore(reader->ctx, s, error);
-            ScoreFields(s, out);
+            const ScoreReading s = CaptScore(reader->ctx);
+            ScoreFields(s.scores, out);
+            error = s.result;
         }
-        out.push_back(std::to_string(error));
+        out.push_back(std::to_string(Code(error)));
         return out;
     }
 
@@ -125,24 +125,24 @@ inline std::vector<SimBenchWindow> MakeSimBenchWindows() {
             w.kind = kind;
             w.language = language;
             w.picture = desktop.WindowPicture(h, true);
-            std::int32_t error = 0;
+            CaptureResult error = CaptureResult::Read;
             if (kind == 1) {
                 const BiddingView v = client.Bidding();
                 for (const auto& s : v.headings) AddDrawn(w.drawn, s);
                 for (const auto& row : v.rows)
                     for (const auto& cell : row) AddDrawn(w.drawn, cell);
-                AuctionReading a;
-                client.ExpectedAuction(a, error);
+                const AuctionReading a = client.ExpectedAuction();
                 SimBenchWindow::AuctionFields(a, w.expected);
+                error = a.result;
             } else if (kind == 3) {
                 const HandView v = client.Hand();
                 for (int line = 0; line < 4; ++line) {
                     AddDrawn(w.drawn, v.names[std::size_t(line)]);
                     for (const auto& word : v.words[std::size_t(line)]) AddDrawn(w.drawn, word);
                 }
-                HandReading hand;
-                client.ExpectedHand(hand, error);
+                const HandReading hand = client.ExpectedHand();
                 SimBenchWindow::HandFields(hand, w.expected);
+                error = hand.result;
             } else {
                 const ScoreView v = client.Score();
                 for (int i = 0; i < 2; ++i) {
@@ -150,11 +150,11 @@ inline std::vector<SimBenchWindow> MakeSimBenchWindows() {
                     AddDrawn(w.drawn, v.vulnerable[std::size_t(i)]);
                     AddDrawn(w.drawn, v.scores[std::size_t(i)]);
                 }
-                ScorePair s;
-                client.ExpectedScore(s, error);
-                SimBenchWindow::ScoreFields(s, w.expected);
+                const ScoreReading s = client.ExpectedScore();
+                SimBenchWindow::ScoreFields(s.scores, w.expected);
+                error = s.result;
             }
-            w.expected.push_back(std::to_string(error));
+            w.expected.push_back(std::to_string(Code(error)));
             w.reader = std::make_unique<SimReader>(w.picture, language, kind);
             out.push_back(std::move(w));
         }

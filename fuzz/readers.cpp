@@ -55,39 +55,35 @@ Image555 Picture(const std::uint8_t* data, std::size_t size) {
 }
 
 void ReadScore(ReadingContext& ctx) {
-    ScorePair scores;
-    std::int32_t error = -1;
-    CaptScore(ctx, scores, error);
-    Check(error == kScoreRead || error == kScoreUnreadable || error == kScoreBadVulnerable ||
-          error == kScoreBadNumber);
-    for (const ScoreVul& side : scores) Check(side.Vul >= -1 && side.Vul <= 1);
+    const ScoreReading reading = CaptScore(ctx);
+    using R = CaptureResult;
+    const R error = reading.result;
+    Check(error == R::Read || error == R::ScoreUnreadable || error == R::BadVulnerable ||
+          error == R::BadScoreNumber);
+    for (const ScoreVul& side : reading.scores) Check(side.Vul >= -1 && side.Vul <= 1);
 }
 
 void ReadAuction(ReadingContext& ctx) {
-    AuctionReading auction;
-    std::int32_t error = -1;
-    CaptAuction(ctx, auction, error);
-    Check(error == kAuctionRead || error == kAuctionUnreadable || error == kAuctionIncomplete);
+    const AuctionReading auction = CaptAuction(ctx);
+    using R = CaptureResult;
+    const R error = auction.result;
+    Check(error == R::Read || error == R::AuctionUnreadable || error == R::AuctionIncomplete);
     Check(auction.rows >= 0 && auction.rows <= kAuctionRows + 1);
 }
 
 void ReadHand(ReadingContext& ctx) {
-    HandReading hand;
-    std::int32_t error = -1;
-    CaptHand(ctx, hand, error, false);
-    Check(error == kHandRead || error == kHandUnreadable);
+    const HandReading hand = CaptHand(ctx, false);
+    Check(hand.result == CaptureResult::Read || hand.result == CaptureResult::HandUnreadable);
     for (const auto& line : hand.marks)
         for (std::uint8_t mark : line) Check(mark <= 2);
 }
 
 void ReadTrick(ReadingContext& ctx, const CardImageTable& images) {
     TrickState state;
-    std::array<int, 4> suits{}, ranks{};
-    CaptTrick(ctx, images, state, suits, ranks, TrickMode::Store);
-    if (ranks[0] == -1) return;
-    for (int i = 0; i < 4; ++i) {
-        Check(ranks[i] == 0 || (ranks[i] >= 2 && ranks[i] <= 14));
-        Check(suits[i] >= -1 && suits[i] <= 3);
+    const TrickReading trick = CaptTrick(ctx, images, state, TrickMode::Store);
+    for (std::size_t i = 0; i < 4; ++i) {
+        Check(trick.ranks[i] == 0 || (trick.ranks[i] >= 2 && trick.ranks[i] <= 14));
+        Check(trick.suits[i] >= -1 && trick.suits[i] <= 3);
     }
 }
 

@@ -38,7 +38,7 @@ bool StrainWordsOf(int language, StrainWords& words) {
 enum class Attempt { Retry, Grown, Done };
 
 // Reads the rows of calls below the grid anchor; Done when the reading ended.
-Attempt ReadCalls(ReadingContext& ctx, AuctionReading& record, std::int32_t& error, int y0) {
+Attempt ReadCalls(ReadingContext& ctx, AuctionReading& record, int y0) {
     const int width = ctx.GameGrid.WindowWidth;
     const int height = ctx.GameGrid.WindowHeight;
     const int step = ctx.glyphs.LineStep();
@@ -61,7 +61,7 @@ Attempt ReadCalls(ReadingContext& ctx, AuctionReading& record, std::int32_t& err
             std::string call = StripMarks(word);
             if (call.empty()) {
                 if (++empties == 4 || seenCall) {
-                    error = kAuctionIncomplete;
+                    record.result = CaptureResult::AuctionIncomplete;
                     return Attempt::Done;
                 }
                 continue;
@@ -72,7 +72,7 @@ Attempt ReadCalls(ReadingContext& ctx, AuctionReading& record, std::int32_t& err
             if (!IsPass(call)) {
                 passes = 0;
             } else if (++passes == 3) {
-                error = kAuctionRead;
+                record.result = CaptureResult::Read;
                 return Attempt::Done;
             }
         }
@@ -95,21 +95,20 @@ std::string ConvertStrain(const std::string& call, int language) {
     return out;
 }
 
-void CaptAuction(ReadingContext& ctx, AuctionReading& record, std::int32_t& error) {
+AuctionReading CaptAuction(ReadingContext& ctx) {
     int headingRow = 0;
-    record = AuctionReading{};
+    AuctionReading record;
     for (int attempt = 1;; ++attempt) {
         if (headingRow == -1 && attempt == 2) {
-            error = kAuctionRead;  // the window shows no auction
-            return;
+            record.result = CaptureResult::Read;  // the window shows no auction
+            return record;
         }
         if (attempt == 5) {
-            error = kAuctionUnreadable;
-            return;
+            record.result = CaptureResult::AuctionUnreadable;
+            return record;
         }
         ctx.desktop.SetTopmost(ctx.windows.Handle(WindowKind::Bidding), true);
         int lines = CaptureGameWindow(ctx, WindowKind::Bidding);
-        error = kAuctionRead;
         record = AuctionReading{};
         if (lines <= 0) {
             headingRow = 0;  // not "no auction": the window could not be copied at all
@@ -126,7 +125,7 @@ void CaptAuction(ReadingContext& ctx, AuctionReading& record, std::int32_t& erro
 
         int y0 = FindGrayRow(view, Rect{10, 10, 20, 30});
         if (y0 < 0) continue;
-        Attempt result = ReadCalls(ctx, record, error, y0);
+        Attempt result = ReadCalls(ctx, record, y0);
         if (result != Attempt::Done) continue;
         break;
     }
@@ -134,6 +133,7 @@ void CaptAuction(ReadingContext& ctx, AuctionReading& record, std::int32_t& erro
     for (int r = 1; r <= record.rows && r <= kAuctionRows; ++r)
         for (auto& column : record.calls)
             column[std::size_t(r)] = ConvertStrain(column[std::size_t(r)], language);
+    return record;
 }
 
 }  // namespace tallowen

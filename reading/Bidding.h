@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "reading/CaptureResult.h"
+
 namespace tallowen {
 
 struct ReadingContext;
@@ -17,15 +19,12 @@ struct AuctionReading {
     // calls[column][row], rows 1..20 (row 0 unused).
     std::array<std::array<std::string, kAuctionRows + 1>, 4> calls;
     int rows = 0;  // the row the reading ended at (11 when all ten were read)
+    // Read: a complete auction, or none on display. AuctionUnreadable: no readable grid in
+    // four attempts. AuctionIncomplete: a gap after the first call, or an empty row.
+    CaptureResult result = CaptureResult::Read;
 };
 
-enum AuctionError : std::int32_t {
-    kAuctionRead = 0,         // complete auction (or none on display)
-    kAuctionUnreadable = 14,  // no readable grid in four attempts
-    kAuctionIncomplete = 15,  // a gap after the first call, or an empty row
-};
-
-void CaptAuction(ReadingContext& ctx, AuctionReading& record, std::int32_t& error);
+AuctionReading CaptAuction(ReadingContext& ctx);
 
 // The strain letters of the language's calls as C, D, H, S and NT ("2ST" -> "2NT" in Spanish).
 std::string ConvertStrain(const std::string& call, int language);

@@ -107,30 +107,31 @@ bool NormaliseCardWord(std::string w, int language, std::string& card, std::uint
     return card.find('?') == std::string::npos && IsCard(card);
 }
 
-void CaptHand(ReadingContext& ctx, HandReading& hand, std::int32_t& error, bool minimizeAfter) {
+HandReading CaptHand(ReadingContext& ctx, bool minimizeAfter) {
     const int language = ctx.Language();
     if (language >= 5 && language <= 9 && ctx.glyphs.currentSet != 0) WidenWindow(ctx);
-    error = kHandRead;
+    HandReading hand;
     int y0 = -1;
     for (int attempt = 1; attempt <= kAttempts; ++attempt) {
-        if (CaptureGameWindow(ctx, WindowKind::LastHand) <= 0) return;
+        if (CaptureGameWindow(ctx, WindowKind::LastHand) <= 0) return hand;
         y0 = FindGrayRow(ctx.Game(), Rect{10, 20, 20, 30});
         if (y0 > 20) break;
     }
     if (y0 <= 20) {
-        error = kHandUnreadable;
+        hand.result = CaptureResult::HandUnreadable;
         Minimize(ctx, minimizeAfter);
-        return;
+        return hand;
     }
     int y = ctx.glyphs.currentSet != 0 ? y0 + 4 : y0 + 1;
     ctx.codes.Size(0, ctx.GameGrid.WindowWidth);
     for (int h = 0; h < 4; ++h, y += ctx.glyphs.LineStep()) {
         if (!ReadLine(ctx, hand, h, y)) {
-            error = kHandUnreadable;
-            return;
+            hand.result = CaptureResult::HandUnreadable;
+            return hand;
         }
     }
     Minimize(ctx, minimizeAfter);
+    return hand;
 }
 
 }  // namespace tallowen

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "reading/CaptureResult.h"
+
 namespace tallowen {
 
 struct ReadingContext;
@@ -19,16 +21,13 @@ struct HandReading {
     std::array<std::array<std::string, kHandCards>, 4> cards;
     // 0 plain, 1 written "[..]", 2 written "(..)".
     std::array<std::array<std::uint8_t, kHandCards>, 4> marks{};
-};
-
-enum HandError : std::int32_t {
-    kHandRead = 0,         // read (or the window could not be copied: outputs untouched)
-    kHandUnreadable = 22,  // no anchor, or a card word that is not a card
+    // Read also when the window could not be copied at all: then nothing is in it.
+    CaptureResult result = CaptureResult::Read;
 };
 
 // `minimizeAfter`: the "Minimize LastHand" setting. A line whose card words are not
 // thirteen cards fails the read: the lines before it and its cards up to the bad one stay.
-void CaptHand(ReadingContext& ctx, HandReading& hand, std::int32_t& error, bool minimizeAfter);
+HandReading CaptHand(ReadingContext& ctx, bool minimizeAfter);
 
 // One card word as the client shows it, in the system's notation: mark 1 for "[", 2 for "(";
 // "10" is T; rank and suit letters by language. False when it is not a card.

@@ -58,24 +58,18 @@ bool ReadTrick(ReadingContext& ctx, const CardImageTable& images, std::array<int
 
 }  // namespace
 
-void CaptTrick(ReadingContext& ctx, const CardImageTable& images, TrickState& state,
-               std::array<int, 4>& suits, std::array<int, 4>& ranks, TrickMode mode) {
+TrickReading CaptTrick(ReadingContext& ctx, const CardImageTable& images, TrickState& state,
+                       TrickMode mode) {
     std::array<int, 4> s{}, r{};
     bool read = false;
     for (int attempt = 0; attempt < kAttempts && !read; ++attempt)
         read = ReadTrick(ctx, images, s, r);
-    if (!read) {
-        ranks[0] = -1;
-        return;
-    }
+    if (!read) return {};
     if (mode == TrickMode::NewOnly) {
         for (int p = 0; p < 4; ++p) {
             if (s[std::size_t(p)] == state.previousSuits[std::size_t(p)] &&
-                r[std::size_t(p)] == state.previousRanks[std::size_t(p)]) {
-                suits.fill(0);
-                ranks.fill(0);
-                return;
-            }
+                r[std::size_t(p)] == state.previousRanks[std::size_t(p)])
+                return {TrickOutcome::Repeated, {}, {}};
         }
     }
     if (mode == TrickMode::ResetCount) state.cardCount = 0;
@@ -87,8 +81,7 @@ void CaptTrick(ReadingContext& ctx, const CardImageTable& images, TrickState& st
     }
     state.previousSuits = s;
     state.previousRanks = r;
-    suits = s;
-    ranks = r;
+    return {TrickOutcome::Read, s, r};
 }
 
 }  // namespace tallowen

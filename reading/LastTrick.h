@@ -25,10 +25,20 @@ enum class TrickMode : int {
     NewOnly = 2,     // read, and accept only a trick whose four cards are all new
 };
 
-// suits 0..3 and ranks 2..14 by position (0 bottom, 1 left, 2 top, 3 right). When no
-// attempt reads all four cards, ranks[0] = -1 and nothing else changes. In NewOnly mode a
-// trick sharing a card with the previous one (same position) clears the outputs to 0.
-void CaptTrick(ReadingContext& ctx, const CardImageTable& images, TrickState& state,
-               std::array<int, 4>& suits, std::array<int, 4>& ranks, TrickMode mode);
+enum class TrickOutcome {
+    Unreadable,  // no attempt read all four cards
+    Repeated,    // NewOnly: a card in the same position as in the previous trick
+    Read,
+};
+
+// suits 0..3 and ranks 2..14 by position (0 bottom, 1 left, 2 top, 3 right); all 0 unless
+// the outcome is Read.
+struct TrickReading {
+    TrickOutcome outcome = TrickOutcome::Unreadable;
+    std::array<int, 4> suits{}, ranks{};
+};
+
+TrickReading CaptTrick(ReadingContext& ctx, const CardImageTable& images, TrickState& state,
+                       TrickMode mode);
 
 }  // namespace tallowen

@@ -14,19 +14,19 @@ namespace {
 enum class Step { NextAttempt, Grown, Vulnerability, Finish };
 
 // Judges one score text: true when it may stand.
-Step TakeScore(const std::string& text, ScoreVul& side, std::int32_t& error) {
+Step TakeScore(const std::string& text, ScoreVul& side, CaptureResult& error) {
     const double value = LeadingNumber(text);
     if (!text.empty() && text.back() != '0') {
         // Scores are multiples of ten: another digit means the window was caught mid-update.
         // A text that is no number at all will not improve by waiting.
         if (value == 0 && text.find('?') == std::string::npos) {
-            error = kScoreBadNumber;
+            error = CaptureResult::BadScoreNumber;
             return Step::Finish;
         }
         return Step::NextAttempt;
     }
     if (text.find('?') != std::string::npos || (value == 0 && text != "0" && !text.empty())) {
-        error = kScoreBadNumber;
+        error = CaptureResult::BadScoreNumber;
         return Step::Finish;
     }
     // An empty text is a side with nothing on the board yet: 0, not unknown. A number beyond
@@ -50,7 +50,7 @@ void ReadScoreLine(ReadingContext& ctx, int y, int x, std::string (&text)[2]) {
 }
 
 // One look at the copied window for the two scores.
-Step ReadScores(ReadingContext& ctx, ScorePair& scores, std::int32_t& error) {
+Step ReadScores(ReadingContext& ctx, ScorePair& scores, CaptureResult& error) {
     const PixelView view = ctx.Game();
     const int width = ctx.GameGrid.WindowWidth, h = ctx.GameGrid.WindowHeight;
     const int step = ctx.glyphs.LineStep();
@@ -86,7 +86,7 @@ Step ReadScores(ReadingContext& ctx, ScorePair& scores, std::int32_t& error) {
 }
 
 // Reads the vulnerability line from the last capture; false when error 5 ends the reading.
-bool ReadVulnerability(ReadingContext& ctx, ScorePair& scores, std::int32_t& error) {
+bool ReadVulnerability(ReadingContext& ctx, ScorePair& scores, CaptureResult& error) {
     const PixelView view = ctx.Game();
     const int width = ctx.GameGrid.WindowWidth;
     const std::string word(TitleTable::VulnerableWord(ctx.Language()));
@@ -104,12 +104,12 @@ bool ReadVulnerability(ReadingContext& ctx, ScorePair& scores, std::int32_t& err
             ReadWord(ctx, text[1], pos);
             if (text[0] == word || text[1] == word || (text[0].empty() && text[1].empty())) break;
             if (y == vy - 3) {
-                error = kScoreBadVulnerable;
+                error = CaptureResult::BadVulnerable;
                 return false;
             }
         }
     }
-    error = kScoreRead;
+    error = CaptureResult::Read;
     for (int i = 0; i < 2; ++i) {
         ScoreVul& side = scores[std::size_t(i)];
         if (text[i] == word)
@@ -124,24 +124,25 @@ bool ReadVulnerability(ReadingContext& ctx, ScorePair& scores, std::int32_t& err
 
 }  // namespace
 
-void CaptScore(ReadingContext& ctx, ScorePair& scores, std::int32_t& error) {
-    error = kScoreRead;
-    scores = ScorePair{};
+ScoreReading CaptScore(ReadingContext& ctx) {
+    ScoreReading reading;
+    ScorePair& scores = reading.scores;
+    CaptureResult& error = reading.result;
     const WindowHandle window = ctx.windows.Handle(WindowKind::Score);
     ctx.desktop.SetTopmost(window, true);
     int limit = 4;
     bool readVulnerability = false;
     for (int attempt = 1;; ++attempt) {
         if (attempt > limit) {
-            error = kScoreUnreadable;
+            error = CaptureResult::ScoreUnreadable;
             break;
         }
         if (CaptureGameWindow(ctx, WindowKind::Score) <= 0) {
             // Not even a copy after re-opening: say so rather than report unknown scores as read.
-            error = kScoreUnreadable;
-            return;
+            error = CaptureResult::ScoreUnreadable;
+            return reading;
         }
-        error = kScoreRead;
+        error = CaptureResult::Read;
         Step s = ReadScores(ctx, scores, error);
         if (s == Step::Grown) limit = 5;  // the taller window gets one more look
         if (s == Step::NextAttempt || s == Step::Grown) continue;
@@ -151,6 +152,7 @@ void CaptScore(ReadingContext& ctx, ScorePair& scores, std::int32_t& error) {
     if (readVulnerability) ReadVulnerability(ctx, scores, error);
     ctx.desktop.SetTopmost(window, false);
     if (!ctx.showScore) ctx.desktop.Minimize(window);
+    return reading;
 }
 
 }  // namespace tallowen

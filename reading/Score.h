@@ -1,22 +1,20 @@
 // Reading the score window: both sides' running scores and vulnerability.
 #pragma once
 
-#include <cstdint>
-
 #include "common/Notation.h"
+#include "reading/CaptureResult.h"
 
 namespace tallowen {
 
 struct ReadingContext;
 
-enum ScoreError : std::int32_t {
-    kScoreRead = 0,
-    kScoreUnreadable = 3,     // the window could not be read in its attempts
-    kScoreBadVulnerable = 5,  // text where the vulnerability word belongs, but not the word
-    kScoreBadNumber = 6,      // a score that is unreadable or not a number
+// scores[0] is the left column of the window, scores[1] the right. A side that could not be
+// read keeps -1 for its score or its vulnerability.
+struct ScoreReading {
+    CaptureResult result = CaptureResult::Read;
+    ScorePair scores;
 };
 
-// scores[0] is the left column of the window, scores[1] the right.
-void CaptScore(ReadingContext& ctx, ScorePair& scores, std::int32_t& error);
+ScoreReading CaptScore(ReadingContext& ctx);
 
 }  // namespace tallowen

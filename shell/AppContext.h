@@ -20,6 +20,7 @@
 #include "platform/Fonts.h"
 #include "platform/Sound.h"
 #include "reading/Buttons.h"
+#include "reading/CaptureResult.h"
 #include "reading/CardImages.h"
 #include "reading/GameWindows.h"
 #include "reading/LastTrick.h"
@@ -139,9 +140,9 @@ struct CaptureNotes {
     std::vector<Message> messages;
     std::vector<std::string> errors;
     std::vector<Missing> missing;
-    std::int32_t lastBidResult = 0;   // result code of the last auction capture attempt
-    std::int32_t lastHandResult = 0;  // ... and of the last hand capture attempt
-    std::string handRefused;          // why the last hand was not joined to the kept auction
+    CaptureResult lastBidResult = CaptureResult::Read;   // of the last auction capture attempt
+    CaptureResult lastHandResult = CaptureResult::Read;  // ... and of the last hand capture
+    std::string handRefused;  // why the last hand was not joined to the kept auction
 };
 
 struct AppContext {
@@ -190,6 +191,12 @@ struct AppContext {
     bool turnFront = false;
     int gamePresent = 0;
     int showScore = 0;  // -1 shown, 0 hidden, 2 from TopMostScoreWindow
+    // What some controls stand for; their captions are made from these.
+    struct Shown {
+        bool timerCounting = false;     // the pause button counts a pause's seconds
+        bool scoreButtonHides = false;  // the score button hides the score window
+        std::array<int, 3> tricks{};    // the trick counts: we, they, both (0: blank)
+    } shown;
 
     // The capture flows.
     DealSlots deals;

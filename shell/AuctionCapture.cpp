@@ -7,6 +7,7 @@
 #include "records/Contract.h"
 #include "records/DealOps.h"
 #include "records/RecordFiles.h"
+#include "shell/CaptureResults.h"
 #include "shell/CaptureSupport.h"
 #include "shell/Captures.h"
 #include "shell/Controls.h"
@@ -23,28 +24,28 @@ constexpr int kStandardAuctionRows = 8;
 constexpr int kMessageChoices = 25;
 constexpr int kLanguageChoices = 10;
 
-std::int32_t ReadAuction(AppContext& app) {
-    AuctionReading reading;
-    std::int32_t error = kAuctionRead;
-    CaptAuction(app.reading, reading, error);
+CaptureResult ReadAuction(AppContext& app) {
+    const AuctionReading reading = CaptAuction(app.reading);
     app.bidBoxAtRead = BidBoxShownNow(app);
-    if (!AnyName(reading.headings)) return kNoPlayersRead;
+    if (!AnyName(reading.headings)) return CaptureResult::NoPlayersRead;
     Deal& deal = app.deals.capture;
     AuctionToDeal(reading, deal);
-    if (error == kAuctionIncomplete) ShowRunningAuction(app);
-    if (error != kAuctionRead && error != kAuctionIncomplete) return error;
+    const CaptureResult result = reading.result;
+    if (result == CaptureResult::AuctionIncomplete) ShowRunningAuction(app);
+    if (result != CaptureResult::Read && result != CaptureResult::AuctionIncomplete) return result;
     FindContract(deal, ScoringLog(app));
-    if (deal.Contract.empty()) return kAuctionIncomplete;
-    if (TestSameAuction(app.keptRounds, deal.Rounds, app.keptCalls, deal.Calls)) return 16;
-    return kAuctionRead;
+    if (deal.Contract.empty()) return CaptureResult::AuctionIncomplete;
+    if (TestSameAuction(app.keptRounds, deal.Rounds, app.keptCalls, deal.Calls))
+        return CaptureResult::AuctionUnchanged;
+    return CaptureResult::Read;
 }
 
 // A new auction: the score before the board, then the current-auction file, then the rest.
-std::int32_t RecordAuction(AppContext& app) {
+CaptureResult RecordAuction(AppContext& app) {
     Deal& deal = app.deals.capture;
     ScorePair before;
-    const std::int32_t scoreResult = ReadScore(app, before, kScoreTries);
-    if (scoreResult != 0) return scoreResult;
+    const CaptureResult scoreResult = ReadScore(app, before, kScoreTries);
+    if (scoreResult != CaptureResult::Read) return scoreResult;
     deal.ScoreBefore = before;
     KeepAuction(app);  // a file that cannot be written now is written later
     KeepBid(app.keptRounds, deal.Rounds, app.keptCalls, deal.Calls);
@@ -56,46 +57,7 @@ std::int32_t RecordAuction(AppContext& app) {
         app.views.main.ShowAuction(deal, 1);
     // The new contract's targets; the tricks taken so far belong to the board before.
     ShowTrickTargets(app, deal);
-    return kAuctionRead;
-}
-
-void ActOnFailure(AppContext& app, std::int32_t result, bool manual) {
-    const bool jpn = app.jpnInterface;
-    switch (result) {
-        case 1:
-            TellMissing(app, WindowKind::Score, 1);
-            break;
-        case 3:
-            TellError(app, jpn ? Title(app, WindowKind::Score) + " 読み取りのエラー."
-                               : "Can't Read " + QuotedTitle(app, WindowKind::Score) + " Window.");
-            break;
-        case 5:
-            TellError(app, "Error in Reading Vulnerability.");
-            break;
-        case 6:
-            TellError(app, jpn ? Title(app, WindowKind::Score) + " 読み取りのエラー."
-                               : "Error Occurred in Reading Score.");
-            break;
-        case 11:
-        case 15:
-        case 16:
-        case 19:
-            if (manual) TellMessage(app, result);
-            break;
-        case 14:
-            TellError(app, jpn ? QuotedTitle(app, WindowKind::Bidding) + " 読み取りのエラー."
-                               : "Failed in Reading " + QuotedTitle(app, WindowKind::Bidding) +
-                                     " Window.");
-            break;
-        case 18:
-            TellMissing(app, WindowKind::Bidding, 18);
-            break;
-        case 21:
-            TellMissing(app, WindowKind::LastHand, 21);
-            break;
-        default:
-            break;
-    }
+    return CaptureResult::Read;
 }
 
 }  // namespace
@@ -124,21 +86,21 @@ void cmdBidClick2(AppContext& app, int automatic) {
         SetSlot(app, Slot::Bid, true, Now(app) + wait);
         return;
     }
-    std::int32_t result = MissingWindow(
-        app, {{WindowKind::LastHand, 21}, {WindowKind::Bidding, 18}, {WindowKind::Score, 1}});
-    if (result == 0) {
+    CaptureResult result =
+        MissingWindow(app, {WindowKind::LastHand, WindowKind::Bidding, WindowKind::Score});
+    if (result == CaptureResult::Read) {
         app.busy.bid = true;
         SetEnabled(app, Control::cmdBid, false);
         SetVisible(app, Control::cmdHand, false);
         result = ReadAuction(app);
-        if (result == kAuctionRead) result = RecordAuction(app);
+        if (result == CaptureResult::Read) result = RecordAuction(app);
     }
     app.captureNotes.lastBidResult = result;
-    if (result == kAuctionRead) {
+    if (result == CaptureResult::Read) {
         PrepCaptNextHand(app);
     } else {
         // Also when no player was read: the auction is still to be taken.
-        ActOnFailure(app, result, automatic == 0);
+        ActOnFailure(app, CaptureFlow::Auction, result, automatic == 0);
         SetSlot(app, Slot::Bid, true, Now(app) + std::uint32_t(app.settings.waitTimeBid));
     }
     SetEnabled(app, Control::cmdBid, true);

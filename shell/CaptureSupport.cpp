@@ -3,6 +3,7 @@
 #include "common/Text.h"
 #include "reading/Score.h"
 #include "records/RecordNames.h"
+#include "shell/CaptureResults.h"
 #include "shell/Discovery.h"
 #include "shell/Messages.h"
 
@@ -68,28 +69,27 @@ bool WindowKnown(const AppContext& app, WindowKind kind) {
     return app.windows.Handle(kind) != 0;
 }
 
-std::int32_t MissingWindow(const AppContext& app,
-                           std::initializer_list<std::pair<WindowKind, std::int32_t>> order) {
-    for (const auto& [kind, code] : order)
-        if (!WindowKnown(app, kind)) return code;
-    return 0;
+CaptureResult MissingWindow(const AppContext& app, std::initializer_list<WindowKind> order) {
+    for (const WindowKind kind : order)
+        if (!WindowKnown(app, kind)) return MissingResult(kind);
+    return CaptureResult::Read;
 }
 
-std::int32_t ReadScore(AppContext& app, ScorePair& score, int tries) {
-    std::int32_t error = kScoreUnreadable;
+CaptureResult ReadScore(AppContext& app, ScorePair& score, int tries) {
+    CaptureResult result = CaptureResult::ScoreUnreadable;
     for (int attempt = 1; attempt <= tries; ++attempt) {
-        ScorePair read;
-        CaptScore(app.reading, read, error);
-        // A window that could not be copied at all reads "no error" with no score: a record
-        // needs both scores, so that is a failed reading too.
-        if (error == kScoreRead && (read[0].Score == -1 || read[1].Score == -1))
-            error = kScoreUnreadable;
-        if (error == kScoreRead) {
-            score = read;
-            return error;
+        const ScoreReading read = CaptScore(app.reading);
+        result = read.result;
+        // A record needs both scores: a reading without one has failed too.
+        if (result == CaptureResult::Read &&
+            (read.scores[0].Score == -1 || read.scores[1].Score == -1))
+            result = CaptureResult::ScoreUnreadable;
+        if (result == CaptureResult::Read) {
+            score = read.scores;
+            return result;
         }
     }
-    return error;
+    return result;
 }
 
 LogSink& ScoringLog(AppContext& app) {

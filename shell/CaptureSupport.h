@@ -8,20 +8,16 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
-#include <utility>
 
 #include "reading/Bidding.h"
+#include "reading/CaptureResult.h"
 #include "reading/LastHand.h"
 #include "shell/AppContext.h"
 
 namespace tallowen {
 
-// Result codes of our own, beside the readers' ones: both are silent in the result tables.
-constexpr std::int32_t kNoPlayersRead = -1;     // the bidding window showed no player name
-constexpr std::int32_t kRecordFailed = 30;      // a file could not be written or read (reported)
-constexpr std::int32_t kHandNotOfAuction = 31;  // the hand read belongs to another board
-constexpr int kMissingAfterTicks = 11;          // windows still opening are not complained about
-constexpr std::uint32_t kAutoRetryMs = 3000;    // next try of an automatic capture without a game
+constexpr int kMissingAfterTicks = 11;        // windows still opening are not complained about
+constexpr std::uint32_t kAutoRetryMs = 3000;  // next try of an automatic capture without a game
 constexpr int kScoreTries = 10;
 constexpr int kHandTries = 4;
 
@@ -41,13 +37,12 @@ void HandToDeal(const HandReading& hand, Deal& deal);
 bool SameHand(const Deal& recorded, const HandReading& hand);
 
 bool WindowKnown(const AppContext& app, WindowKind kind);
-// The code of the first window in `order` that is not known, 0 when all are.
-std::int32_t MissingWindow(const AppContext& app,
-                           std::initializer_list<std::pair<WindowKind, std::int32_t>> order);
+// The result of the first window in `order` that is not known; Read when all are.
+CaptureResult MissingWindow(const AppContext& app, std::initializer_list<WindowKind> order);
 
 // Up to `tries` readings of the score window until one reads both scores; the last result
-// when none does (3 when a reading gave no score at all).
-std::int32_t ReadScore(AppContext& app, ScorePair& score, int tries);
+// when none does (ScoreUnreadable when a reading gave no score at all).
+CaptureResult ReadScore(AppContext& app, ScorePair& score, int tries);
 
 LogSink& ScoringLog(AppContext& app);
 void SetSlot(AppContext& app, Slot slot, bool armed, std::uint32_t due);

@@ -9,6 +9,7 @@
 #include "records/PlayAnalysis.h"
 #include "records/RecordFiles.h"
 #include "records/Scoring.h"
+#include "shell/CaptureResults.h"
 #include "shell/CaptureSupport.h"
 #include "shell/Captures.h"
 #include "shell/Controls.h"
@@ -22,8 +23,6 @@ namespace tallowen {
 
 namespace {
 
-constexpr std::int32_t kScoreUnchanged = 7;
-constexpr std::int32_t kHandUnchanged = 24;
 constexpr std::uint32_t kTrickWatchDelay = 500;
 constexpr int kBoxWidth = 172;
 
@@ -35,37 +34,36 @@ bool ScoreUnchanged(const AppContext& app, const ScorePair& score) {
     return SameScorePair(score, app.keptScore) || SameScorePair(score, deal.ScoreBefore);
 }
 
-std::int32_t ReadHand(AppContext& app, HandReading& hand) {
-    std::int32_t error = kHandUnreadable;
+CaptureResult ReadHand(AppContext& app, HandReading& hand) {
     for (int attempt = 1; attempt <= kHandTries; ++attempt) {
-        hand = HandReading{};
-        CaptHand(app.reading, hand, error, app.settings.minimizeLastHand);
+        hand = CaptHand(app.reading, app.settings.minimizeLastHand);
         // A window that could not be copied reads "no error" with nothing in it.
-        if (error == kHandRead && !HandComplete(hand)) error = kHandUnreadable;
-        if (error == kHandRead) return error;
+        if (hand.result == CaptureResult::Read && !HandComplete(hand))
+            hand.result = CaptureResult::HandUnreadable;
+        if (hand.result == CaptureResult::Read) break;
     }
-    return error;
+    return hand.result;
 }
 
 // Joins the kept auction with the hand and the score, and writes the record. A record that
 // cannot be written now is kept and written later: the board is taken all the same, so that
 // the next capture never joins this auction to another board's hand.
-std::int32_t RecordHand(AppContext& app, const ScorePair& after, const HandReading& hand,
-                        std::string& recordName) {
+CaptureResult RecordHand(AppContext& app, const ScorePair& after, const HandReading& hand,
+                         std::string& recordName) {
     Deal next = app.deals.capture;
-    if (!JoinKeptAuction(app, next)) return kRecordFailed;
+    if (!JoinKeptAuction(app, next)) return CaptureResult::RecordFailed;
     HandToDeal(hand, next);
     next.ScoreAfter = after;
     app.captureNotes.handRefused = HandAuctionMismatch(next);
     if (!app.captureNotes.handRefused.empty()) {
         LogLine(app, "Hand not recorded: " + app.captureNotes.handRefused + ".");
-        return kHandNotOfAuction;
+        return CaptureResult::HandNotOfAuction;
     }
     recordName = WriteRecord(app, next);
     app.deals.capture = next;
     app.keptScore = after;
     LongerName(app.deals.capture.Names, app.deals.capture.AuctionNames);
-    return 0;
+    return CaptureResult::Read;
 }
 
 Rect BoxPlace(const AppContext& app) {
@@ -103,36 +101,6 @@ void ShowRecorded(AppContext& app, const std::string& recordName) {
     MinimizeGameWindow(app, WindowKind::LastTrick);
 }
 
-void ActOnFailure(AppContext& app, std::int32_t result, bool manual) {
-    switch (result) {
-        case 1:
-            TellMissing(app, WindowKind::Score, 1);
-            break;
-        case 3:
-            TellError(app, "Can't Read " + QuotedTitle(app, WindowKind::Score) + " Window.");
-            break;
-        case 5:
-            TellError(app, "Error in Reading Vulnerability.");
-            break;
-        case 6:
-            TellError(app, "Error in Reading " + Title(app, WindowKind::Score));
-            break;
-        case kScoreUnchanged:
-        case kHandUnchanged:
-            if (manual) TellMessage(app, result);
-            break;
-        case 21:
-            TellMissing(app, WindowKind::LastHand, 21);
-            break;
-        case 22:
-        case 23:
-            TellError(app, "Failed in Reading " + QuotedTitle(app, WindowKind::LastHand) + ".");
-            break;
-        default:
-            break;
-    }
-}
-
 // The hand on the screen belongs to a later board than the kept auction, whose own hand is
 // gone: that board is lost, and the hand on the screen cannot be joined to any auction read
 // now either, for the score shown is no longer the one before its board. Start over with the
@@ -143,15 +111,16 @@ void StartOverFromAuction(AppContext& app) {
     app.awaitAuctionEnd = app.settings.autoCaptBid;
 }
 
-std::int32_t CaptureAndRecord(AppContext& app, std::string& recordName) {
+CaptureResult CaptureAndRecord(AppContext& app, std::string& recordName) {
     ScorePair after;
-    std::int32_t result = ReadScore(app, after, kScoreTries);
-    if (result == 0 && ScoreUnchanged(app, after)) result = kScoreUnchanged;
+    CaptureResult result = ReadScore(app, after, kScoreTries);
+    if (result == CaptureResult::Read && ScoreUnchanged(app, after))
+        result = CaptureResult::ScoreUnchanged;
     HandReading hand;
-    if (result == 0) result = ReadHand(app, hand);
-    if (result != 0) return result;
+    if (result == CaptureResult::Read) result = ReadHand(app, hand);
+    if (result != CaptureResult::Read) return result;
     app.views.main.AlertBorder(false);
-    if (SameHand(app.previousDeal, hand)) return kHandUnchanged;
+    if (SameHand(app.previousDeal, hand)) return CaptureResult::HandUnchanged;
     return RecordHand(app, after, hand, recordName);
 }
 
@@ -173,26 +142,26 @@ void cmdHandClick2(AppContext& app, int automatic) {
     if (app.busy.hand) return;
     if (automatic == 1 && !app.schedule[Slot::Hand].armed) return;
     if (app.gamePresent == 0) return;
-    std::int32_t result = MissingWindow(
-        app, {{WindowKind::Score, 1}, {WindowKind::LastHand, 21}, {WindowKind::Bidding, 18}});
+    CaptureResult result =
+        MissingWindow(app, {WindowKind::Score, WindowKind::LastHand, WindowKind::Bidding});
     std::string recordName;
-    if (result == 0) {
+    if (result == CaptureResult::Read) {
         app.busy.hand = true;
         SetVisible(app, Control::cmdBid, false);
         SetEnabled(app, Control::cmdHand, false);
         result = CaptureAndRecord(app, recordName);
     }
     app.captureNotes.lastHandResult = result;
-    if (result == 0) {
+    if (result == CaptureResult::Read) {
         const int seat = FindUserSeat(app, app.deals.capture.Names);
         if (seat >= 0) sitNESW(app, seat);
         ShowRecorded(app, recordName);
         PrepCaptNextBid(app);
-    } else if (result == kHandNotOfAuction) {
+    } else if (result == CaptureResult::HandNotOfAuction) {
         StartOverFromAuction(app);
     } else {
         SetSlot(app, Slot::Hand, true, Now(app) + std::uint32_t(app.settings.waitTimeHand));
-        ActOnFailure(app, result, automatic == 0);
+        ActOnFailure(app, CaptureFlow::Hand, result, automatic == 0);
     }
     SetVisible(app, Control::cmdBid, true);
     SetEnabled(app, Control::cmdHand, true);
@@ -226,10 +195,8 @@ void PrepCaptNextHand(AppContext& app) {
     if (app.settings.showTrickBox) SetVisible(app, Control::picBox, true);
     // The last-trick window may still show the last trick of the board before: keep it as
     // the trick already seen, so that only the tricks of this board are counted.
-    if (WindowKnown(app, WindowKind::LastTrick)) {
-        std::array<int, 4> suits{}, ranks{};
-        CaptTrick(app.reading, app.cardImages, app.trick, suits, ranks, TrickMode::ResetCount);
-    }
+    if (WindowKnown(app, WindowKind::LastTrick))
+        CaptTrick(app.reading, app.cardImages, app.trick, TrickMode::ResetCount);
     app.trick.cardCount = 0;
     app.infoBox.remembered = {-1, -1};  // the count rows of the board before are not this one's
     if (WindowKnown(app, WindowKind::Bidding))

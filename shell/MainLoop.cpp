@@ -34,12 +34,17 @@ void FrontTable(AppContext& app, bool tableInFront) {
     if (app.windows.table != 0) app.seams.desktop.SetTopmost(app.windows.table, tableInFront);
 }
 
-// Step 4 of the tick: the pause counter and its two reminders.
+void ShowPauseSeconds(AppContext& app, std::int64_t seconds) {
+    app.shown.timerCounting = true;
+    SetCaption(app, Control::cmdTimer, NumText(seconds));
+}
+
+// While paused, the pause button counts the seconds, and reminds twice that the watch is off.
 void CountPause(AppContext& app) {
     const std::uint32_t elapsed = app.lastTick - app.pauseStart;  // wraps safely
-    SetCaption(app, Control::cmdTimer, NumText(RoundHalfEven(elapsed / 1000.0)));
-    const double shown = LeadingNumber(app.Ctl(Control::cmdTimer).caption);
-    if (shown == kAlertFirst || shown == kAlertSecond) {
+    const std::int64_t seconds = RoundHalfEven(elapsed / 1000.0);
+    ShowPauseSeconds(app, seconds);
+    if (seconds == kAlertFirst || seconds == kAlertSecond) {
         app.views.main.AlertBorder(true);
         PlayAlertSound(app);
     }
@@ -183,10 +188,8 @@ void ShowTableControls(AppContext& app) {
     if (app.showScore != 0) {
         const WindowHandle score = Handle(app, WindowKind::Score);
         if (score != 0) app.seams.desktop.Restore(score);
-        SetCaption(app, Control::cmdScore, "Hide Score");
-    } else {
-        SetCaption(app, Control::cmdScore, "Show Score");
     }
+    ShowScoreButton(app, app.showScore != 0);
     if (app.settings.showBoxStatus) {
         SetVisible(app, Control::BoxStat, true);
         ControlState& s = app.Ctl(Control::BoxStat);
@@ -205,11 +208,11 @@ std::uint32_t PauseStartAt(std::uint32_t click) {
 }
 
 bool TimerShowsRunning(const AppContext& app) {
-    const std::string& caption = app.controls[std::size_t(Control::cmdTimer)].caption;
-    return caption.empty() || caption == "Pause" || caption == "休止";
+    return !app.shown.timerCounting;
 }
 
 void ShowTimerRunning(AppContext& app) {
+    app.shown.timerCounting = false;
     SetBold(app, Control::cmdTimer, false);
     if (app.jpnInterface) {
         SetCaption(app, Control::cmdTimer, "休止");
@@ -344,7 +347,7 @@ void cmdTimer_Click(AppContext& app) {
     const std::uint32_t click = app.seams.clock.Ticks();
     const int lastSlot = int(Slot::Hand);  // the automatic auction capture keeps its time
     if (TimerShowsRunning(app)) {
-        SetCaption(app, Control::cmdTimer, "0");
+        ShowPauseSeconds(app, 0);
         SetBold(app, Control::cmdTimer, true);
         if (!app.jpnInterface) SetPoints(app, Control::cmdTimer, 12);
         app.pauseStart = PauseStartAt(click);
@@ -405,20 +408,24 @@ void menuLink_Click(AppContext& app, int index) {
 }
 
 void cmdScore_Click(AppContext& app) {
-    const std::string caption = app.Ctl(Control::cmdScore).caption;
     const WindowHandle score = Handle(app, WindowKind::Score);
     Desktop& desktop = app.seams.desktop;
-    if (caption == "Show Score") {
+    if (!app.shown.scoreButtonHides) {
         app.showScore = -1;
-        SetCaption(app, Control::cmdScore, "Hide Score");
+        ShowScoreButton(app, true);
         if (score == 0) return;
         desktop.Restore(score);
         desktop.SetTopmost(score, true);
-    } else if (caption == "Hide Score") {
+    } else {
         app.showScore = 0;
-        SetCaption(app, Control::cmdScore, "Show Score");
+        ShowScoreButton(app, false);
         if (score != 0) desktop.Minimize(score);
     }
+}
+
+void ShowScoreButton(AppContext& app, bool hides) {
+    app.shown.scoreButtonHides = hides;
+    SetCaption(app, Control::cmdScore, hides ? "Hide Score" : "Show Score");
 }
 
 void PlayAlertSound(AppContext& app) {

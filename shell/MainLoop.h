@@ -34,6 +34,8 @@ void picBox_Click(AppContext& app);
 void menuRestart_Click(AppContext& app);
 void menuLink_Click(AppContext& app, int index);
 void cmdScore_Click(AppContext& app);
+// The score button offers to hide the score window, or to show it.
+void ShowScoreButton(AppContext& app, bool hides);
 
 // The AlertSound setting, played by alias; an empty name plays nothing.
 void PlayAlertSound(AppContext& app);

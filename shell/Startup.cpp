@@ -10,6 +10,7 @@
 #include "shell/Captures.h"
 #include "shell/Controls.h"
 #include "shell/Discovery.h"
+#include "shell/MainLoop.h"
 #include "shell/Messages.h"
 #include "shell/Seats.h"
 
@@ -61,9 +62,9 @@ void ApplyInterfaceLanguage(AppContext& app) {
     app.baseCaption =
         std::string(app.jpnInterface ? "ブリッジ用タロウェン" : "Tallowen") + " " + kVersion;
     SetWindowCaption(app, app.baseCaption);
-    // The pause button and the score button tell their state by their captions.
+    app.shown.timerCounting = false;
     SetCaption(app, Control::cmdTimer, app.jpnInterface ? "休止" : "Pause");
-    SetCaption(app, Control::cmdScore, "Show Score");
+    ShowScoreButton(app, false);
     // These belong to a game that is on; the table's arrival shows them.
     for (Control c : {Control::cmdTimer, Control::cmdScore, Control::picBox, Control::BoxStat})
         SetVisible(app, c, false);

@@ -22,6 +22,7 @@ void ShowTrickTargets(AppContext& app, const Deal& deal) {
         for (Control c : {Control::WeB, Control::ThB, Control::sumB}) SetCaption(app, c, "");
     }
     for (Control c : {Control::WeT, Control::ThT, Control::sumT}) SetCaption(app, c, "");
+    app.shown.tricks = {};
 }
 
 }  // namespace tallowen

@@ -16,9 +16,10 @@ namespace {
 constexpr int kDeckCards = 52;
 
 // A count label only ever goes up: a misread lower number must not undo a good one.
-void Raise(AppContext& app, Control label, int value) {
-    const int shown = int(LeadingNumber(app.Ctl(label).caption));
-    if (value > shown) SetCaption(app, label, std::to_string(value));
+void Raise(AppContext& app, Control label, int& shown, int value) {
+    if (value <= shown) return;
+    shown = value;
+    SetCaption(app, label, std::to_string(value));
 }
 
 }  // namespace
@@ -29,12 +30,12 @@ void CmdTrick(AppContext& app) {
         TellMissingNow(app, WindowKind::LastTrick, 25);
         return;
     }
-    std::array<int, 4> suits{}, ranks{};
     // Only a trick none of whose cards was in the trick before counts: the window goes on
     // showing a trick until the next one is complete.
-    CaptTrick(app.reading, app.cardImages, app.trick, suits, ranks, TrickMode::NewOnly);
+    const TrickReading trick =
+        CaptTrick(app.reading, app.cardImages, app.trick, TrickMode::NewOnly);
     app.cardsSeen = app.trick.cardCount;
-    if (ranks[0] <= 0) return;
+    if (trick.outcome != TrickOutcome::Read) return;
     if (app.cardsSeen >= kDeckCards) {
         cmdHandClick2(app, 1);
         return;
@@ -43,9 +44,10 @@ void CmdTrick(AppContext& app) {
     CaptureTotalTricks(app.reading, app.infoBox, we, they);
     const int total = we + they;
     if (total == 13 || total == 0 || total <= app.lastTotalShown) return;
-    Raise(app, Control::WeT, we);
-    Raise(app, Control::ThT, they);
-    Raise(app, Control::sumT, total);
+    std::array<int, 3>& shown = app.shown.tricks;
+    Raise(app, Control::WeT, shown[0], we);
+    Raise(app, Control::ThT, shown[1], they);
+    Raise(app, Control::sumT, shown[2], total);
     app.lastTotalShown = total;
 }
 

@@ -327,9 +327,8 @@ TableView SimClient::Table() const {
     return view;
 }
 
-void SimClient::ExpectedAuction(AuctionReading& record, std::int32_t& error) const {
-    record = AuctionReading{};
-    error = kAuctionRead;
+AuctionReading SimClient::ExpectedAuction() const {
+    AuctionReading record;
     record.headings = board_.names;
     const int shown = CallsShown();
     // What each cell reads as: bids in the system's letters, the edition's own pass word;
@@ -350,8 +349,8 @@ void SimClient::ExpectedAuction(AuctionReading& record, std::int32_t& error) con
             const std::string w = cell(r, c);
             if (w.empty()) {
                 if (++empties == 4 || seen) {
-                    error = kAuctionIncomplete;
-                    return;
+                    record.result = CaptureResult::AuctionIncomplete;
+                    return record;
                 }
                 continue;
             }
@@ -359,20 +358,20 @@ void SimClient::ExpectedAuction(AuctionReading& record, std::int32_t& error) con
             seen = true;
             record.calls[std::size_t(c)][std::size_t(r)] = w;
             passes = IsPass(w) ? passes + 1 : 0;
-            if (passes == 3) return;
+            if (passes == 3) return record;
         }
     }
     record.rows = kAuctionReadRows + 1;
+    return record;
 }
 
-void SimClient::ExpectedHand(HandReading& hand, std::int32_t& error) const {
-    hand = HandReading{};
+HandReading SimClient::ExpectedHand() const {
+    HandReading hand;
     const SimBoard* shown = HandShown();
     if (!shown) {
-        error = kHandUnreadable;  // empty lines: the first card is no card
-        return;
+        hand.result = CaptureResult::HandUnreadable;  // empty lines: the first card is no card
+        return hand;
     }
-    error = kHandRead;
     for (int seat = 0; seat < 4; ++seat) {
         hand.names[std::size_t(seat)] = shown->names[std::size_t(seat)];
         for (int k = 0; k < kTrickCount; ++k) {
@@ -382,28 +381,25 @@ void SimClient::ExpectedHand(HandReading& hand, std::int32_t& error) const {
             hand.marks[std::size_t(seat)][std::size_t(k)] = std::uint8_t(mark);
         }
     }
+    return hand;
 }
 
-void SimClient::ExpectedTrick(std::array<int, 4>& suits, std::array<int, 4>& ranks) const {
+TrickReading SimClient::ExpectedTrick() const {
     const TrickView view = Trick();
-    suits = {0, 0, 0, 0};
-    ranks = {0, 0, 0, 0};
-    if (view.ranks[0] < 2 || view.highlighted >= 0) {
-        ranks[0] = -1;
-        return;
-    }
-    suits = view.suits;
-    ranks = view.ranks;
+    if (view.ranks[0] < 2 || view.highlighted >= 0) return {};
+    return {TrickOutcome::Read, view.suits, view.ranks};
 }
 
-void SimClient::ExpectedScore(ScorePair& scores, std::int32_t& error) const {
+ScoreReading SimClient::ExpectedScore() const {
+    ScoreReading reading;
+    ScorePair& scores = reading.scores;
     ScoreShown(scores);
-    error = kScoreRead;
     if (language_ == 2 && (scores[0].Vul == 1 || scores[1].Vul == 1)) {
         // The word in Japanese script is unreadable on every row tried.
-        error = kScoreBadVulnerable;
+        reading.result = CaptureResult::BadVulnerable;
         scores[0].Vul = scores[1].Vul = -1;
     }
+    return reading;
 }
 
 void SimClient::ExpectedTricks(int& we, int& they) const {

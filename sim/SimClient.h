@@ -14,6 +14,8 @@
 #include "reading/GameWindows.h"
 #include "reading/GlyphTable.h"
 #include "reading/LastHand.h"
+#include "reading/LastTrick.h"
+#include "reading/Score.h"
 #include "sim/ClientWindows.h"
 #include "sim/GlyphPainter.h"
 #include "sim/SimBoard.h"
@@ -74,11 +76,11 @@ public:
     bool Showing(int kind) const;
 
     // What the windows show, as the readers report it (the edition's limits included).
-    void ExpectedAuction(AuctionReading& record, std::int32_t& error) const;
-    void ExpectedHand(HandReading& hand, std::int32_t& error) const;
+    AuctionReading ExpectedAuction() const;
+    HandReading ExpectedHand() const;
     // suits and ranks by table position; ranks[0] = -1 when no trick is on display.
-    void ExpectedTrick(std::array<int, 4>& suits, std::array<int, 4>& ranks) const;
-    void ExpectedScore(ScorePair& scores, std::int32_t& error) const;
+    TrickReading ExpectedTrick() const;
+    ScoreReading ExpectedScore() const;
     // -1 where no count can be read.
     void ExpectedTricks(int& we, int& they) const;
     // Screen points of the captions' ends as the button finder reports them, by kind 1..4;

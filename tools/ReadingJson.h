@@ -13,6 +13,8 @@
 #include "platform/Desktop.h"
 #include "reading/Bidding.h"
 #include "reading/LastHand.h"
+#include "reading/LastTrick.h"
+#include "reading/Score.h"
 
 namespace tallowen::json {
 
@@ -54,30 +56,34 @@ inline std::string Nums(const auto& list) {
     return Array(list, [](auto n) { return Num(n); });
 }
 
-inline std::string Auction(const AuctionReading& record, long long error) {
+inline std::string Auction(const AuctionReading& record) {
     std::vector<std::array<std::string, 4>> rows;
     for (int row = 1; row <= std::min(record.rows, kAuctionReadRows); ++row)
         rows.push_back({record.calls[0][std::size_t(row)], record.calls[1][std::size_t(row)],
                         record.calls[2][std::size_t(row)], record.calls[3][std::size_t(row)]});
-    return "{\"error\":" + Num(error) + ",\"headings\":" + Texts(record.headings) +
+    return "{\"error\":" + Num(Code(record.result)) + ",\"headings\":" + Texts(record.headings) +
            ",\"rows\":" + Num(record.rows) +
            ",\"calls\":" + Array(rows, [](const auto& row) { return Texts(row); }) + "}";
 }
 
-inline std::string Hand(const HandReading& hand, long long error) {
-    return "{\"error\":" + Num(error) + ",\"names\":" + Texts(hand.names) +
+inline std::string Hand(const HandReading& hand) {
+    return "{\"error\":" + Num(Code(hand.result)) + ",\"names\":" + Texts(hand.names) +
            ",\"cards\":" + Array(hand.cards, [](const auto& line) { return Texts(line); }) +
            ",\"marks\":" + Array(hand.marks, [](const auto& line) { return Nums(line); }) + "}";
 }
 
-inline std::string Trick(const std::array<int, 4>& suits, const std::array<int, 4>& ranks) {
-    return "{\"suits\":" + Nums(suits) + ",\"ranks\":" + Nums(ranks) + "}";
+// A trick not read shows rank -1 in the first position.
+inline std::string Trick(const TrickReading& trick) {
+    std::array<int, 4> ranks = trick.ranks;
+    if (trick.outcome == TrickOutcome::Unreadable) ranks[0] = -1;
+    return "{\"suits\":" + Nums(trick.suits) + ",\"ranks\":" + Nums(ranks) + "}";
 }
 
-inline std::string Score(const ScorePair& scores, long long error) {
-    return "{\"error\":" + Num(error) + ",\"scores\":[" + Num(scores[0].Score) + "," +
-           Num(scores[1].Score) + "],\"vul\":[" + Num(scores[0].Vul) + "," + Num(scores[1].Vul) +
-           "]}";
+inline std::string Score(const ScoreReading& reading) {
+    const ScorePair& scores = reading.scores;
+    return "{\"error\":" + Num(Code(reading.result)) + ",\"scores\":[" + Num(scores[0].Score) +
+           "," + Num(scores[1].Score) + "],\"vul\":[" + Num(scores[0].Vul) + "," +
+           Num(scores[1].Vul) + "]}";
 }
 
 inline std::string Tricks(bool found, int we, int they) {

@@ -50,33 +50,22 @@ struct Reader {
 };
 
 std::string Bidding(Reader& r) {
-    AuctionReading record;
-    std::int32_t error = 0;
-    CaptAuction(r.ctx, record, error);
-    return json::Auction(record, error);
+    return json::Auction(CaptAuction(r.ctx));
 }
 
 std::string LastHand(Reader& r) {
-    HandReading hand;
-    std::int32_t error = 0;
-    CaptHand(r.ctx, hand, error, false);
-    return json::Hand(hand, error);
+    return json::Hand(CaptHand(r.ctx, false));
 }
 
 std::string LastTrick(Reader& r) {
     CardImageTable images;
     LoadCardImages(images, r.sound);
     TrickState state;
-    std::array<int, 4> suits{}, ranks{};
-    CaptTrick(r.ctx, images, state, suits, ranks, TrickMode::Store);
-    return json::Trick(suits, ranks);
+    return json::Trick(CaptTrick(r.ctx, images, state, TrickMode::Store));
 }
 
 std::string Score(Reader& r) {
-    ScorePair scores;
-    std::int32_t error = 0;
-    CaptScore(r.ctx, scores, error);
-    return json::Score(scores, error);
+    return json::Score(CaptScore(r.ctx));
 }
 
 std::string Tricks(Reader& r) {

@@ -21,7 +21,10 @@ struct AuctionRig : ReadingRig {
         desktop.SetPlace(Rect{100, 100, 100 + picture.width, 100 + height});
         desktop.repaint = [this](Image555& image, int, int h) { picture.Paint(image, h); };
     }
-    void Read() { CaptAuction(ctx, record, error); }
+    void Read() {
+        record = CaptAuction(ctx);
+        error = record.result;
+    }
     Row RowOf(int r) const {
         Row row;
         for (int c = 0; c < 4; ++c) row.push_back(record.calls[std::size_t(c)][std::size_t(r)]);
@@ -30,14 +33,14 @@ struct AuctionRig : ReadingRig {
 
     BiddingPicture picture;
     AuctionReading record;
-    std::int32_t error = -1;
+    CaptureResult error{};
 };
 
 struct AuctionCase {
     const char* name;
     Rows shown;
     int language;
-    std::int32_t error;
+    CaptureResult error;
     int rows;         // rows of the record
     int checkRow;     // a row to compare
     Row expectedRow;  // as recorded (calls in English)
@@ -60,17 +63,17 @@ TEST_P(AuctionReadingTest, ReadsTheGrid) {
 // ends and gaps.
 INSTANTIATE_TEST_SUITE_P(Auctions, AuctionReadingTest, ::testing::Values(
     AuctionCase{"FourPassesEndTheFirstRow", {{"Pass", "Pass", "Pass", "Pass"}, {"1C", "", "", ""}},
-                1, kAuctionRead, 1, 2, {"", "", "", ""}},
+                1, CaptureResult::Read, 1, 2, {"", "", "", ""}},
     AuctionCase{"DealerInTheThirdColumn", {{"", "", "1NT", "Pass"}, {"3NT", "Pass", "Pass", "Pass"}},
-                1, kAuctionRead, 2, 1, {"", "", "1NT", "Pass"}},
+                1, CaptureResult::Read, 2, 1, {"", "", "1NT", "Pass"}},
     AuctionCase{"InProgressIsIncomplete", {{"1D", "1H", "X", "2S"}, {"Pass", "3H", "", ""}},
-                1, kAuctionIncomplete, 2, 2, {"Pass", "3H", "", ""}},
+                1, CaptureResult::AuctionIncomplete, 2, 2, {"Pass", "3H", "", ""}},
     AuctionCase{"EmptyFirstRowIsIncomplete", {},
-                1, kAuctionIncomplete, 1, 1, {"", "", "", ""}},
+                1, CaptureResult::AuctionIncomplete, 1, 1, {"", "", "", ""}},
     AuctionCase{"UnreadableCallIsAGapAndEndsTheRow", {{"1S", "{#}", "Pass", "Pass"}},
-                1, kAuctionIncomplete, 1, 1, {"1S", "", "", ""}},
+                1, CaptureResult::AuctionIncomplete, 1, 1, {"1S", "", "", ""}},
     AuctionCase{"TenRowsWithoutAnEndReadAll", Rows(10, {"1C", "1D", "1H", "1S"}),
-                1, kAuctionRead, 11, 10, {"1C", "1D", "1H", "1S"}}),
+                1, CaptureResult::Read, 11, 10, {"1C", "1D", "1H", "1S"}}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
@@ -80,7 +83,7 @@ TEST(AuctionWindow, TallAuctionGrowsTheWindowTwiceAndReadsHeadingsAndAllRows) {
     AuctionRig rig(rows, 7);
     const int before = rig.desktop.Place().Height();
     rig.Read();
-    EXPECT_EQ(rig.error, kAuctionRead);
+    EXPECT_EQ(rig.error, CaptureResult::Read);
     EXPECT_EQ(rig.record.rows, 9);
     EXPECT_EQ(rig.RowOf(9)[0], "7NT");
     // The first heading starts right after the line's first slot.
@@ -96,20 +99,20 @@ TEST(AuctionWindow, NoHeadingsIsNoAuctionAnUncopiableOrBlackTopIsUnreadable) {
     bare.picture.headings = {"", "", "", ""};
     bare.picture.Paint(bare.desktop.Picture(), BiddingPicture::HeightFor(8));
     bare.Read();
-    EXPECT_EQ(bare.error, kAuctionRead);
+    EXPECT_EQ(bare.error, CaptureResult::Read);
     EXPECT_EQ(bare.record.rows, 0);
     EXPECT_EQ(bare.desktop.Copies(), 1);
 
     AuctionRig rig({{"1C", "Pass", "Pass", "Pass"}}, 8);
     rig.desktop.FailCopies(true);
     rig.Read();
-    EXPECT_EQ(rig.error, kAuctionUnreadable);
+    EXPECT_EQ(rig.error, CaptureResult::AuctionUnreadable);
 
     AuctionRig black({{"1C", "Pass", "Pass", "Pass"}}, 8);
     black.desktop.Picture().Fill(0, 1, 300, 2, testing::kBlack);  // black at row 1
     black.desktop.repaint = nullptr;
     black.Read();
-    EXPECT_EQ(black.error, kAuctionUnreadable);
+    EXPECT_EQ(black.error, CaptureResult::AuctionUnreadable);
     EXPECT_EQ(black.desktop.Copies(), 4);  // retried
 }
 

@@ -37,10 +37,13 @@ struct HandRun {
         : rig(p.Paint(), language, "Last Hand") {
         Read(minimise);
     }
-    void Read(bool minimise) { CaptHand(rig.ctx, hand, error, minimise); }
+    void Read(bool minimise) {
+        hand = CaptHand(rig.ctx, minimise);
+        error = hand.result;
+    }
     ReadingRig rig;
     HandReading hand;
-    std::int32_t error = -1;
+    CaptureResult error{};
 };
 
 TEST(LastHand, ReadsNamesCardsAndMarksAndDropsUnreadableEndsOfNames) {
@@ -48,7 +51,7 @@ TEST(LastHand, ReadsNamesCardsAndMarksAndDropsUnreadableEndsOfNames) {
     p.names[2] = "{#}Cid{#}";
     p.names[3] = "{#}";
     HandRun run(p, 1, true);
-    EXPECT_EQ(run.error, kHandRead);
+    EXPECT_EQ(run.error, CaptureResult::Read);
     EXPECT_EQ(run.hand.names, (std::array<std::string, 4>{"Ann", "Bob", "Cid", ""}));
     EXPECT_EQ(run.hand.cards[0][2], "TS");
     EXPECT_EQ(run.hand.marks[0][2], 1);
@@ -63,7 +66,7 @@ TEST(LastHand, AWordThatIsNoCardIsError22AndKeepsWhatWasRead) {
         HandPicture p = EnglishHand();
         p.words[1][4] = bad;
         HandRun run(p, 1, true);
-        EXPECT_EQ(run.error, kHandUnreadable) << bad;
+        EXPECT_EQ(run.error, CaptureResult::HandUnreadable) << bad;
         EXPECT_EQ(run.hand.cards[0][12], "QC") << "the first line stays";
         EXPECT_EQ(run.hand.cards[1][3], "AH");
         EXPECT_EQ(run.hand.names[2], "") << "nothing after the bad card";
@@ -71,25 +74,25 @@ TEST(LastHand, AWordThatIsNoCardIsError22AndKeepsWhatWasRead) {
     }
 }
 
-TEST(LastHand, AnAnchorAtRowTwentyIsRejectedFourTimesAnUncopiableWindowChangesNothing) {
+TEST(LastHand, AnAnchorAtRowTwentyIsRejectedFourTimesAnUncopiableWindowReadsEmpty) {
     HandPicture p = EnglishHand();
     p.anchor = 20;
     HandRun run(p, 1, true);
-    EXPECT_EQ(run.error, kHandUnreadable);
+    EXPECT_EQ(run.error, CaptureResult::HandUnreadable);
     EXPECT_EQ(run.rig.desktop.Copies(), 4);
     EXPECT_EQ(run.hand.names[0], "");
     EXPECT_TRUE(run.rig.desktop.Minimized());
     p.anchor = 21;
     HandRun moved(p);
-    EXPECT_EQ(moved.error, kHandRead);
+    EXPECT_EQ(moved.error, CaptureResult::Read);
     EXPECT_EQ(moved.hand.cards[0][0], "AS");
     EXPECT_FALSE(moved.rig.desktop.Minimized());
 
+    // Nothing to read and nothing wrong in it: the caller finds the hand incomplete.
     moved.rig.desktop.FailCopies(true);
-    moved.hand.names[0] = "kept";
     moved.Read(true);
-    EXPECT_EQ(moved.error, kHandRead);
-    EXPECT_EQ(moved.hand.names[0], "kept");
+    EXPECT_EQ(moved.error, CaptureResult::Read);
+    EXPECT_EQ(moved.hand.names[0], "");
     EXPECT_FALSE(moved.rig.desktop.Minimized());
 }
 

@@ -15,7 +15,7 @@ class LastTrick : public ::testing::Test {
 protected:
     LastTrick() { LoadCardImages(images, sound); }
 
-    std::array<int, 4> suits{}, ranks{};
+    TrickReading read;
     CardImageTable images;
     RecordingSound sound;
     TrickState state;
@@ -23,7 +23,7 @@ protected:
     void Read(const TrickPicture& picture, TrickMode mode, ReadingRig* rig = nullptr) {
         ReadingRig own(picture.Paint(), 1, "Last Trick");
         ReadingRig& r = rig ? *rig : own;
-        CaptTrick(r.ctx, images, state, suits, ranks, mode);
+        read = CaptTrick(r.ctx, images, state, mode);
     }
 };
 
@@ -49,37 +49,35 @@ TEST_F(LastTrick, NewOnlyRejectsATrickSharingOneCardInItsPosition) {
     Read(Trick({{{3, 2}, {3, 3}, {3, 4}, {3, 5}}}), TrickMode::Store);
     // Only the left card is the same as before: still not a new trick.
     Read(Trick({{{2, 2}, {3, 3}, {2, 4}, {2, 5}}}), TrickMode::NewOnly);
-    EXPECT_EQ(ranks, (std::array<int, 4>{0, 0, 0, 0}));
+    EXPECT_EQ(read.outcome, TrickOutcome::Repeated);
+    EXPECT_EQ(read.ranks, (std::array<int, 4>{0, 0, 0, 0}));
     EXPECT_EQ(state.cardCount, 4);
     // The same cards in other positions make a new trick.
     Read(Trick({{{3, 3}, {3, 2}, {3, 5}, {3, 4}}}), TrickMode::NewOnly);
-    EXPECT_EQ(ranks, (std::array<int, 4>{3, 2, 5, 4}));
+    EXPECT_EQ(read.outcome, TrickOutcome::Read);
+    EXPECT_EQ(read.ranks, (std::array<int, 4>{3, 2, 5, 4}));
     EXPECT_EQ(state.cardCount, 8);
 }
 
 TEST_F(LastTrick, ACoveredCardMissingRulesOrAClosedWindowReadNothing) {
     TrickPicture p = Trick({{{0, 9}, {1, 9}, {2, 9}, {3, 9}}});
     p.blot = 2;
-    suits = {7, 7, 7, 7};
-    ranks = {7, 7, 7, 7};
     ReadingRig rig(p.Paint(), 1, "Last Trick");
-    CaptTrick(rig.ctx, images, state, suits, ranks, TrickMode::Store);
-    EXPECT_EQ(ranks, (std::array<int, 4>{-1, 7, 7, 7})) << "the rest is left alone";
-    EXPECT_EQ(suits, (std::array<int, 4>{7, 7, 7, 7}));
+    Read(p, TrickMode::Store, &rig);
+    EXPECT_EQ(read.outcome, TrickOutcome::Unreadable);
+    EXPECT_EQ(read.ranks, (std::array<int, 4>{0, 0, 0, 0}));
     EXPECT_EQ(state.cardCount, 0);
     EXPECT_EQ(rig.desktop.Copies(), 2);
 
     p.blot = -1;
     p.rules = false;
-    ranks = {};
     Read(p, TrickMode::Store);
-    EXPECT_EQ(ranks[0], -1);
-    ranks = {};
+    EXPECT_EQ(read.outcome, TrickOutcome::Unreadable);
     p.rules = true;
     ReadingRig closed(p.Paint(), 1, "Last Trick");
     closed.desktop.FailCopies(true);
-    CaptTrick(closed.ctx, images, state, suits, ranks, TrickMode::Store);
-    EXPECT_EQ(ranks[0], -1);
+    Read(p, TrickMode::Store, &closed);
+    EXPECT_EQ(read.outcome, TrickOutcome::Unreadable);
 }
 
 }  // namespace

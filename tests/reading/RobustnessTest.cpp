@@ -64,19 +64,25 @@ bool IsCardText(const std::string& card) {
 
 // Each reader ends with one of its documented codes, and every output lies in its range.
 void ReadEverything(ReadingRig& rig, const CardImageTable& images) {
-    std::int32_t error = -1;
+    CaptureResult error{};
     AuctionReading auction;
-    CaptAuction(rig.ctx, auction, error);
-    EXPECT_TRUE(error == kAuctionRead || error == kAuctionUnreadable || error == kAuctionIncomplete)
-        << error;
+    auction = CaptAuction(rig.ctx);
+    error = auction.result;
+    EXPECT_TRUE(error == CaptureResult::Read || error == CaptureResult::AuctionUnreadable ||
+                error == CaptureResult::AuctionIncomplete)
+        << Code(error);
     EXPECT_TRUE(auction.rows >= 0 && auction.rows <= kAuctionReadRows + 1) << auction.rows;
 
     ScorePair scores;
-    error = -1;
-    CaptScore(rig.ctx, scores, error);
-    EXPECT_TRUE(error == kScoreRead || error == kScoreUnreadable || error == kScoreBadVulnerable ||
-                error == kScoreBadNumber)
-        << error;
+    error = {};
+    {
+        const ScoreReading r = CaptScore(rig.ctx);
+        scores = r.scores;
+        error = r.result;
+    }
+    EXPECT_TRUE(error == CaptureResult::Read || error == CaptureResult::ScoreUnreadable ||
+                error == CaptureResult::BadVulnerable || error == CaptureResult::BadScoreNumber)
+        << Code(error);
     for (const ScoreVul& side : scores) {
         EXPECT_TRUE(side.Vul >= -1 && side.Vul <= 1) << side.Vul;
         // Scores are read only when they end in a 0 (or are missing, which is 0).
@@ -84,9 +90,11 @@ void ReadEverything(ReadingRig& rig, const CardImageTable& images) {
     }
 
     HandReading hand;
-    error = -1;
-    CaptHand(rig.ctx, hand, error, true);
-    EXPECT_TRUE(error == kHandRead || error == kHandUnreadable) << error;
+    error = {};
+    hand = CaptHand(rig.ctx, true);
+    error = hand.result;
+    EXPECT_TRUE(error == CaptureResult::Read || error == CaptureResult::HandUnreadable)
+        << Code(error);
     for (int line = 0; line < 4; ++line) {
         for (int k = 0; k < kHandCards; ++k) {
             const std::string& card = hand.cards[line][k];
@@ -96,12 +104,11 @@ void ReadEverything(ReadingRig& rig, const CardImageTable& images) {
     }
 
     TrickState state;
-    std::array<int, 4> suits{}, ranks{};
-    CaptTrick(rig.ctx, images, state, suits, ranks, TrickMode::Store);
-    if (ranks[0] != -1) {
-        for (int i = 0; i < 4; ++i) {
-            EXPECT_TRUE(suits[i] >= 0 && suits[i] <= 3) << suits[i];
-            EXPECT_TRUE(ranks[i] >= 2 && ranks[i] <= 14) << ranks[i];
+    const TrickReading trick = CaptTrick(rig.ctx, images, state, TrickMode::Store);
+    if (trick.outcome == TrickOutcome::Read) {
+        for (std::size_t i = 0; i < 4; ++i) {
+            EXPECT_TRUE(trick.suits[i] >= 0 && trick.suits[i] <= 3) << trick.suits[i];
+            EXPECT_TRUE(trick.ranks[i] >= 2 && trick.ranks[i] <= 14) << trick.ranks[i];
         }
     }
     EXPECT_TRUE(state.cardCount >= 0 && state.cardCount <= 4) << state.cardCount;

@@ -16,11 +16,15 @@ struct ScoreRig : ReadingRig {
         desktop.SetPlace(Rect{300, 200, 300 + picture.width, 200 + height});
         desktop.repaint = [this](Image555& image, int, int h) { picture.Paint(image, h); };
     }
-    void Read() { CaptScore(ctx, scores, error); }
+    void Read() {
+        const ScoreReading read = CaptScore(ctx);
+        scores = read.scores;
+        error = read.result;
+    }
 
     ScorePicture picture;
     ScorePair scores;
-    std::int32_t error = -1;
+    CaptureResult error{};
 };
 
 ScorePicture Scores(std::string left, std::string right, std::string vulLeft = "",
@@ -37,7 +41,7 @@ struct ScoreCase {
     const char* name;
     ScorePicture picture;
     int language;
-    std::int32_t error;
+    CaptureResult error;
     ScoreVul left, right;  // Score -1: not checked
     int copies;
 };
@@ -65,23 +69,23 @@ constexpr ScoreVul kAny{-1, 0};
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Windows, ScoreReadingTest, ::testing::Values(
     ScoreCase{"WordOnlyOnTheRight", Scores("430", "1370", "", "Vulnerable"),
-              1, kScoreRead, {430, 0}, {1370, 1}, 1},
+              1, CaptureResult::Read, {430, 0}, {1370, 1}, 1},
     // A zero has no ink in the top row the others are found by.
-    ScoreCase{"ZeroScores", Scores("0", "20"), 1, kScoreRead, {0, 0}, {20, 0}, 1},
+    ScoreCase{"ZeroScores", Scores("0", "20"), 1, CaptureResult::Read, {0, 0}, {20, 0}, 1},
     // A side with nothing on the board shows no number: its score is 0, not unknown.
-    ScoreCase{"EmptyScoreIsZero", Scores("", "50"), 1, kScoreRead, {0, 0}, {50, 0}, 1},
+    ScoreCase{"EmptyScoreIsZero", Scores("", "50"), 1, CaptureResult::Read, {0, 0}, {50, 0}, 1},
     ScoreCase{"NotEndingInZeroIsReadAgainThenGivenUp", Scores("125", "50"),
-              1, kScoreUnreadable, kAny, kAny, 4},
-    ScoreCase{"LetterOIsNoNumber", Scores("O", "50"), 1, kScoreBadNumber, kAny, kAny, 1},
-    ScoreCase{"UnreadableDigit", Scores("1{#}0", "50"), 1, kScoreBadNumber, kAny, kAny, 1},
+              1, CaptureResult::ScoreUnreadable, kAny, kAny, 4},
+    ScoreCase{"LetterOIsNoNumber", Scores("O", "50"), 1, CaptureResult::BadScoreNumber, kAny, kAny, 1},
+    ScoreCase{"UnreadableDigit", Scores("1{#}0", "50"), 1, CaptureResult::BadScoreNumber, kAny, kAny, 1},
     // What was read stays.
     ScoreCase{"OtherTextIsError5", Scores("100", "200", "Not", "Vul"),
-              1, kScoreBadVulnerable, {100, -1}, kAny, 1},
+              1, CaptureResult::BadVulnerable, {100, -1}, kAny, 1},
     ScoreCase{"WordOfAnotherEditionIsError5", Scores("600", "-100", "Gefahr", ""),
-              1, kScoreBadVulnerable, kAny, kAny, 1},
+              1, CaptureResult::BadVulnerable, kAny, kAny, 1},
     // The shipped font has no kana: the Japanese word reads as marks.
     ScoreCase{"JapaneseWordIsError5", Scores("100", "200", "{バ}{ル}", ""),
-              2, kScoreBadVulnerable, kAny, {200, -1}, 1}),
+              2, CaptureResult::BadVulnerable, kAny, {200, -1}, 1}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
@@ -90,7 +94,7 @@ TEST(ScoreWindow, ShortWindowIsGrownAndReadAgain) {
     p.bandTop = 80;  // laid out from the top: at 90 rows the line below the band is cut
     ScoreRig rig(p, 90);
     rig.Read();
-    EXPECT_EQ(rig.error, kScoreRead);
+    EXPECT_EQ(rig.error, CaptureResult::Read);
     EXPECT_EQ(rig.scores[0].Score, 70);
     EXPECT_EQ(rig.scores[1].Score, 80);
     EXPECT_EQ(rig.desktop.Place().Height(), 108);
@@ -107,7 +111,7 @@ TEST(ScoreWindow, ShowScoreLeavesItOpenAndAnUncopiableOneIsUnreadable) {
     ScoreRig rig(Scores("120", "-50"));
     rig.desktop.FailCopies(true);
     rig.Read();
-    EXPECT_EQ(rig.error, kScoreUnreadable);
+    EXPECT_EQ(rig.error, CaptureResult::ScoreUnreadable);
     EXPECT_EQ(rig.scores[0], ScoreVul{});
 }
 

@@ -14,10 +14,10 @@ TEST(AuctionCapture, TheSameAuctionAgainIsUnchangedAndRecordsNothing) {
     CaptureRig rig;
     rig.StartAuctionOver(PlayedBoard(8));
     cmdBidClick2(rig.app, 1);
-    ASSERT_EQ(rig.app.captureNotes.lastBidResult, 0);
+    ASSERT_EQ(rig.app.captureNotes.lastBidResult, CaptureResult::Read);
     const std::string file = rig.BidFile();
     cmdBidClick2(rig.app, 1);  // automatic: silent
-    EXPECT_EQ(rig.app.captureNotes.lastBidResult, 16);
+    EXPECT_EQ(rig.app.captureNotes.lastBidResult, CaptureResult::AuctionUnchanged);
     EXPECT_TRUE(rig.app.captureNotes.messages.empty());
     cmdBidClick2(rig.app, 0);  // by the user: told so
     EXPECT_EQ(rig.MessageCodes(), std::vector<int>{16});
@@ -31,14 +31,14 @@ TEST(AuctionCapture, AnAuctionStillRunningOrWithoutPlayersIsNotKept) {
     const SimBoard board = PlayedBoard(9);
     rig.Start(board, SimStage::Auction, int(board.calls.size()) - 1);
     cmdBidClick2(rig.app, 0);
-    EXPECT_EQ(rig.app.captureNotes.lastBidResult, 15);
+    EXPECT_EQ(rig.app.captureNotes.lastBidResult, CaptureResult::AuctionIncomplete);
     EXPECT_EQ(rig.MessageCodes(), std::vector<int>{15});
     SimBoard nobody = board;
     nobody.names = {"", "", "", ""};
     rig.StartAuctionOver(nobody);
     rig.app.schedule.Disarm(Slot::Bid);
     cmdBidClick2(rig.app, 0);
-    EXPECT_EQ(rig.app.captureNotes.lastBidResult, kNoPlayersRead);
+    EXPECT_EQ(rig.app.captureNotes.lastBidResult, CaptureResult::NoPlayersRead);
     EXPECT_EQ(rig.MessageCodes(), std::vector<int>{15}) << "no players: nothing to tell";
     EXPECT_TRUE(rig.SlotOf(Slot::Bid).armed && rig.BidFile().empty());
 }
@@ -49,7 +49,7 @@ TEST(AuctionCapture, AReadErrorIsShownInTheInterfacesLanguageAndKeepsNothing) {
     rig.app.jpnInterface = true;
     rig.StartAuctionOver(PlayedBoard(12)).Cover(4, {0, 40, 240, 110});
     cmdBidClick2(rig.app, 1);
-    EXPECT_EQ(rig.app.captureNotes.lastBidResult, 3);
+    EXPECT_EQ(rig.app.captureNotes.lastBidResult, CaptureResult::ScoreUnreadable);
     EXPECT_EQ(rig.app.captureNotes.errors,
               std::vector<std::string>{"Bridge Score 読み取りのエラー."});
     EXPECT_TRUE(rig.SlotOf(Slot::Bid).armed && rig.BidFile().empty());
@@ -95,7 +95,7 @@ TEST_P(AuctionMissingWindow, IsReportedOnceTheTableIsSettledAndTheCaptureTriesAg
         rig.app.tickCounter = ticks;
         for (WindowKind kind : c.missing) rig.app.windows.handle[std::size_t(kind)] = 0;
         cmdBidClick2(rig.app, 1);
-        EXPECT_EQ(rig.app.captureNotes.lastBidResult, c.code);
+        EXPECT_EQ(Code(rig.app.captureNotes.lastBidResult), c.code);
         const auto& missing = rig.app.captureNotes.missing;
         ASSERT_EQ(missing.size(), ticks < 11 ? 0u : 1u);
         if (!missing.empty()) {

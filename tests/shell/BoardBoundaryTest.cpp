@@ -35,7 +35,7 @@ TEST(AuctionEnd, ABidBoxClosedDuringTheCaptureLeavesTheNextDealsBoxToStartTheHan
         client.Close(kBidBox);
     });
     cmdBidClick2(rig.app, 1);
-    ASSERT_EQ(rig.app.captureNotes.lastBidResult, 0);
+    ASSERT_EQ(rig.app.captureNotes.lastBidResult, CaptureResult::Read);
     EXPECT_FALSE(rig.app.bidBoxAtAuction);
 
     client.SetStage(SimStage::Done);
@@ -54,7 +54,7 @@ TEST(AuctionEnd, ABidBoxOpenThroughTheCaptureStartsNoHandCapture) {
     CaptureRig rig;
     rig.StartAuctionOver(PlayedBoard(42));
     cmdBidClick2(rig.app, 1);
-    ASSERT_EQ(rig.app.captureNotes.lastBidResult, 0);
+    ASSERT_EQ(rig.app.captureNotes.lastBidResult, CaptureResult::Read);
     EXPECT_TRUE(rig.app.bidBoxAtAuction);
     Background_Job(rig.app);
     EXPECT_TRUE(rig.Records().empty());
@@ -67,7 +67,7 @@ TEST(AuctionEnd, ANewAuctionForgetsTheTrickCountRowsOfTheBoardBefore) {
     rig.StartAuctionOver(PlayedBoard(47));
     rig.app.infoBox.remembered = {60, 75};
     cmdBidClick2(rig.app, 1);
-    ASSERT_EQ(rig.app.captureNotes.lastBidResult, 0);
+    ASSERT_EQ(rig.app.captureNotes.lastBidResult, CaptureResult::Read);
     EXPECT_EQ(rig.app.infoBox.remembered, (std::array<int, 2>{-1, -1}));
 }
 
@@ -130,11 +130,11 @@ TEST(MixedCapture, AHandPlayedIsNotJoinedToAPassedOutAuctionAndTheNextBoardIsRec
     CaptureRig rig;
     rig.StartAuctionOver(PassedOutBoard(44));
     cmdBidClick2(rig.app, 1);
-    ASSERT_EQ(rig.app.captureNotes.lastBidResult, 0);
+    ASSERT_EQ(rig.app.captureNotes.lastBidResult, CaptureResult::Read);
     const std::string kept = rig.BidFile();
     SimClient& client = rig.Start(PlayedBoard(45), SimStage::Done);
     cmdHandClick2(rig.app, 1);
-    EXPECT_EQ(rig.app.captureNotes.lastHandResult, kHandNotOfAuction);
+    EXPECT_EQ(rig.app.captureNotes.lastHandResult, CaptureResult::HandNotOfAuction);
     EXPECT_EQ(rig.app.captureNotes.handRefused, "cards were played on a passed-out auction");
     EXPECT_TRUE(rig.Records().empty());
     EXPECT_EQ(rig.BidFile(), kept);
@@ -152,7 +152,7 @@ TEST(MixedCapture, AHandPlayedIsNotJoinedToAPassedOutAuctionAndTheNextBoardIsRec
     ASSERT_TRUE(rig.SlotOf(Slot::Bid).armed);
     EXPECT_EQ(rig.SlotOf(Slot::Bid).due, rig.clock.Ticks() + 3000);
     cmdBidClick2(rig.app, 1);
-    ASSERT_EQ(rig.app.captureNotes.lastBidResult, 0);
+    ASSERT_EQ(rig.app.captureNotes.lastBidResult, CaptureResult::Read);
     client.SetStage(SimStage::Done);
     cmdHandClick2(rig.app, 0);
     ASSERT_EQ(rig.Records().size(), 1u);

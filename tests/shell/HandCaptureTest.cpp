@@ -14,7 +14,7 @@ constexpr std::uint32_t kWaitHand = 300000;
 SimClient& AuctionTaken(CaptureRig& rig, const SimBoard& board) {
     SimClient& client = rig.StartAuctionOver(board);
     cmdBidClick2(rig.app, 1);
-    EXPECT_EQ(rig.app.captureNotes.lastBidResult, 0);
+    EXPECT_EQ(rig.app.captureNotes.lastBidResult, CaptureResult::Read);
     client.SetStage(SimStage::Done);
     return client;
 }
@@ -36,13 +36,13 @@ TEST(HandCapture, TheSameHandAgainIsUnchangedAndRecordsNothing) {
     const SimBoard board = PlayedBoard(26);
     AuctionTaken(rig, board);
     cmdHandClick2(rig.app, 0);
-    ASSERT_EQ(rig.app.captureNotes.lastHandResult, 0);
+    ASSERT_EQ(rig.app.captureNotes.lastHandResult, CaptureResult::Read);
     // The score moved on, but the last-hand window still shows the board recorded.
     SimBoard moved = board;
     moved.after[0].Score += 100;
     rig.Start(moved, SimStage::Done);
     cmdHandClick2(rig.app, 0);
-    EXPECT_EQ(rig.app.captureNotes.lastHandResult, 24);
+    EXPECT_EQ(rig.app.captureNotes.lastHandResult, CaptureResult::HandUnchanged);
     EXPECT_EQ(rig.MessageCodes(), std::vector<int>{24});
     EXPECT_EQ(rig.Records().size(), 1u);
     EXPECT_EQ(rig.app.keptScore, board.after);
@@ -56,7 +56,7 @@ TEST(HandCapture, AScoreNotYetMovedOnIsUnchanged) {
     stale.staleScore = true;
     client.SetFaults(stale);
     cmdHandClick2(rig.app, 1);  // automatic: silent
-    EXPECT_EQ(rig.app.captureNotes.lastHandResult, 7);
+    EXPECT_EQ(rig.app.captureNotes.lastHandResult, CaptureResult::ScoreUnchanged);
     EXPECT_TRUE(rig.MessageCodes().empty());
     cmdHandClick2(rig.app, 0);
     EXPECT_EQ(rig.MessageCodes(), std::vector<int>{7});
@@ -74,7 +74,7 @@ TEST(HandCapture, APassedOutBoardIsRecordedThoughItsScoreCannotMove) {
     ASSERT_EQ(board.after, board.before);
     AuctionTaken(rig, board);
     cmdHandClick2(rig.app, 1);
-    EXPECT_EQ(rig.app.captureNotes.lastHandResult, 0);
+    EXPECT_EQ(rig.app.captureNotes.lastHandResult, CaptureResult::Read);
     for (const std::string& d : RecordDifferences(rig.ReadBack("12_06_001"), board))
         ADD_FAILURE() << d;
 }
@@ -87,7 +87,7 @@ TEST(HandCapture, AnUnreadableHandIsReportedAndTriedAgain) {
     faults.misdrawnGlyph = 8;  // a glyph of the first line's cards
     client.SetFaults(faults);
     cmdHandClick2(rig.app, 1);
-    EXPECT_EQ(rig.app.captureNotes.lastHandResult, 22);
+    EXPECT_EQ(rig.app.captureNotes.lastHandResult, CaptureResult::HandUnreadable);
     EXPECT_EQ(rig.app.captureNotes.errors.size(), 1u);
     ExpectRetry(rig);
 }

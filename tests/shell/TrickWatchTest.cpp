@@ -15,7 +15,7 @@ int Shown(CaptureRig& rig, Control label) {
 SimClient& PlayStarts(CaptureRig& rig, const SimBoard& board) {
     SimClient& client = rig.StartAuctionOver(board);
     cmdBidClick2(rig.app, 1);
-    EXPECT_EQ(rig.app.captureNotes.lastBidResult, 0);
+    EXPECT_EQ(rig.app.captureNotes.lastBidResult, CaptureResult::Read);
     return client;
 }
 
@@ -60,6 +60,7 @@ TEST(TrickWatch, TheLabelsNeverGoDown) {
     CaptureRig rig;
     SimClient& client = PlayStarts(rig, PlayedBoard(42));
     for (Control c : {Control::WeT, Control::ThT, Control::sumT}) SetCaption(rig.app, c, "9");
+    rig.app.shown.tricks = {9, 9, 9};
     client.SetStage(SimStage::Play, 3);
     CmdTrick(rig.app);
     for (Control c : {Control::WeT, Control::ThT, Control::sumT}) EXPECT_EQ(Shown(rig, c), 9);
@@ -67,6 +68,7 @@ TEST(TrickWatch, TheLabelsNeverGoDown) {
     // A total that reads no higher than the last one shown changes nothing.
     rig.app.lastTotalShown = 10;
     SetCaption(rig.app, Control::sumT, "");
+    rig.app.shown.tricks[2] = 0;
     client.SetStage(SimStage::Play, 4);
     CmdTrick(rig.app);
     EXPECT_EQ(rig.Ctl(Control::sumT).caption, "");

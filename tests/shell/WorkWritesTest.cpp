@@ -29,7 +29,8 @@ TEST(WorkWrites, AnAuctionFileThatCannotBeWrittenIsKeptAndWrittenLater) {
     SimClient& client = rig.StartAuctionOver(board);
     BlockWork(rig.folder);
     cmdBidClick2(rig.app, 1);
-    EXPECT_EQ(rig.app.captureNotes.lastBidResult, 0) << "the auction is taken all the same";
+    EXPECT_EQ(rig.app.captureNotes.lastBidResult, CaptureResult::Read)
+        << "the auction is taken all the same";
     EXPECT_TRUE(rig.SlotOf(Slot::Hand).armed);
     ASSERT_EQ(rig.app.captureNotes.errors.size(), 1u);
     EXPECT_NE(rig.app.captureNotes.errors[0].find("Work"), std::string::npos);
@@ -67,7 +68,7 @@ TEST(WorkWrites, AnAuctionFileLeftFromTheBoardBeforeIsNeverJoinedToTheHand) {
     const fs::path blocker = TemporaryName(rig.folder / "Work" / "BridgeBid.brg");
     fs::create_directory(blocker);
     cmdBidClick2(rig.app, 1);
-    ASSERT_EQ(rig.app.captureNotes.lastBidResult, 0);
+    ASSERT_EQ(rig.app.captureNotes.lastBidResult, CaptureResult::Read);
     EXPECT_EQ(rig.BidFile(), before);
     client.SetStage(SimStage::Done);
     cmdHandClick2(rig.app, 1);
@@ -87,7 +88,7 @@ TEST(WorkWrites, AnAuctionFileGoneWithItsFolderIsTakenFromMemory) {
     fs::remove_all(rig.folder / "Work");
     client.SetStage(SimStage::Done);
     cmdHandClick2(rig.app, 1);
-    ASSERT_EQ(rig.app.captureNotes.lastHandResult, 0);
+    ASSERT_EQ(rig.app.captureNotes.lastHandResult, CaptureResult::Read);
     EXPECT_TRUE(rig.app.captureNotes.errors.empty());
     ASSERT_EQ(rig.Records().size(), 1u);
     for (const std::string& d : RecordDifferences(rig.ReadBack("12_06_001"), board))
@@ -105,7 +106,7 @@ TEST(WorkWrites, ARecordThatCannotBeWrittenIsWrittenOnceTheFolderTakesIt) {
     client.SetStage(SimStage::Done);
     BlockWork(rig.folder);
     cmdHandClick2(rig.app, 1);
-    EXPECT_EQ(rig.app.captureNotes.lastHandResult, 0);
+    EXPECT_EQ(rig.app.captureNotes.lastHandResult, CaptureResult::Read);
     EXPECT_TRUE(rig.app.unwrittenRecord.has_value());
     EXPECT_TRUE(rig.SlotOf(Slot::Bid).armed) << "on to the next auction";
     EXPECT_FALSE(rig.SlotOf(Slot::Hand).armed);

@@ -83,11 +83,9 @@ std::vector<std::string> SlowAuction(int bids) {
 TEST(SimClient, AShortBiddingWindowShowsMoreWhenGrown) {
     SimHarness h(3, WithCalls(SlowAuction(15)));          // 46 calls
     SetClientHeight(h, 1, BiddingView::BandTop(7) + 18);  // seven rows fit
-    AuctionReading read, want;
-    std::int32_t error = -1, wantError = -1;
-    CaptAuction(h.ctx, read, error);
-    h.client->ExpectedAuction(want, wantError);
-    EXPECT_EQ(error, kAuctionRead);
+    const AuctionReading read = CaptAuction(h.ctx);
+    const AuctionReading want = h.client->ExpectedAuction();
+    EXPECT_EQ(read.result, CaptureResult::Read);
     EXPECT_EQ(read.rows, kAuctionReadRows + 1);  // ten rows read without an end
     EXPECT_EQ(read.calls, want.calls);
     EXPECT_EQ(read.calls[2][9], "Passe");  // German pass word as drawn
@@ -101,11 +99,12 @@ TEST(SimClient, AuctionGrowsCallByCall) {
     SimHarness h(6, b, SimStage::Auction, 0);
     for (int shown = 0; shown <= int(b.calls.size()); ++shown) {
         h.client->SetStage(SimStage::Auction, shown);
-        AuctionReading read, want;
-        std::int32_t error = -1, wantError = -1;
-        CaptAuction(h.ctx, read, error);
-        h.client->ExpectedAuction(want, wantError);
-        EXPECT_EQ(error, shown == int(b.calls.size()) ? kAuctionRead : kAuctionIncomplete) << shown;
+        const AuctionReading read = CaptAuction(h.ctx);
+        const AuctionReading want = h.client->ExpectedAuction();
+        const CaptureResult error = read.result, wantError = want.result;
+        EXPECT_EQ(error, shown == int(b.calls.size()) ? CaptureResult::Read
+                                                      : CaptureResult::AuctionIncomplete)
+            << shown;
         EXPECT_EQ(error, wantError) << shown;
         EXPECT_EQ(read.calls, want.calls) << shown;
     }
@@ -116,15 +115,10 @@ TEST(SimClient, AuctionGrowsCallByCall) {
 TEST(SimClient, MinimisedNarrowHandIsWidenedOnItsFirstRead) {
     SimHarness h(5, MakeBoard(10));
     h.client->Minimize(3);
-    HandReading read;
-    std::int32_t error = -1;
-    CaptHand(h.ctx, read, error, false);
-    EXPECT_EQ(error, kHandRead);
+    const HandReading read = CaptHand(h.ctx, false);
+    EXPECT_EQ(read.result, CaptureResult::Read);
     EXPECT_EQ(h.desktop.ClientRect(h.client->Handle(3)).Width(), 580 - 8);
-    HandReading want;
-    std::int32_t wantError = -1;
-    h.client->ExpectedHand(want, wantError);
-    EXPECT_EQ(read.cards, want.cards) << "all thirteen cards show";
+    EXPECT_EQ(read.cards, h.client->ExpectedHand().cards) << "all thirteen cards show";
 }
 
 }  // namespace

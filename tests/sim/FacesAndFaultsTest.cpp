@@ -26,9 +26,10 @@ TEST_P(SimHandEdition, EveryCardAndMarkReadsInTheSystemsLetters) {
     const SimBoard board = ClaimedBoard();
     SimHarness h(GetParam(), board);
     HandReading read;
-    std::int32_t error = -1;
-    CaptHand(h.ctx, read, error, false);
-    ASSERT_EQ(error, kHandRead);
+    CaptureResult error{};
+    read = CaptHand(h.ctx, false);
+    error = read.result;
+    ASSERT_EQ(error, CaptureResult::Read);
     std::vector<std::string> deck;
     int marks[3] = {0, 0, 0};
     for (int seat = 0; seat < 4; ++seat) {
@@ -54,20 +55,24 @@ TEST(SimFaults, CoveredWindowsCopyBlackAndDoNotRead) {
     SimHarness h(1, MakeBoard(42));
     h.client->Cover(1, {0, 0, 400, 400});
     AuctionReading auction;
-    std::int32_t error = -1;
-    CaptAuction(h.ctx, auction, error);
-    EXPECT_EQ(error, kAuctionUnreadable);
+    CaptureResult error{};
+    auction = CaptAuction(h.ctx);
+    error = auction.result;
+    EXPECT_EQ(error, CaptureResult::AuctionUnreadable);
 
     h.client->Cover(2, {90, 0, 130, 45});  // the top card and its rules
     TrickState state;
-    std::array<int, 4> suits{}, ranks{};
-    CaptTrick(h.ctx, h.client->CardImages(), state, suits, ranks, TrickMode::Store);
-    EXPECT_EQ(ranks[0], -1);
+    EXPECT_EQ(CaptTrick(h.ctx, h.client->CardImages(), state, TrickMode::Store).outcome,
+              TrickOutcome::Unreadable);
 
     h.client->Cover(4, {0, 40, 240, 110});  // the band and the scores
     ScorePair scores;
-    CaptScore(h.ctx, scores, error);
-    EXPECT_EQ(error, kScoreUnreadable);
+    {
+        const ScoreReading r = CaptScore(h.ctx);
+        scores = r.scores;
+        error = r.result;
+    }
+    EXPECT_EQ(error, CaptureResult::ScoreUnreadable);
 }
 
 TEST(SimFaults, MisdrawnGlyphsReadAsUnreadable) {
@@ -77,9 +82,10 @@ TEST(SimFaults, MisdrawnGlyphsReadAsUnreadable) {
     faults.misdrawnGlyph = 8;  // a glyph of the first line's cards
     h.client->SetFaults(faults);
     HandReading hand;
-    std::int32_t error = -1;
-    CaptHand(h.ctx, hand, error, false);
-    EXPECT_EQ(error, kHandUnreadable);
+    CaptureResult error{};
+    hand = CaptHand(h.ctx, false);
+    error = hand.result;
+    EXPECT_EQ(error, CaptureResult::HandUnreadable);
 
     faults.misdrawnKind = 4;
     // The first digit of the left score: after the side names and the vulnerability words.
@@ -88,14 +94,19 @@ TEST(SimFaults, MisdrawnGlyphsReadAsUnreadable) {
                                view.vulnerable[0].size() + view.vulnerable[1].size());
     h.client->SetFaults(faults);
     ScorePair scores;
-    CaptScore(h.ctx, scores, error);
-    EXPECT_EQ(error, kScoreBadNumber);
+    {
+        const ScoreReading r = CaptScore(h.ctx);
+        scores = r.scores;
+        error = r.result;
+    }
+    EXPECT_EQ(error, CaptureResult::BadScoreNumber);
 
     faults.misdrawnKind = 1;
     faults.misdrawnGlyph = 0;  // the first letter of the first heading
     h.client->SetFaults(faults);
     AuctionReading auction;
-    CaptAuction(h.ctx, auction, error);
+    auction = CaptAuction(h.ctx);
+    error = auction.result;
     EXPECT_EQ(auction.headings[0], "?" + h.client->Board().names[0].substr(1));
 }
 
@@ -106,9 +117,9 @@ TEST(SimFaults, HighlightedCardFailsTheTrickAtEveryPlace) {
         faults.highlightedCard = p;
         h.client->SetFaults(faults);
         TrickState state;
-        std::array<int, 4> suits{}, ranks{};
-        CaptTrick(h.ctx, h.client->CardImages(), state, suits, ranks, TrickMode::Store);
-        EXPECT_EQ(ranks[0], -1) << p;
+        EXPECT_EQ(CaptTrick(h.ctx, h.client->CardImages(), state, TrickMode::Store).outcome,
+                  TrickOutcome::Unreadable)
+            << p;
     }
 }
 

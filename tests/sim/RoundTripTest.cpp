@@ -21,10 +21,9 @@ class RoundTrip : public ::testing::TestWithParam<Edition> {};
 
 TEST_P(RoundTrip, BiddingWindowReadsAsDrawn) {
     SimHarness h(GetParam().language, MakeBoard(GetParam().seed));
-    AuctionReading read, want;
-    std::int32_t error = -1, wantError = -1;
-    CaptAuction(h.ctx, read, error);
-    h.client->ExpectedAuction(want, wantError);
+    const AuctionReading read = CaptAuction(h.ctx);
+    const AuctionReading want = h.client->ExpectedAuction();
+    const CaptureResult error = read.result, wantError = want.result;
     int calls = 0;
     for (const auto& column : want.calls)
         for (const auto& call : column) calls += call.empty() ? 0 : 1;
@@ -40,9 +39,17 @@ TEST_P(RoundTrip, BiddingWindowReadsAsDrawn) {
 TEST_P(RoundTrip, ScoreWindowReadsAsDrawn) {
     SimHarness h(GetParam().language, MakeBoard(GetParam().seed));
     ScorePair read, want;
-    std::int32_t error = -1, wantError = -1;
-    CaptScore(h.ctx, read, error);
-    h.client->ExpectedScore(want, wantError);
+    CaptureResult error{}, wantError{};
+    {
+        const ScoreReading r = CaptScore(h.ctx);
+        read = r.scores;
+        error = r.result;
+    }
+    {
+        const ScoreReading e = h.client->ExpectedScore();
+        want = e.scores;
+        wantError = e.result;
+    }
     EXPECT_EQ(error, wantError);
     EXPECT_EQ(read, want);
 }
@@ -50,11 +57,11 @@ TEST_P(RoundTrip, ScoreWindowReadsAsDrawn) {
 TEST_P(RoundTrip, LastTrickReadsAsDrawn) {
     SimHarness h(GetParam().language, MakeBoard(GetParam().seed), SimStage::Play, 5);
     TrickState state;
-    std::array<int, 4> suits{}, ranks{}, wantSuits{}, wantRanks{};
-    CaptTrick(h.ctx, h.client->CardImages(), state, suits, ranks, TrickMode::Store);
-    h.client->ExpectedTrick(wantSuits, wantRanks);
-    EXPECT_EQ(suits, wantSuits);
-    EXPECT_EQ(ranks, wantRanks);
+    const TrickReading read = CaptTrick(h.ctx, h.client->CardImages(), state, TrickMode::Store);
+    const TrickReading want = h.client->ExpectedTrick();
+    EXPECT_EQ(read.outcome, want.outcome);
+    EXPECT_EQ(read.suits, want.suits);
+    EXPECT_EQ(read.ranks, want.ranks);
 }
 
 TEST_P(RoundTrip, TricksCountReadsAsDrawn) {

@@ -54,9 +54,13 @@ struct SessionRig {
     }
     ScorePair Score() {
         ScorePair s;
-        std::int32_t error = -1;
-        CaptScore(ctx, s, error);
-        EXPECT_EQ(error, kScoreRead);
+        CaptureResult error{};
+        {
+            const ScoreReading r = CaptScore(ctx);
+            s = r.scores;
+            error = r.result;
+        }
+        EXPECT_EQ(error, CaptureResult::Read);
         return s;
     }
     // Starts the session and runs it until the first fault strikes.
@@ -70,9 +74,10 @@ struct SessionRig {
     }
     CardTextGrid HandCards() {
         HandReading hand;
-        std::int32_t error = -1;
-        CaptHand(ctx, hand, error, false);
-        EXPECT_EQ(error, kHandRead);
+        CaptureResult error{};
+        hand = CaptHand(ctx, false);
+        error = hand.result;
+        EXPECT_EQ(error, CaptureResult::Read);
         return hand.cards;
     }
 };
@@ -106,13 +111,15 @@ TEST(SimSession, BoardsFollowOneAnotherAsAtATable) {
     rig.clock.Wait(auction - 1500);
     EXPECT_NE(rig.Client().Handle(5), 0u);
     AuctionReading read;
-    std::int32_t error = -1;
-    CaptAuction(rig.ctx, read, error);
-    EXPECT_EQ(error, kAuctionIncomplete);
+    CaptureResult error{};
+    read = CaptAuction(rig.ctx);
+    error = read.result;
+    EXPECT_EQ(error, CaptureResult::AuctionIncomplete);
     ASSERT_TRUE(rig.RunUntil([&] { return rig.Client().Handle(5) == 0; }, 2000, 1));
     EXPECT_EQ(rig.clock.Elapsed(), auction + 1);
-    CaptAuction(rig.ctx, read, error);
-    EXPECT_EQ(error, kAuctionRead);
+    read = CaptAuction(rig.ctx);
+    error = read.result;
+    EXPECT_EQ(error, CaptureResult::Read);
     EXPECT_EQ(read.headings, plan[0].names);
 
     ASSERT_TRUE(rig.RunUntil([&] { return rig.session->Played().size() == 1; }, 60000));

@@ -22,30 +22,19 @@ using namespace tallowen;
 namespace {
 
 std::string Bidding(const SimClient& client) {
-    AuctionReading record;
-    std::int32_t error = 0;
-    client.ExpectedAuction(record, error);
-    return json::Auction(record, error);
+    return json::Auction(client.ExpectedAuction());
 }
 
 std::string LastHand(const SimClient& client) {
-    HandReading hand;
-    std::int32_t error = 0;
-    client.ExpectedHand(hand, error);
-    return json::Hand(hand, error);
+    return json::Hand(client.ExpectedHand());
 }
 
 std::string LastTrick(const SimClient& client) {
-    std::array<int, 4> suits{}, ranks{};
-    client.ExpectedTrick(suits, ranks);
-    return json::Trick(suits, ranks);
+    return json::Trick(client.ExpectedTrick());
 }
 
 std::string Score(const SimClient& client) {
-    ScorePair scores;
-    std::int32_t error = 0;
-    client.ExpectedScore(scores, error);
-    return json::Score(scores, error);
+    return json::Score(client.ExpectedScore());
 }
 
 std::string Tricks(const SimClient& client) {
