@@ -106,7 +106,8 @@ void KeepInFront(AppContext& app) {
     if (app.showScore != 0 && score != 0) app.seams.desktop.SetTopmost(score, true);
 }
 
-// Step 1 of the background job: windows the user was told are missing.
+// Windows the user was told are missing: the game may open them on a click of its own
+// button, and the message goes once they are there.
 void RetryWaitingWindows(AppContext& app) {
     if (!app.messages.shown) return;
     for (int k = 1; k <= 4; ++k) {
@@ -122,7 +123,8 @@ void RetryWaitingWindows(AppContext& app) {
     }
 }
 
-// Step 7 of the background job: the narrower table the log setting asks for.
+// With a log kept, the table may be made narrower so that the log window fits beside it;
+// only once, and only for a table standing at the top left corner of the desktop.
 void NarrowTable(AppContext& app) {
     GameWindows& w = app.windows;
     if (!app.reading.glyphs.ready || w.placed[0] || app.settings.log.empty()) return;
@@ -141,7 +143,7 @@ std::string RuntimeName(int glyphSet) {
     return "";
 }
 
-// Step 4 of OffToOn: true once all five windows are known and placed.
+// When a table comes up, its five windows are looked for and placed; true once all are.
 bool FindSubWindows(AppContext& app) {
     Desktop& desktop = app.seams.desktop;
     for (int attempt = 1; attempt <= kMaxSubWindowAttempts; ++attempt) {
