@@ -123,8 +123,8 @@ void RetryWaitingWindows(AppContext& app) {
     }
 }
 
-// With a log kept, the table may be made narrower so that the log window fits beside it;
-// only once, and only for a table standing at the top left corner of the desktop.
+// While a log is kept, the table is set to the width the settings ask for: only once, and
+// only when it stands at the top left corner of the desktop.
 void NarrowTable(AppContext& app) {
     GameWindows& w = app.windows;
     if (!app.reading.glyphs.ready || w.placed[0] || app.settings.log.empty()) return;
