@@ -15,7 +15,7 @@ bool Has(const std::vector<std::string>& lines, const std::string& line) {
 }
 
 // The head, style rules, marks and foot of every doctype and mark style are held byte for
-// byte by the skeleton pages below and the golden runs; these are the rules they cannot show.
+// byte by the golden runs, which also validate them; these are the rules they cannot show.
 
 TEST(PageHead, TitleIsEscapedAndThePlayColourComesFromTheStyle) {
     PageStyle style;
@@ -32,40 +32,8 @@ TEST(PageHead, TitleIsEscapedAndThePlayColourComesFromTheStyle) {
     EXPECT_EQ(SuitMarkup(style, 4), "");
 }
 
-// A page of head, every suit mark and foot, for each doctype and mark style: it is valid
-// HTML 4.01 and matches its golden file byte for byte.
-struct SkeletonCase {
-    bool strict;
-    SuitMarkStyle marks;
-    const char* golden;
-};
-class PageSkeletonTest : public ::testing::TestWithParam<SkeletonCase> {};
-TEST_P(PageSkeletonTest, ValidAndAsGolden) {
-    PageStyle style;
-    style.strict = GetParam().strict;
-    style.marks = GetParam().marks;
-    PageText page;
-    WritePageHead(page, style, "2006_10_22", "TallowenUTL.exe", " 2.2", "2006/10/23");
-    page.Put("<p>");
-    for (int suit = 3; suit >= 0; --suit) WriteSuitMark(page, style, suit);
-    page.Line("</p>");
-    WritePageFoot(page, style);
-    TempFolder folder;
-    auto path = folder.path() / GetParam().golden;
-    ASSERT_TRUE(SaveText(path, page, Utf8CodePage()).ok);
-    ExpectGolden(ReadFileBytes(path), GetParam().golden);
-    EXPECT_VALID_HTML(path, "UTF-8");
-}
-INSTANTIATE_TEST_SUITE_P(
-    Variants, PageSkeletonTest,
-    ::testing::Values(SkeletonCase{true, SuitMarkStyle::Entity, "skeleton_strict_entity.htm"},
-                      SkeletonCase{true, SuitMarkStyle::Symbol, "skeleton_strict_symbol.htm"},
-                      SkeletonCase{true, SuitMarkStyle::Image, "skeleton_strict_image.htm"},
-                      SkeletonCase{false, SuitMarkStyle::Entity, "skeleton_loose_entity.htm"},
-                      SkeletonCase{false, SuitMarkStyle::Image, "skeleton_loose_image.htm"}));
-
-// The validation above means something only if the validator rejects what HTML 4.01 forbids:
-// here an image without alt text, which the image style once wrote.
+// The golden runs' validation means something only if the validator rejects what HTML 4.01
+// forbids: here an image without alt text, which the image style once wrote.
 TEST(PageValidator, RejectsAnImageWithoutAltText) {
     if (!HaveValidator()) GTEST_SKIP() << "onsgmls is not installed";
     PageText page;
