@@ -63,9 +63,9 @@ std::string RankText(int rank) {
 
 std::string CardText(int code) {
     if (code <= 0) return {};
-    std::string rank = RankText(code % 100);
-    std::string suit = SuitLetter(code / 100);
-    if (rank.empty() || code / 100 > 3) return {};
+    std::string rank = RankText(CardRank(code));
+    std::string suit = SuitLetter(CardSuit(code));
+    if (rank.empty() || CardSuit(code) > 3) return {};
     return rank + suit;
 }
 
@@ -75,7 +75,7 @@ int CardCode(std::string_view token) {
     const std::size_t first = chars.size() < 3 ? 0 : 1;
     std::string_view rank = first < chars.size() ? chars[first] : std::string_view();
     std::string_view suit = first + 1 < chars.size() ? chars[first + 1] : std::string_view();
-    return SuitIndex(suit) * 100 + (rank.size() == 1 ? NotationPos(rank[0]) : 0);
+    return MakeCardCode(SuitIndex(suit), rank.size() == 1 ? NotationPos(rank[0]) : 0);
 }
 
 void CardCodes(CardCodeGrid& codes, const CardTextGrid& texts) {
@@ -124,60 +124,6 @@ void SortHands(CardCodeGrid& sorted, const CardCodeGrid& codes, int order) {
         if (order == 1) std::reverse(hand.begin(), hand.end());
         sorted[s] = hand;
     }
-}
-
-namespace {
-enum class MarkSeen { None, Lead, Unplayed };
-
-// The first marked card of trick t in seat order: a lead (and its seat) or an unplayed card.
-MarkSeen FirstMark(const CardMarkGrid& marks, int t, int& seat) {
-    for (int s = 0; s < kSeatCount; ++s) {
-        if (marks[s][t] == kLed) {
-            seat = s;
-            return MarkSeen::Lead;
-        }
-        if (marks[s][t] == kNotPlayed) return MarkSeen::Unplayed;
-    }
-    return MarkSeen::None;
-}
-
-// Winner of trick t by its cards. A card left in the hand by a claim counts as played: once
-// the trick is led, the cards still held are forced, and the claim gave up the trick to them.
-int DecideTrick(const CardCodeGrid& codes, int t, int leader, int trump) {
-    int led = codes[leader][t] / 100;
-    int winner = leader;
-    for (int s = 0; s < kSeatCount; ++s) {
-        if (codes[s][t] / 100 == led && codes[s][t] > codes[winner][t]) winner = s;
-    }
-    if (trump == kNoTrump || trump == led) return winner;
-    int best = -1;
-    for (int s = 0; s < kSeatCount; ++s) {
-        if (codes[s][t] / 100 != trump) continue;
-        if (best < 0 || codes[s][t] % 100 > codes[best][t] % 100) best = s;
-    }
-    return best >= 0 ? best : winner;
-}
-}  // namespace
-
-void TrickWinners(TrickFlagGrid& won, TrickCounts& count, const CardCodeGrid& codes,
-                  const CardMarkGrid& marks, int trump) {
-    for (auto& row : won) row.fill(0);
-    count.fill(0);
-    int t = 0;
-    for (; t < kTrickCount - 1; ++t) {
-        int seat = -1;
-        MarkSeen next = FirstMark(marks, t + 1, seat);
-        if (next == MarkSeen::Unplayed) break;
-        if (next == MarkSeen::Lead) {
-            won[seat][t] = 1;
-            ++count[seat];
-        }
-    }
-    int leader = 0;
-    if (FirstMark(marks, t, leader) == MarkSeen::Unplayed) return;
-    int winner = DecideTrick(codes, t, leader, trump);
-    won[winner][t] = 1;
-    ++count[winner];
 }
 
 bool IsPass(std::string_view call) {

@@ -81,9 +81,20 @@ std::string CardText(int code);
 // Card code (suit * 100 + rank) of a card text or a play-record token ("AS", "[AS]",
 // "(AS)"); a token of three or more characters is read from its second and third.
 int CardCode(std::string_view token);
+// The parts of a card code and the code of a suit (0..3) and rank (2..14). A code that
+// holds no card still splits into the digits it has.
+constexpr int CardSuit(int code) {
+    return code / 100;
+}
+constexpr int CardRank(int code) {
+    return code % 100;
+}
+constexpr int MakeCardCode(int suit, int rank) {
+    return suit * 100 + rank;
+}
 // A code that names a card: suit 0..3, rank 2..14.
 constexpr bool IsCardCode(int code) {
-    return code > 0 && code / 100 <= 3 && code % 100 >= 2 && code % 100 <= 14;
+    return code > 0 && CardSuit(code) <= 3 && CardRank(code) >= 2 && CardRank(code) <= 14;
 }
 
 // The hands and the play: [seat][trick], 13 tricks, seats in table order.
@@ -112,12 +123,6 @@ void FindLead(int& seat, int& code, const CardMarkGrid& marks, const CardCodeGri
 
 // Each hand sorted by code: order 0 highest first, order 1 lowest first.
 void SortHands(CardCodeGrid& sorted, const CardCodeGrid& codes, int order);
-
-// Marks who won each trick and counts the tricks per seat. Tricks up to the last played one
-// are given to the leader of the next trick (mark 1); the last played trick is decided by
-// the cards, with `trump` a strain (4 no trump).
-void TrickWinners(TrickFlagGrid& won, TrickCounts& count, const CardCodeGrid& codes,
-                  const CardMarkGrid& marks, int trump);
 
 // --- Calls and scoreboard readings ---
 

@@ -5,11 +5,9 @@
 
 #include "common/Text.h"
 #include "fuzz/FuzzLines.h"
-#include "records/Contract.h"
 #include "records/LogSink.h"
 #include "records/PlayAnalysis.h"
 #include "records/RecordReader.h"
-#include "records/Scoring.h"
 #include "report/Board.h"
 #include "report/BoardHtml.h"
 #include "report/BoardText.h"
@@ -37,10 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Board board;
     if (!ParseDealLines(lines, board.deal).empty()) return 0;
     NullLogSink log;
-    FindContract(board.deal, log);
-    FindDealer(board.deal, log);
-    AnalysePlay(board.deal, size % 2);
-    DetermineResult(board.deal, log);
+    DeriveDeal(board.deal, int(size % 2), log);
     board.number = 1;
     board.displayDate = "2026/12/06";
     TableFontMetrics metrics;

@@ -28,8 +28,8 @@ int Round(double v) {
 
 bool CardOf(int code, int& suit, int& rank) {
     const int card = std::abs(code);
-    suit = card / 100;
-    rank = card % 100;
+    suit = CardSuit(card);
+    rank = CardRank(card);
     return suit >= 0 && suit <= 3 && rank >= 2 && rank <= 14;
 }
 
@@ -185,7 +185,7 @@ void DrawCardsBox(Canvas& box, const CardMetrics& m, std::uint32_t background, i
         dspSuitMarkH(box, m, x, y, suit);
         x += 2;
         for (int rank = 14; rank >= 2; --rank)
-            dspCardH(box, m, x, y, suit * 100 + rank, suit == trump);
+            dspCardH(box, m, x, y, MakeCardCode(suit, rank), suit == trump);
         y += m.CellHeight - 2;
     }
 }

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "records/BridgeRules.h"
+
 namespace tallowen {
 
 namespace {
@@ -146,17 +148,7 @@ int DuplicateScore(const Deal& deal) {
 
 int HonorBonus(const Deal& deal, int seat) {
     if (seat < 0 || seat >= kSeatCount) return 0;
-    int count = 0;
-    for (int code : deal.PlayCodes[seat]) {
-        if (deal.Strain == 4) {
-            count += code % 100 == 14 && code > 0 ? 1 : 0;
-        } else {
-            int low = deal.Strain * 100 + 10;
-            count += code >= low && code <= low + 4 ? 1 : 0;
-        }
-    }
-    if (deal.Strain == 4) return count == 4 ? 150 : 0;
-    return count == 4 ? 100 : count == 5 ? 150 : 0;
+    return HandHonourBonus(deal.PlayCodes[std::size_t(seat)], deal.Strain);
 }
 
 void AddTrickCount(int& n, std::int64_t p, int per) {
@@ -190,8 +182,7 @@ std::string Pair(std::int64_t a, std::int64_t b, const char* sep) {
 // Every trick was played: the declaring side's tricks give the result.
 void ResultFromTricks(Deal& deal, const int tricks[2], LogSink& log) {
     deal.DeclarerSide = deal.Declarer % 2;
-    int odd = tricks[deal.DeclarerSide] - 6;
-    deal.Result = odd >= deal.Level ? odd : odd - deal.Level;
+    deal.Result = ContractResult(deal.Level, tricks[deal.DeclarerSide]);
     log.Log("クレイムなし");
     log.Log(" Making " + std::to_string(deal.Result));
     log.Log(Pair(tricks[0], tricks[1], " ") + " " + std::to_string(tricks[deal.DeclarerSide]));

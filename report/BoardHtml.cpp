@@ -107,8 +107,8 @@ void print_Cards(PageText& page, const Board& board, int seat, int suit) {
     const Deal& d = board.deal;
     page.Put("  <td class=cds>");
     for (std::int16_t code : d.SortedCodes[seat]) {
-        if (code <= 0 || code / 100 != suit) continue;
-        std::string rank = RankText(code % 100);
+        if (code <= 0 || CardSuit(code) != suit) continue;
+        std::string rank = RankText(CardRank(code));
         if (seat == d.LeadSeat && code == d.LeadCode)
             page.Put("<span class=vd>" + rank + "</span>");
         else

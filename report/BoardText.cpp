@@ -145,7 +145,7 @@ void TextTwin::FlushBuffer() {
 std::string RanksOfSuit(const Deal& deal, int seat, int suit) {
     std::string ranks;
     for (std::int16_t code : deal.SortedCodes[seat])
-        if (code > 0 && code / 100 == suit) ranks += RankText(code % 100);
+        if (code > 0 && CardSuit(code) == suit) ranks += RankText(CardRank(code));
     return ranks.empty() ? "-" : ranks;
 }
 

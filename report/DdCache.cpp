@@ -63,8 +63,8 @@ std::string PlayKey(const DdHands& hands, const KnownPlay& play) {
     std::string key = DealKey(hands) + " " + kStrainLetters[static_cast<std::size_t>(play.trump)] +
                       kSeatLetters[static_cast<std::size_t>(play.leader)] + " ";
     for (std::int16_t code : play.codes) {
-        key += kStrainLetters[static_cast<std::size_t>(code / 100)];
-        key += kRankLetters[static_cast<std::size_t>(code % 100 - 2)];
+        key += kStrainLetters[static_cast<std::size_t>(CardSuit(code))];
+        key += kRankLetters[static_cast<std::size_t>(CardRank(code) - 2)];
     }
     return key;
 }

@@ -168,8 +168,8 @@ void SolvePlays(const std::vector<PlayJob>& jobs, const std::vector<DdHands>& ha
         playTraceBin& trace = traces->plays[k];
         trace.number = static_cast<int>(play.codes.size());
         for (std::size_t j = 0; j < play.codes.size(); ++j) {
-            trace.suit[j] = DdsStrain(play.codes[j] / 100);
-            trace.rank[j] = play.codes[j] % 100;
+            trace.suit[j] = DdsStrain(CardSuit(play.codes[j]));
+            trace.rank[j] = CardRank(play.codes[j]);
         }
     }
     const int rc = AnalyseAllPlaysBin(in.get(), traces.get(), out.get(), 1);
@@ -224,8 +224,8 @@ std::optional<DdHands> FullHands(const Deal& deal, std::string& why) {
     std::uint64_t seen = 0;
     for (int seat = 0; seat < kSeats; ++seat) {
         for (std::int16_t code : deal.PlayCodes[seat]) {
-            int suit = code / 100;
-            int rank = code % 100;
+            int suit = CardSuit(code);
+            int rank = CardRank(code);
             if (!IsCardCode(code)) {
                 why = "the hand of " + SeatName(seat) + " is incomplete";
                 return std::nullopt;

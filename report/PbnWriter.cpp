@@ -40,7 +40,7 @@ std::string PbnHand(const Deal& deal, int seat) {
     std::string suits[4];  // spades first
     for (int rank = 14; rank >= 2; --rank)
         for (std::int16_t code : hand)
-            if (code % 100 == rank) suits[3 - code / 100] += RankText(rank);
+            if (CardRank(code) == rank) suits[3 - CardSuit(code)] += RankText(rank);
     return suits[0] + "." + suits[1] + "." + suits[2] + "." + suits[3];
 }
 
@@ -164,8 +164,8 @@ std::vector<std::string> PbnPlay(const Deal& deal, int leader) {
             const int seat = (leader + i) % kSeats;
             const int code = CardCode(deal.Cards[seat][t]);
             const bool known = IsCardCode(code) && deal.CardMarks[seat][t] != 2;
-            line += (i ? " " : "") +
-                    (known ? SuitLetter(code / 100) + RankText(code % 100) : std::string("-"));
+            line += (i ? " " : "") + (known ? SuitLetter(CardSuit(code)) + RankText(CardRank(code))
+                                            : std::string("-"));
             played += known ? 1 : 0;
         }
         if (played == 0) break;

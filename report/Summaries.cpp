@@ -7,11 +7,9 @@
 #include "common/Text.h"
 #include "platform/CodePage.h"
 #include "platform/Process.h"
-#include "records/Contract.h"
 #include "records/LogSink.h"
 #include "records/PlayAnalysis.h"
 #include "records/RecordFiles.h"
-#include "records/Scoring.h"
 #include "report/BoardHtml.h"
 #include "report/BoardText.h"
 #include "report/DdCache.h"
@@ -89,10 +87,7 @@ bool SummaryWriter::ReadBoard(const std::string& record, Deal& deal) {
         return false;
     }
     NullLogSink log;
-    FindContract(deal, log);
-    FindDealer(deal, log);
-    AnalysePlay(deal, job_.cardOrder);
-    DetermineResult(deal, log);
+    DeriveDeal(deal, job_.cardOrder, log);
     return true;
 }
 

@@ -34,8 +34,8 @@ int LongestSuit(const std::array<std::int16_t, kTricks>& sorted) {
             suit = -1;
             continue;
         }
-        run = code / 100 == suit ? run + 1 : 1;
-        suit = code / 100;
+        run = CardSuit(code) == suit ? run + 1 : 1;
+        suit = CardSuit(code);
         longest = std::max(longest, run);
     }
     return longest;
@@ -100,7 +100,7 @@ void DrawHands(Surface& s, const MainLayout& layout, const Deal& deal,
             s.pen.X = kHandPlace[std::size_t(p)].x + indent;
             dspSuitMarkH(s.canvas, s.cards, s.pen.X, s.pen.Y, suit);
             for (std::int16_t code : deal.SortedCodes[seat])
-                if (code > 0 && code / 100 == suit)
+                if (code > 0 && CardSuit(code) == suit)
                     dspCardH(s.canvas, s.cards, s.pen.X, s.pen.Y, code, code == deal.LeadCode);
             s.pen.Y += 18;
         }

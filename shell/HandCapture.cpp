@@ -4,11 +4,9 @@
 #include "reading/LastHand.h"
 #include "reading/LastTrick.h"
 #include "records/BoardCheck.h"
-#include "records/Contract.h"
 #include "records/DealOps.h"
 #include "records/PlayAnalysis.h"
 #include "records/RecordFiles.h"
-#include "records/Scoring.h"
 #include "shell/CaptureResults.h"
 #include "shell/CaptureSupport.h"
 #include "shell/Captures.h"
@@ -84,10 +82,7 @@ void ShowRemainingCards(AppContext& app) {
 void ShowRecorded(AppContext& app, const std::string& recordName) {
     Deal& deal = app.deals.capture;
     LogSink& log = ScoringLog(app);
-    FindContract(deal, log);
-    FindDealer(deal, log);
-    AnalysePlay(deal, int(app.settings.cardOrder));
-    DetermineResult(deal, log);
+    DeriveDeal(deal, int(app.settings.cardOrder), log);
     app.deals.shown = deal;
     if (!recordName.empty()) {  // else the file is still to be written
         Show_File(app, recordName);

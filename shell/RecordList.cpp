@@ -3,11 +3,9 @@
 #include <algorithm>
 
 #include "common/Files.h"
-#include "records/Contract.h"
 #include "records/DealOps.h"
 #include "records/PlayAnalysis.h"
 #include "records/RecordFiles.h"
-#include "records/Scoring.h"
 #include "shell/Captures.h"
 #include "shell/Controls.h"
 #include "shell/Messages.h"
@@ -125,17 +123,13 @@ void Show_File(AppContext& app, const std::string& name) {
         return;
     }
     if (!app.settings.log.empty()) app.views.log.Clear();
-    LogSink& log = ScoringLog(app);
-    FindContract(deal, log);
-    FindDealer(deal, log);
+    DeriveDeal(deal, static_cast<int>(app.settings.cardOrder), ScoringLog(app));
     app.views.main.ShowAuction(deal, 0);
     app.records.onDisplay = name;
-    AnalysePlay(deal, static_cast<int>(app.settings.cardOrder));
     // A newly shown record is turned to the user's seat; a redraw after the user turned the
     // table keeps the user's choice.
     const int seat = ShownUserSeat(app, deal.Names);
     if (seat >= 0) sitNESW(app, seat);
-    DetermineResult(deal, log);
     LongerName(deal.Names, deal.AuctionNames);
     app.views.main.ShowDeal(deal, app.rotation);
 }

@@ -76,7 +76,7 @@ public:
         trump = t;
         ++boxShown;
     }
-    void TickPlayedCard(int suit, int rank) override { ticked.push_back(suit * 100 + rank); }
+    void TickPlayedCard(int suit, int rank) override { ticked.push_back(MakeCardCode(suit, rank)); }
     void KeepBoxInFront() override {}
     void ShowBidding(const Deal& deal, const ScorePair&, int l, int d) override {
         board = deal;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "sim/RubberScore.h"
+#include "records/BridgeRules.h"
 
 namespace tallowen {
 
@@ -37,9 +37,7 @@ std::vector<SimBoard> PlanSession(const SessionPlanOptions& o) {
         if (cast.names[std::size_t(s)] != o.userId)
             others[std::size_t(k++)] = cast.names[std::size_t(s)];
     int userSeat = rng.Below(4);
-    ScorePair score{};
-    RubberState rubber;
-    for (ScoreVul& side : score) side = ScoreVul{0, 0};  // a fresh scoreboard
+    RubberScoreboard rubber;  // a fresh scoreboard, neither side vulnerable
     for (int i = 0; i < std::max(0, o.boards); ++i) {
         const int number = o.firstBoard + i;
         const std::uint32_t seed = BoardSeed(o.seed, i);
@@ -50,21 +48,13 @@ std::vector<SimBoard> PlanSession(const SessionPlanOptions& o) {
         SeatPlayers(b, o.userId, others);
         b.dealer = CycleDealer(number);
         b.vulnerable = rubber.Vulnerability();
-        b.before = score;
+        b.before = rubber.Pair();
         DealHands(b, seed);
         b.calls = MakeAuction(seed, o.minBids);
         CompleteBoard(b, seed, o.claims);
-        std::array<int, 2> gain = ScoreboardGain(b);
-        if (const int bonus = ScoreRubber(rubber, b))
-            gain[std::size_t(SideOf(b.declarer))] += bonus;
+        ScoreRubber(rubber, RubberBoardOf(b));
         // The score window shows the vulnerability of the board to come.
-        const int nextVul = rubber.Vulnerability();
-        for (int side = 0; side < 2; ++side) {
-            b.after[std::size_t(side)].Score =
-                b.before[std::size_t(side)].Score + gain[std::size_t(side)];
-            b.after[std::size_t(side)].Vul = (nextVul >> side) & 1;
-        }
-        score = b.after;
+        b.after = rubber.Pair();
         plan.push_back(std::move(b));
     }
     return plan;

@@ -2,7 +2,10 @@
 
 #include <algorithm>
 
+#include "records/Contract.h"
+#include "records/LogSink.h"
 #include "records/Scoring.h"
+#include "sim/SimRecord.h"
 
 namespace tallowen {
 
@@ -17,54 +20,20 @@ std::string BidText(int level, int strain) {
     return std::string(1, char('0' + level)) + SuitLetter(strain);
 }
 
-int Suit(int code) {
-    return code / 100;
-}
-int Rank(int code) {
-    return code % 100;
-}
-
-// Highest trump, else highest card of the suit led.
-int TrickWinner(const std::array<int, 4>& cards, int leader, int trump) {
-    int best = leader;
-    for (int i = 1; i < 4; ++i) {
-        const int s = (leader + i) % 4;
-        const int c = cards[std::size_t(s)], b = cards[std::size_t(best)];
-        const bool beats = Suit(c) == Suit(b) ? Rank(c) > Rank(b) : (trump < 4 && Suit(c) == trump);
-        if (beats) best = s;
-    }
-    return best;
-}
-
-void FindContract(SimBoard& b) {
+// The contract as the recorder reads it from the auction; no contract leaves the board passed
+// out.
+void ReadContract(SimBoard& b) {
+    Deal deal;
+    PutAuction(deal, b);
+    NullLogSink log;
+    FindContract(deal, log);
     b.declarer = -1;
     b.level = b.strain = b.doubled = 0;
-    int lastBidder = -1;
-    for (std::size_t i = 0; i < b.calls.size(); ++i) {
-        const std::string& call = b.calls[i];
-        const int seat = (b.dealer + int(i)) % 4;
-        if (call == "X") {
-            b.doubled = 1;
-        } else if (call == "XX") {
-            b.doubled = 2;
-        } else if (!call.empty() && call[0] >= '1' && call[0] <= '7') {
-            b.level = call[0] - '0';
-            b.strain = SuitIndex(call.substr(1));
-            b.doubled = 0;
-            lastBidder = seat;
-        }
-    }
-    if (lastBidder < 0) return;
-    // The declarer is the first of the side to name the final strain.
-    for (std::size_t i = 0; i < b.calls.size(); ++i) {
-        const int seat = (b.dealer + int(i)) % 4;
-        const std::string& call = b.calls[i];
-        if (SideOf(seat) == SideOf(lastBidder) && !call.empty() && call[0] >= '1' &&
-            call[0] <= '7' && SuitIndex(call.substr(1)) == b.strain) {
-            b.declarer = seat;
-            return;
-        }
-    }
+    if (deal.Level < 1) return;
+    b.declarer = deal.Declarer;
+    b.level = deal.Level;
+    b.strain = deal.Strain;
+    b.doubled = deal.Doubled;
 }
 
 void PlayCards(SimBoard& b, SimRandom& rng, bool allowClaim) {
@@ -83,7 +52,7 @@ void PlayCards(SimBoard& b, SimRandom& rng, bool allowClaim) {
             std::vector<int> choice;
             if (i > 0)
                 for (int c : hand)
-                    if (Suit(c) == Suit(cards[std::size_t(leader)])) choice.push_back(c);
+                    if (CardSuit(c) == CardSuit(cards[std::size_t(leader)])) choice.push_back(c);
             if (choice.empty()) choice = hand;
             const int card = choice[std::size_t(rng.Below(int(choice.size())))];
             std::erase(hand, card);
@@ -109,29 +78,17 @@ void Score(SimBoard& b) {
     b.after = b.before;
     if (b.PassedOut()) return;
     const int side = SideOf(b.declarer);
-    const int need = 6 + b.level;
-    const int result = b.declarerTricks >= need ? b.declarerTricks - 6 : b.declarerTricks - need;
+    const int result = ContractResult(b.level, b.declarerTricks);
     const int points =
         DuplicateScore(b.level, b.strain, b.doubled, result, b.Vulnerable(side) ? 1 : 0);
     const int scorer = result > 0 ? side : 1 - side;
     b.after[std::size_t(scorer)].Score += points;
     // As on a rubber scoreboard, a side that makes a game is vulnerable from then on.
-    if (result > 0 && TrickScore(b.level, b.strain, b.doubled) >= 100)
+    if (result > 0 && TrickScore(b.level, b.strain, b.doubled) >= kGamePoints)
         b.after[std::size_t(side)].Vul = 1;
 }
 
 }  // namespace
-
-std::uint64_t SimRandom::Next() {
-    std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    return z ^ (z >> 31);
-}
-
-int SimRandom::Below(int n) {
-    return n <= 1 ? 0 : int(Next() % std::uint64_t(n));
-}
 
 int SimBoard::TricksWon(int side, int count) const {
     int n = 0;
@@ -151,17 +108,7 @@ int SimBoard::PlayedCard(int seat, int k, int& mark) const {
 
 void DealHands(SimBoard& board, std::uint32_t seed) {
     SimRandom rng(seed ^ 0xDEA1u);
-    std::vector<int> deck;
-    for (int s = 0; s < 4; ++s)
-        for (int r = 2; r <= 14; ++r) deck.push_back(s * 100 + r);
-    for (int i = 51; i > 0; --i)
-        std::swap(deck[std::size_t(i)], deck[std::size_t(rng.Below(i + 1))]);
-    for (int s = 0; s < 4; ++s) {
-        auto& hand = board.hands[std::size_t(s)];
-        std::copy(deck.begin() + 13 * s, deck.begin() + 13 * (s + 1), hand.begin());
-        // Spades first, high cards first, as a hand is held.
-        std::sort(hand.begin(), hand.end(), std::greater<int>());
-    }
+    board.hands = ShuffleDeal(rng);
 }
 
 std::vector<std::string> MakeAuction(std::uint32_t seed, int minBids) {
@@ -201,13 +148,23 @@ std::vector<std::string> MakeAuction(std::uint32_t seed, int minBids) {
 
 void CompleteBoard(SimBoard& board, std::uint32_t seed, bool allowClaim) {
     SimRandom rng(seed ^ 0x91A7u);
-    FindContract(board);
+    ReadContract(board);
     board.tricks = {};
     board.leaders = board.winners = {};
     board.played = 0;
     board.declarerTricks = 0;
     if (!board.PassedOut()) PlayCards(board, rng, allowClaim);
     Score(board);
+}
+
+RubberBoard RubberBoardOf(const SimBoard& b) {
+    if (b.PassedOut()) return {};
+    RubberBoard rubber{
+        b.declarer, b.level, b.strain, b.doubled, ContractResult(b.level, b.declarerTricks), {}};
+    for (int seat = 0; seat < kSeatCount; ++seat)
+        rubber.honours[std::size_t(SideOf(seat))] +=
+            HandHonourBonus(b.hands[std::size_t(seat)], b.strain);
+    return rubber;
 }
 
 SimBoard MakeBoard(std::uint32_t seed) {

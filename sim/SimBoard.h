@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "common/Notation.h"
+#include "records/BridgeRules.h"
 
 namespace tallowen {
 
@@ -19,7 +20,7 @@ struct SimBoard {
     int vulnerable = 0;              // bit 0 North-South, bit 1 East-West
     int userSeat = 2;                // the player whose client this is (bottom of the trick window)
     std::vector<std::string> calls;  // "1S", "3NT", "X", "XX", "Pass"
-    std::array<std::array<int, kTrickCount>, 4> hands{};  // card codes suit * 100 + rank
+    DealtHands hands{};              // card codes, each hand highest first
 
     // Worked out by CompleteBoard.
     int declarer = -1;  // -1: passed out
@@ -49,14 +50,13 @@ std::vector<std::string> MakeAuction(std::uint32_t seed, int minBids = 1);
 // from the names, dealer, calls and hands already set.
 void CompleteBoard(SimBoard& board, std::uint32_t seed, bool allowClaim = true);
 
-// A small generator whose numbers do not depend on the standard library's distributions.
-class SimRandom {
+// The rubber scoreboard's view of a completed board: contract, result and the honours held.
+RubberBoard RubberBoardOf(const SimBoard& board);
+
+// The shared random source, seeded the simulated client's way.
+class SimRandom : public SeededRandom {
 public:
-    explicit SimRandom(std::uint64_t seed) : state_(seed * 0x9E3779B97F4A7C15ull + 1) {}
-    std::uint64_t Next();
-    int Below(int n);  // 0..n-1
-private:
-    std::uint64_t state_;
+    explicit SimRandom(std::uint64_t seed) : SeededRandom(seed * 0x9E3779B97F4A7C15ull + 1) {}
 };
 
 }  // namespace tallowen

@@ -279,7 +279,7 @@ HandView SimClient::Hand() const {
             int mark = 0;
             const int code = shown->PlayedCard(seat, k, mark);
             view.words[std::size_t(seat)][std::size_t(k)] =
-                Marked(CardWord(code % 100, code / 100, language_), mark);
+                Marked(CardWord(CardRank(code), CardSuit(code), language_), mark);
         }
     }
     return view;
@@ -292,8 +292,8 @@ TrickView SimClient::Trick() const {
     if (t < 0) return view;
     for (int p = 0; p < 4; ++p) {
         const int code = board_.tricks[std::size_t(t)][std::size_t((board_.userSeat + p) % 4)];
-        view.suits[std::size_t(p)] = code / 100;
-        view.ranks[std::size_t(p)] = code % 100;
+        view.suits[std::size_t(p)] = CardSuit(code);
+        view.ranks[std::size_t(p)] = CardRank(code);
     }
     return view;
 }

@@ -20,9 +20,7 @@ std::string CardsKey(const CardTextGrid& cards) {
 
 }  // namespace
 
-Deal RecordOf(const SimBoard& board) {
-    Deal deal;
-    deal.Names = deal.AuctionNames = board.names;
+void PutAuction(Deal& deal, const SimBoard& board) {
     const int cells = board.dealer + int(board.calls.size());
     deal.Rounds = std::min(kMaxRounds, (cells + 3) / 4);
     for (std::size_t i = 0; i < board.calls.size(); ++i) {
@@ -30,6 +28,12 @@ Deal RecordOf(const SimBoard& board) {
         if (round <= kMaxRounds)
             deal.Calls[std::size_t(round)][std::size_t(cell % 4)] = board.calls[i];
     }
+}
+
+Deal RecordOf(const SimBoard& board) {
+    Deal deal;
+    deal.Names = deal.AuctionNames = board.names;
+    PutAuction(deal, board);
     for (int seat = 0; seat < 4; ++seat)
         for (int k = 0; k < kTrickCount; ++k) {
             int mark = 0;

@@ -11,6 +11,9 @@
 
 namespace tallowen {
 
+// The auction grid of the board: round 1 on, seat columns, cells before the dealer empty.
+void PutAuction(Deal& deal, const SimBoard& board);
+
 // Names, auction grid (round 1 on, seat columns, cells before the dealer empty), the cards
 // in the order played with their marks, and the scoreboard before and after.
 Deal RecordOf(const SimBoard& board);

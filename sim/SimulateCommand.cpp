@@ -4,11 +4,9 @@
 #include <cstdlib>
 
 #include "common/Text.h"
-#include "records/Contract.h"
 #include "records/LogSink.h"
 #include "records/PlayAnalysis.h"
 #include "records/RecordFiles.h"
-#include "records/Scoring.h"
 
 namespace tallowen {
 
@@ -88,10 +86,7 @@ std::string RecordLine(const Folders& folders, const std::string& recordName,
     const RecordResult read = ReadDealFile(deal, recordName, folders, page);
     if (!read.ok) return recordName + "  unreadable: " + read.error;
     NullLogSink log;
-    FindContract(deal, log);
-    FindDealer(deal, log);
-    AnalysePlay(deal, 0);
-    DetermineResult(deal, log);
+    DeriveDeal(deal, 0, log);
     std::string line = recordName + "  ";
     if (deal.Contract.empty()) return line + "no contract";
     if (deal.Level < 1) return line + deal.Contract;

@@ -15,11 +15,9 @@
 
 #include "common/Files.h"
 #include "platform/CodePage.h"
-#include "records/Contract.h"
 #include "records/LogSink.h"
 #include "records/PlayAnalysis.h"
 #include "records/RecordFiles.h"
-#include "records/Scoring.h"
 #include "report/DdCache.h"
 #include "report/DoubleDummy.h"
 
@@ -51,10 +49,7 @@ int main(int argc, char** argv) {
         Deal deal;
         if (!ReadDealFile(deal, record, folders, AnsiCodePage()).ok) continue;
         NullLogSink log;
-        FindContract(deal, log);
-        FindDealer(deal, log);
-        AnalysePlay(deal, 0);
-        DetermineResult(deal, log);
+        DeriveDeal(deal, 0, log);
         std::string why;
         if (FullHands(deal, why)) deals.push_back(deal);
     }

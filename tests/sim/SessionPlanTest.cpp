@@ -1,11 +1,11 @@
 // The boards of a simulated session before they are played: the user's seat, the same plan
 // from the same seed, and scores that the record scoring works back to the result the play
-// had. (The scoreboard and dealer carried from board to board: RubberScoreTest.)
+// had, and the scoreboard and dealer carried from board to board.
 #include <gtest/gtest.h>
 
 #include <set>
 
-#include "records/Contract.h"
+#include "records/BridgeRules.h"
 #include "records/LogSink.h"
 #include "records/PlayAnalysis.h"
 #include "records/Scoring.h"
@@ -77,10 +77,7 @@ TEST(SessionPlan, RecordsOfThePlanScoreAsTheBoardsWerePlayed) {
         for (const SimBoard& b : PlanSession(Options(80, seed))) {
             Deal deal = RecordOf(b);
             NullLogSink log;
-            FindContract(deal, log);
-            FindDealer(deal, log);
-            AnalysePlay(deal, 0);
-            DetermineResult(deal, log);
+            DeriveDeal(deal, 0, log);
             EXPECT_EQ(deal.Dealer, b.dealer);
             if (b.PassedOut()) {
                 EXPECT_EQ(deal.Contract, "Pass Out");
@@ -113,6 +110,66 @@ TEST(SessionPlan, RecordsOfThePlanScoreAsTheBoardsWerePlayed) {
     EXPECT_GT(doubled, 50);
     EXPECT_GT(claimedRubbers, 10);
     EXPECT_GT(claimedHonours, 5);
+}
+
+// Over a long session: the scoreboard and the dealer carry from board to board, a side is
+// vulnerable exactly when it has won a game of the rubber in progress, and the board that
+// wins a rubber adds its bonus and leaves both sides not vulnerable.
+TEST(Rubber, ThePlannedScoreboardFollowsGamesAndRubbers) {
+    SessionPlanOptions o;
+    o.boards = 150;
+    o.seed = 31;
+    o.firstBoard = 7;
+    const std::vector<SimBoard> plan = PlanSession(o);
+    ASSERT_EQ(plan.size(), 150u);
+    EXPECT_EQ(plan[0].before, (ScorePair{ScoreVul{0, 0}, ScoreVul{0, 0}}));
+    EXPECT_EQ(plan[0].dealer, 2) << "board 7 is dealt by South";
+    int games = 0, rubbers = 0, bonusTotal = 0;
+    for (std::size_t k = 0; k < plan.size(); ++k) {
+        const SimBoard& b = plan[k];
+        for (std::size_t side = 0; side < 2; ++side) {
+            EXPECT_EQ(b.before[side].Vul, b.Vulnerable(int(side)) ? 1 : 0) << k;
+            EXPECT_GE(b.after[side].Score, b.before[side].Score) << k;
+        }
+        const int vulAfter = b.after[0].Vul | b.after[1].Vul << 1;
+        if (k + 1 < plan.size()) {
+            EXPECT_EQ(plan[k + 1].vulnerable, vulAfter) << k;
+            EXPECT_EQ(plan[k + 1].before, b.after) << k;
+            EXPECT_EQ(plan[k + 1].dealer, (b.dealer + 1) % 4) << k;
+        }
+        // Only a passed-out board leaves the scores as they were.
+        EXPECT_EQ(b.after[0].Score == b.before[0].Score && b.after[1].Score == b.before[1].Score,
+                  b.PassedOut())
+            << k;
+        const int changed = b.vulnerable ^ vulAfter;
+        const std::array<int, 2> gain =
+            b.PassedOut() ? std::array<int, 2>{}
+                          : BoardGain(RubberBoardOf(b), b.Vulnerable(SideOf(b.declarer)) ? 1 : 0);
+        const int extra[2] = {b.after[0].Score - b.before[0].Score - gain[0],
+                              b.after[1].Score - b.before[1].Score - gain[1]};
+        if (changed == 0) {
+            EXPECT_EQ(extra[0] + extra[1], 0) << k;
+            continue;
+        }
+        // Only the declarers' own game changes the vulnerability.
+        ASSERT_FALSE(b.PassedOut()) << k;
+        const int side = SideOf(b.declarer);
+        ASSERT_GE(b.declarerTricks, 6 + b.level) << k;
+        EXPECT_EQ(extra[1 - side], 0) << k;
+        if (!b.Vulnerable(side)) {
+            EXPECT_EQ(changed, 1 << side) << "first game " << k;
+            EXPECT_EQ(extra[side], 0) << k;
+            ++games;
+        } else {
+            EXPECT_EQ(b.after[0].Vul + b.after[1].Vul, 0) << "rubber won on board " << k;
+            EXPECT_EQ(extra[side], b.Vulnerable(1 - side) ? 500 : 700) << k;
+            bonusTotal += extra[side];
+            ++rubbers;
+        }
+    }
+    EXPECT_GT(games, 4);
+    EXPECT_GT(rubbers, 2);
+    EXPECT_GT(bonusTotal, 0);
 }
 
 }  // namespace

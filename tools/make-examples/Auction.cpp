@@ -155,7 +155,7 @@ int Opener(const Hands& hands, int dealer, int side) {
 // An opponent comes in with a five-card suit at the one or two level, below the contract the
 // other side is heading for: with an opening hand at any time, else now and then with 8 or more.
 std::optional<Bid> Overcall(const Hand& hand, int high, bool opened, Bid target, int percent,
-                            ExampleRandom& random) {
+                            SeededRandom& random) {
     int suit = LongestSuit(hand);
     if (Length(hand, suit) < 5) return std::nullopt;
     bool strong = Points(hand) >= 12;
@@ -184,7 +184,7 @@ void CloseAuction(std::vector<std::string>& calls, const Hands& hands, int bidde
 
 std::vector<std::string> BidAuction(const Hands& hands, int dealer, const std::optional<Plan>& plan,
                                     const std::string& pass, int overcallPercent,
-                                    ExampleRandom& random) {
+                                    SeededRandom& random) {
     std::vector<std::string> calls;
     if (!plan) return {pass, pass, pass, pass};
     const int opener = Opener(hands, dealer, plan->side);

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "ExampleRandom.h"
 #include "Hands.h"
+#include "records/BridgeRules.h"
 
 namespace tallowen::examples {
 
@@ -34,6 +34,6 @@ Plan WithLevel(const Plan& plan, int level);
 // be bid (levels run out). No plan: four passes.
 std::vector<std::string> BidAuction(const Hands& hands, int dealer, const std::optional<Plan>& plan,
                                     const std::string& pass, int overcallPercent,
-                                    ExampleRandom& random);
+                                    SeededRandom& random);
 
 }  // namespace tallowen::examples

@@ -34,13 +34,12 @@ bool FillAuction(Deal& deal, const std::vector<std::string>& calls, int dealer) 
 }
 
 std::optional<Evaluated> Evaluate(const Hands& hands, int dealer, const Plan& plan,
-                                  const BoardStyle& style, ExampleRandom& random) {
+                                  const BoardStyle& style, SeededRandom& random) {
     Evaluated e;
     auto calls = BidAuction(hands, dealer, plan, style.pass, style.overcallPercent, random);
     if (!FillAuction(e.deal, calls, dealer) || e.deal.Level < 1) return std::nullopt;
     e.play = PlayOut(hands, e.deal.Declarer, e.deal.Strain);
-    int odd = e.play.declarerTricks - 6;
-    e.result = odd >= e.deal.Level ? odd : odd - e.deal.Level;
+    e.result = ContractResult(e.deal.Level, e.play.declarerTricks);
     return e;
 }
 
@@ -50,7 +49,7 @@ int GameLevel(int strain) {
 
 // Players who would take many more tricks than their points promise bid on (to game, and to
 // a slam only with the values); those who take far fewer stop lower.
-int AdjustLevel(int level, int strain, int odd, int points, ExampleRandom& random) {
+int AdjustLevel(int level, int strain, int odd, int points, SeededRandom& random) {
     if (odd >= level + 2) {
         int wanted = odd - random.Below(2);
         // Slams want the values as well as the tricks: 31 points for six, 35 for seven.
@@ -125,7 +124,7 @@ int DoubledFor(Want want) {
     return 0;
 }
 
-std::optional<MadeBoard> TryBoard(ExampleRandom& random, int dealer, Want want,
+std::optional<MadeBoard> TryBoard(SeededRandom& random, int dealer, Want want,
                                   const BoardStyle& style) {
     Hands hands = DealHands(random);
     std::optional<Plan> plan = PlanContract(hands, dealer);
@@ -160,7 +159,7 @@ std::optional<MadeBoard> TryBoard(ExampleRandom& random, int dealer, Want want,
 
 }  // namespace
 
-std::optional<MadeBoard> MakeBoard(ExampleRandom& random, int dealer, Want want,
+std::optional<MadeBoard> MakeBoard(SeededRandom& random, int dealer, Want want,
                                    const BoardStyle& style, int tries) {
     for (int i = 0; i < tries; ++i) {
         if (auto made = TryBoard(random, dealer, want, style)) return made;

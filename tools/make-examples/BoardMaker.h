@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "ExampleRandom.h"
+#include "records/BridgeRules.h"
 #include "records/Deal.h"
 
 namespace tallowen::examples {
@@ -39,7 +39,7 @@ struct MadeBoard {
 
 // Draws deals for the given dealer until one gives a board of the kind wanted (at most
 // `tries` deals).
-std::optional<MadeBoard> MakeBoard(ExampleRandom& random, int dealer, Want want,
+std::optional<MadeBoard> MakeBoard(SeededRandom& random, int dealer, Want want,
                                    const BoardStyle& style, int tries = 200000);
 
 }  // namespace tallowen::examples

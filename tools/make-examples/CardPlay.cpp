@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "records/BridgeRules.h"
+
 namespace tallowen::examples {
 
 namespace {
@@ -31,10 +33,7 @@ public:
     }
 
 private:
-    bool Beats(int card, int best) const {
-        if (SuitOf(card) == SuitOf(best)) return RankOf(card) > RankOf(best);
-        return SuitOf(card) == trump_;
-    }
+    bool Beats(int card, int best) const { return CardBeats(card, best, trump_); }
 
     int WinningPlace() const {
         int place = 0;
@@ -52,8 +51,8 @@ private:
 
     // No card of the suit above this one is still out in another hand.
     bool IsTop(int seat, int card) const {
-        for (int rank = RankOf(card) + 1; rank <= 14; ++rank) {
-            int code = SuitOf(card) * 100 + rank;
+        for (int rank = CardRank(card) + 1; rank <= 14; ++rank) {
+            int code = MakeCardCode(CardSuit(card), rank);
             const Hand& own = left_[seat];
             if (!played_[code] && std::find(own.begin(), own.end(), code) == own.end())
                 return false;
@@ -88,8 +87,8 @@ private:
         }
         if (best < 0) return hand.front();
         Hand cards = CardsOfSuit(hand, best);
-        bool touching =
-            cards.size() >= 2 && RankOf(cards[0]) >= 12 && RankOf(cards[0]) == RankOf(cards[1]) + 1;
+        bool touching = cards.size() >= 2 && CardRank(cards[0]) >= 12 &&
+                        CardRank(cards[0]) == CardRank(cards[1]) + 1;
         if (touching || cards.size() <= 2) return cards[0];
         return cards.size() >= 4 ? cards[3] : cards.back();
     }
@@ -104,22 +103,22 @@ private:
         }
         // Cash a winner in a side suit.
         for (int code : hand)
-            if (SuitOf(code) != trump_ && IsTop(seat, code)) return code;
+            if (CardSuit(code) != trump_ && IsTop(seat, code)) return code;
         return LowFromLongest(seat);
     }
 
     int Follow(int seat, int place) const {
         const Hand& hand = left_[seat];
-        int led = SuitOf(trick_[0]);
+        int led = CardSuit(trick_[0]);
         int bestPlace = WinningPlace();
         int best = trick_[bestPlace];
         bool partnerWins = (place - bestPlace) % 2 == 0;
         bool last = place == 3;
         Hand same = CardsOfSuit(hand, led);
         if (!same.empty()) {
-            if (partnerWins && (last || IsTop(seat, best) || SuitOf(best) != led))
+            if (partnerWins && (last || IsTop(seat, best) || CardSuit(best) != led))
                 return same.back();
-            if (place == 1 && RankOf(trick_[0]) < 10) return same.back();  // second hand low
+            if (place == 1 && CardRank(trick_[0]) < 10) return same.back();  // second hand low
             for (auto it = same.rbegin(); it != same.rend(); ++it)
                 if (Beats(*it, best)) return *it;
             return same.back();
@@ -137,9 +136,10 @@ private:
         const Hand& hand = left_[seat];
         int pick = -1;
         for (int code : hand) {
-            if (SuitOf(code) == trump_) continue;
-            bool better = pick < 0 || (IsTop(seat, pick) && !IsTop(seat, code)) ||
-                          (IsTop(seat, pick) == IsTop(seat, code) && RankOf(code) < RankOf(pick));
+            if (CardSuit(code) == trump_) continue;
+            bool better =
+                pick < 0 || (IsTop(seat, pick) && !IsTop(seat, code)) ||
+                (IsTop(seat, pick) == IsTop(seat, code) && CardRank(code) < CardRank(pick));
             if (better) pick = code;
         }
         if (pick >= 0) return pick;

@@ -1,25 +1,18 @@
-// Four hands of card codes (suit * 100 + rank, rank 2..14) and what a bidder sees in them.
+// Four hands of card codes and what a bidder sees in them.
 #pragma once
 
 #include <array>
 #include <vector>
 
-#include "ExampleRandom.h"
+#include "records/BridgeRules.h"
 
 namespace tallowen::examples {
 
 using Hand = std::vector<int>;
 using Hands = std::array<Hand, 4>;
 
-inline int SuitOf(int code) {
-    return code / 100;
-}
-inline int RankOf(int code) {
-    return code % 100;
-}
-
 // A shuffled pack dealt thirteen cards each.
-Hands DealHands(ExampleRandom& random);
+Hands DealHands(SeededRandom& random);
 
 int Points(const Hand& hand);  // high-card points, ace 4 .. jack 1
 int Length(const Hand& hand, int suit);

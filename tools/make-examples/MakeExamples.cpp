@@ -12,12 +12,12 @@
 #include <vector>
 
 #include "BoardMaker.h"
-#include "RubberScore.h"
 #include "common/Files.h"
 #include "platform/CodePage.h"
+#include "records/BridgeRules.h"
+#include "records/PlayAnalysis.h"
 #include "records/RecordNames.h"
 #include "records/RecordWriter.h"
-#include "records/Scoring.h"
 
 namespace tallowen::examples {
 namespace {
@@ -53,7 +53,7 @@ Want WantFor(const Day& day, int board) {
 bool ScoresAgree(const Deal& deal, int result) {
     Deal check = deal;
     NullLogSink log;
-    DetermineResult(check, log);
+    DeriveDeal(check, 0, log);
     return check.Result == result;
 }
 
@@ -75,7 +75,7 @@ public:
     bool WriteDay(const Day& day) {
         int board = 0, counter = 1;
         for (const Table& table : day.tables) {
-            RubberScore rubber;
+            RubberScoreboard rubber;
             for (int i = 0; i < table.boards; ++i) {
                 ++board;
                 if (!WriteBoard(day, table, WantFor(day, board), i % 4, rubber, counter++))
@@ -88,16 +88,16 @@ public:
     const Tally& Counts() const { return tally_; }
 
 private:
-    bool WriteBoard(const Day& day, const Table& table, Want want, int dealer, RubberScore& rubber,
-                    int counter) {
+    bool WriteBoard(const Day& day, const Table& table, Want want, int dealer,
+                    RubberScoreboard& rubber, int counter) {
         for (int attempt = 0; attempt < 100; ++attempt) {
             auto made = MakeBoard(random_, dealer, want, style_);
             if (!made) break;
             Deal& deal = made->deal;
             deal.Names = table.names;
             deal.ScoreBefore = rubber.Pair();
-            RubberScore after = rubber;
-            after.Apply(deal, made->result);
+            RubberScoreboard after = rubber;
+            ScoreRubber(after, RubberBoardOf(deal, made->result));
             deal.ScoreAfter = after.Pair();
             if (!ScoresAgree(deal, made->result)) continue;
             rubber = after;
@@ -120,7 +120,7 @@ private:
     std::filesystem::path work_;
     const CodePage& page_;
     BoardStyle style_;
-    ExampleRandom random_;
+    SeededRandom random_;
     Tally tally_;
 };
 
