@@ -7,6 +7,7 @@
 
 #include "ShellRig.h"
 #include "common/Text.h"
+#include "common/Utf8.h"
 #include "records/RecordSamples.h"
 #include "records/RecordWriter.h"
 #include "shell/EntityText.h"
