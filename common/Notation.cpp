@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "common/Text.h"
+#include "common/Utf8.h"
 
 namespace tallowen {
 

@@ -1,6 +1,6 @@
 #include "common/PrintPath.h"
 
-#include "common/Text.h"
+#include "common/Utf8.h"
 
 namespace tallowen {
 

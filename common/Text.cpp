@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numeric>
 
+#include "common/Utf8.h"
 #include "platform/CodePage.h"
 
 namespace tallowen {
@@ -13,20 +14,22 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-// Latin-1 letters À..Þ (but ×) pair with à..þ (but ÷): one byte apart in the second UTF-8 byte.
+// ASCII letters and the Latin-1 ones À..Þ (but ×) pair with their small forms 0x20 above
+// (but ÷); within each pair both forms have as many bytes, so the text keeps its length.
 std::string MapCase(std::string_view text, bool lower) {
-    std::string out(text);
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        unsigned char c = static_cast<unsigned char>(out[i]);
-        if (c < 0x80) {
-            if (lower && c >= 'A' && c <= 'Z') out[i] = char(c + 32);
-            if (!lower && c >= 'a' && c <= 'z') out[i] = char(c - 32);
-        } else if (c == 0xC3 && i + 1 < out.size()) {
-            unsigned char d = static_cast<unsigned char>(out[i + 1]);
-            if (lower && d >= 0x80 && d <= 0x9E && d != 0x97) out[i + 1] = char(d + 0x20);
-            if (!lower && d >= 0xA0 && d <= 0xBE && d != 0xB7) out[i + 1] = char(d - 0x20);
-            ++i;
-        }
+    std::string out;
+    out.reserve(text.size());
+    for (const Utf8Char& ch : Utf8Chars(text)) {
+        const char32_t c = ch.code;
+        char32_t mapped = c;
+        if (lower && ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)))
+            mapped = c + 0x20;
+        if (!lower && ((c >= 'a' && c <= 'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7)))
+            mapped = c - 0x20;
+        if (mapped == c)
+            out += ch.bytes;
+        else
+            AppendUtf8(out, mapped);
     }
     return out;
 }
@@ -59,25 +62,6 @@ bool StartsWith(std::string_view text, std::string_view prefix) {
 }
 bool Contains(std::string_view text, std::string_view part) {
     return text.find(part) != std::string_view::npos;
-}
-
-std::vector<std::string_view> SplitChars(std::string_view text) {
-    std::vector<std::string_view> chars;
-    for (std::size_t i = 0; i < text.size();) {
-        unsigned char c = static_cast<unsigned char>(text[i]);
-        std::size_t n = c < 0xC0 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
-        std::size_t k = 1;
-        while (k < n && i + k < text.size() &&
-               (static_cast<unsigned char>(text[i + k]) & 0xC0) == 0x80)
-            ++k;
-        chars.push_back(text.substr(i, k));
-        i += k;
-    }
-    return chars;
-}
-
-std::size_t CharCount(std::string_view text) {
-    return SplitChars(text).size();
 }
 
 double LeadingNumber(std::string_view text) {

@@ -19,10 +19,6 @@ bool EqualsNoCase(std::string_view a, std::string_view b);
 bool StartsWith(std::string_view text, std::string_view prefix);
 bool Contains(std::string_view text, std::string_view part);
 
-// UTF-8 characters, one text each (a broken byte stands alone).
-std::vector<std::string_view> SplitChars(std::string_view text);
-std::size_t CharCount(std::string_view text);
-
 // The leading decimal number: blanks are skipped, a sign, digits and a fraction are read,
 // reading stops at the first other character; no number gives 0.
 double LeadingNumber(std::string_view text);

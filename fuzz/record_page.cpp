@@ -3,7 +3,8 @@
 // crash, and no saved line may hold a control character or broken UTF-8.
 #include <cstdlib>
 
-#include "common/Text.h"
+#include "common/CodePages.h"
+#include "common/Utf8.h"
 #include "fuzz/FuzzLines.h"
 #include "records/LogSink.h"
 #include "records/PlayAnalysis.h"
@@ -20,10 +21,8 @@ namespace {
 void CheckSaved(const PageText& text) {
     for (const std::string& line : text.Lines()) {
         const std::string saved = PrintableText(line);
-        for (std::string_view ch : SplitChars(saved)) {
-            const char32_t cp = Utf8CodePoint(ch);
-            if (cp < 0x20 || (cp >= 0x7F && cp <= 0x9F)) std::abort();
-            if (cp == 0xFFFD && ch != "\xEF\xBF\xBD") std::abort();
+        for (const Utf8Char& ch : Utf8Chars(saved)) {
+            if (!ch.valid || ch.code < 0x20 || (ch.code >= 0x7F && ch.code <= 0x9F)) std::abort();
         }
     }
 }

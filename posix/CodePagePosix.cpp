@@ -7,6 +7,7 @@
 
 #include <cstdio>
 
+#include "common/Utf8.h"
 #include "platform/CodePage.h"
 
 namespace tallowen {
@@ -24,10 +25,6 @@ public:
     Converted FromUtf8(std::string_view utf8) const override { return Run(out_, utf8, false); }
 
 private:
-    static size_t Utf8Length(unsigned char c) {
-        return c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
-    }
-
     Converted Run(iconv_t cd, std::string_view src, bool decoding) const {
         Converted result;
         // Both code pages keep ASCII as it is; most lines of the files are nothing else.
@@ -48,17 +45,16 @@ private:
             size_t rc = iconv(cd, &inp, &inLeft, &outp, &outLeft);
             result.text.append(buffer, size_t(outp - buffer));
             if (rc != size_t(-1) || errno == E2BIG) continue;
-            // An unconvertible or cut-off character: replace it and go on after it.
+            // An unconvertible, malformed or cut-off character: replace it and go on after it,
+            // a malformed one cut where the rest of the program cuts it (common/Utf8.h).
             unsigned char c = static_cast<unsigned char>(*inp);
-            size_t skip = decoding ? 1 : Utf8Length(c);
+            size_t skip = decoding ? 1 : FirstUtf8Char(std::string_view(inp, inLeft)).bytes.size();
             if (decoding && number_ != 932 && c >= 0x80) {
-                result.text += char(0xC0 | (c >> 6));
-                result.text += char(0x80 | (c & 0x3F));
+                AppendUtf8(result.text, c);
             } else {
                 result.text += '?';
                 result.lossy = true;
             }
-            if (skip > inLeft) skip = inLeft;
             inp += skip;
             inLeft -= skip;
         }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/Text.h"
+#include "common/Utf8.h"
 
 namespace tallowen {
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/Text.h"
+#include "common/Utf8.h"
 #include "platform/Sound.h"
 #include "reading/GameWindows.h"
 
@@ -20,18 +21,6 @@ int HexDigit(char c) {
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
     return -1;
-}
-
-// The first character's code point (0 for an empty text).
-unsigned FirstCodePoint(std::string_view s) {
-    if (s.empty()) return 0;
-    unsigned char c = static_cast<unsigned char>(s[0]);
-    if (c < 0x80) return c;
-    int extra = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : 0;
-    unsigned cp = c & (0x3F >> extra);
-    for (int i = 1; i <= extra && std::size_t(i) < s.size(); ++i)
-        cp = (cp << 6) | (static_cast<unsigned char>(s[std::size_t(i)]) & 0x3F);
-    return cp;
 }
 
 // Parses "name pattern"; false for a line without a usable pattern.
@@ -54,7 +43,7 @@ bool ParseTemplate(std::string line, GlyphTemplate& t, std::string& pattern) {
     if (name[0] == '&') {
         name.erase(0, 1);
         t.entityKey = t.columns[1];
-    } else if (FirstCodePoint(name) > 255) {
+    } else if (FirstUtf8Char(name).code > 255) {
         t.wideKey = t.columns[1];
     }
     t.name = name;

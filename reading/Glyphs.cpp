@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "common/Text.h"
+#include "common/Utf8.h"
 #include "reading/ReadingContext.h"
 
 namespace tallowen {

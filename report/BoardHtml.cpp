@@ -4,6 +4,7 @@
 
 #include "common/Notation.h"
 #include "common/Text.h"
+#include "common/Utf8.h"
 #include "report/DdPage.h"
 #include "report/PageHead.h"
 

@@ -5,6 +5,7 @@
 
 #include "common/Notation.h"
 #include "common/Text.h"
+#include "common/Utf8.h"
 #include "platform/CodePage.h"
 #include "report/DdPage.h"
 

@@ -4,7 +4,7 @@
 #include <array>
 
 #include "common/Checksum.h"
-#include "report/PageText.h"
+#include "common/CodePages.h"
 
 namespace tallowen {
 

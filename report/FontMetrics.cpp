@@ -3,8 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "common/Text.h"
-#include "report/PageText.h"
+#include "common/Utf8.h"
 
 namespace tallowen {
 
@@ -45,7 +44,7 @@ int TableFontMetrics::TextWidth(std::string_view utf8, FontFace face) const {
     const FontWidthTable& table = face == FontFace::CourierNew ? kMonoWidths : kSerifWidths;
     const int ppem = PixelsPerEm();
     int width = 0;
-    for (std::string_view ch : SplitChars(utf8)) width += CharWidth(table, Utf8CodePoint(ch), ppem);
+    for (const Utf8Char& ch : Utf8Chars(utf8)) width += CharWidth(table, ch.code, ppem);
     return width;
 }
 

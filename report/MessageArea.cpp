@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "common/PrintPath.h"
-#include "common/Text.h"
+#include "common/Utf8.h"
 #include "platform/CodePage.h"
 
 namespace tallowen {

@@ -239,32 +239,4 @@ void WritePbnHead(PageText& pbn, std::string_view creator) {
     pbn.Line();
 }
 
-Converted Latin1CodePage::ToUtf8(std::string_view bytes) const {
-    Converted out;
-    for (char ch : bytes) {
-        const auto b = static_cast<unsigned char>(ch);
-        if (b < 0x80) {
-            out.text += ch;
-        } else {
-            out.text += static_cast<char>(0xC0 | (b >> 6));
-            out.text += static_cast<char>(0x80 | (b & 0x3F));
-        }
-    }
-    return out;
-}
-
-Converted Latin1CodePage::FromUtf8(std::string_view utf8) const {
-    Converted out;
-    for (std::string_view ch : SplitChars(utf8)) {
-        char32_t cp = Utf8CodePoint(ch);
-        if (cp <= 0xFF && (cp < 0x80 || cp > 0x9F)) {
-            out.text += static_cast<char>(cp);
-        } else {
-            out.text += '?';
-            out.lossy = true;
-        }
-    }
-    return out;
-}
-
 }  // namespace tallowen

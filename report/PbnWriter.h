@@ -35,14 +35,4 @@ void WritePbnBoard(PageText& pbn, const Board& board, std::string_view date, con
 // The file's opening lines: version, export format, character set, creator.
 void WritePbnHead(PageText& pbn, std::string_view creator);
 
-// The code page of PBN files, ISO 8859-1 without the control codes 128-159: every reader
-// takes it. A character without a form there (and such a control) comes out as "?" and is
-// reported lossy; the pages keep the names as read.
-class Latin1CodePage final : public CodePage {
-public:
-    unsigned Number() const override { return 28591; }
-    Converted ToUtf8(std::string_view bytes) const override;
-    Converted FromUtf8(std::string_view utf8) const override;
-};
-
 }  // namespace tallowen

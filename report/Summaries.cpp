@@ -4,6 +4,7 @@
 #include <optional>
 #include <set>
 
+#include "common/CodePages.h"
 #include "common/Text.h"
 #include "platform/CodePage.h"
 #include "platform/Process.h"

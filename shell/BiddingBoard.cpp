@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "common/Notation.h"
-#include "common/Text.h"
+#include "common/Utf8.h"
 
 namespace tallowen {
 

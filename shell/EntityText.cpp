@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "common/Utf8.h"
+
 namespace tallowen {
 
 namespace {
@@ -59,19 +61,6 @@ std::uint32_t EntityCode(std::string_view name) {
     for (const EntityEntry& entry : kEntityTable)
         if (entry.name == name) return entry.character;
     return 0;
-}
-
-void AppendUtf8(std::string& out, std::uint32_t code) {
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {  // the table reaches no further than U+2122: three bytes are enough
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
 }
 
 // The single-byte code of an entity name for drawing: a blank for "nbsp" (the drawing has no

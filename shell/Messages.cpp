@@ -1,6 +1,7 @@
 #include "shell/Messages.h"
 
 #include "common/Text.h"
+#include "common/Utf8.h"
 #include "platform/CodePage.h"
 #include "reading/Buttons.h"
 #include "shell/MessageTexts.h"
@@ -10,12 +11,12 @@ namespace tallowen {
 namespace {
 
 // A character the single-byte fonts cannot show: double-byte in the code page, or beyond
-// Latin-1 with no form in the code page at all (Japanese text on a Western system).
+// Latin-1 with no form in the code page at all (Japanese text on a Western system, or the
+// U+FFFD that malformed bytes are read as).
 bool OutsideSingleByte(std::string_view text, const CodePage& page) {
-    for (std::string_view ch : SplitChars(text)) {
-        if (IsWide(ch, page)) return true;
-        bool beyondLatin1 = static_cast<unsigned char>(ch[0]) >= 0xC4;
-        if (beyondLatin1 && page.FromUtf8(ch).lossy) return true;
+    for (const Utf8Char& ch : Utf8Chars(text)) {
+        if (IsWide(ch.bytes, page)) return true;
+        if (ch.code > 0xFF && page.FromUtf8(ch.bytes).lossy) return true;
     }
     return false;
 }

@@ -1,6 +1,6 @@
 #include "sim/GlyphPainter.h"
 
-#include "common/Text.h"
+#include "common/Utf8.h"
 
 namespace tallowen {
 
@@ -33,8 +33,7 @@ std::vector<std::string_view> Glyphs(std::string_view text) {
                 continue;
             }
         }
-        std::string_view rest = text.substr(i);
-        std::string_view ch = SplitChars(rest.substr(0, std::min<std::size_t>(4, rest.size())))[0];
+        std::string_view ch = FirstUtf8Char(text.substr(i)).bytes;
         out.push_back(ch);
         i += ch.size();
     }

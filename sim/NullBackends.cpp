@@ -2,16 +2,14 @@
 
 #include <cmath>
 
+#include "common/Utf8.h"
+
 namespace tallowen {
 
 int FixedFonts::TextWidth(std::string_view, double points, bool, std::string_view text) {
     double units = 0;
-    for (std::size_t i = 0; i < text.size();) {
-        unsigned char c = static_cast<unsigned char>(text[i]);
-        int len = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
-        units += len >= 3 ? 2 : 1;
-        i += static_cast<std::size_t>(len);
-    }
+    // Characters of three or four bytes (CJK, and the mark for malformed bytes) are wide.
+    for (const Utf8Char& ch : Utf8Chars(text)) units += ch.code >= 0x800 ? 2 : 1;
     return static_cast<int>(std::lround(units * charWidth * points / 10.0));
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "common/CodePages.h"
 #include "platform/CodePage.h"
 
 namespace tallowen {
@@ -47,6 +48,42 @@ TEST(CodePage, InvalidShiftJisNeverCrashes) {
     for (int i = 0; i < 4096; ++i) noise += char((i * 7919) & 0xFF);
     EXPECT_NO_FATAL_FAILURE(page->ToUtf8(noise));
     EXPECT_NO_FATAL_FAILURE(page->FromUtf8(noise));  // not valid UTF-8 either
+}
+
+// Through iconv, malformed UTF-8 is cut as the program's own reading cuts it: one "?" a piece,
+// and the character after it kept. (On Windows the system's conversion does the cutting.)
+#ifndef _WIN32
+TEST(CodePage, MalformedUtf8BecomesOneMarkAPieceAndWhatFollowsIsKept) {
+    auto page = OpenCodePage(1252);
+    ASSERT_TRUE(page);
+    Converted out = page->FromUtf8(
+        "a\x80"
+        "b\xE3\x81"
+        "c\xC0\xAF"
+        "d");
+    EXPECT_EQ(out.text, "a?b?c??d");
+    EXPECT_TRUE(out.lossy);
+}
+#endif
+
+TEST(Latin1CodePage, QuestionMarkForWhatItLacks) {
+    Latin1CodePage latin1;
+    EXPECT_EQ(latin1.FromUtf8("Zoë").text, "Zo\xEB");
+    EXPECT_FALSE(latin1.FromUtf8("Zoë").lossy);
+    // One mark a character, whatever its length; the control codes 128-159 are no text.
+    const Converted names = latin1.FromUtf8("山田 Łukasz \u0085");
+    EXPECT_EQ(names.text, "?? ?ukasz ?");
+    EXPECT_TRUE(names.lossy);
+    // An overlong "A" is no "A"; a piece cut short is one mark.
+    EXPECT_EQ(latin1.FromUtf8("\xC1\x81|\xC3").text, "??|?");
+    EXPECT_EQ(latin1.ToUtf8("\x85\xE9").text, "\u0085é");
+}
+
+TEST(AsciiCodePage, EveryOtherCharacterAndEveryStrayByteIsAMark) {
+    const Converted out = AsciiCodePage().FromUtf8("a\x7F é\x80山");
+    EXPECT_EQ(out.text, "a\x7F ???");
+    EXPECT_TRUE(out.lossy);
+    EXPECT_FALSE(AsciiCodePage().FromUtf8("plain").lossy);
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "common/PrintPath.h"
-#include "common/Text.h"
+#include "common/Utf8.h"
 
 namespace tallowen {
 namespace {

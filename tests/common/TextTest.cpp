@@ -66,6 +66,15 @@ TEST(CaseMapping, LatinLettersOnly) {
     EXPECT_EQ(ToLower("ÉLODIE Ab"), "élodie ab");
     EXPECT_EQ(ToUpper("straße"), "STRAßE");
     EXPECT_EQ(ToLower("パス"), "パス");
+    // A lead byte cut short stands alone: the letter after it is still a letter.
+    EXPECT_EQ(ToLower("\xC3"
+                      "A\xC3\x89"),
+              "\xC3"
+              "a\xC3\xA9");
+    EXPECT_EQ(ToUpper("\xA9"
+                      "a"),
+              "\xA9"
+              "A");
 }
 
 TEST(ByteWidth, FollowsTheCodePage) {

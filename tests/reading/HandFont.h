@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "common/Utf8.h"
 #include "reading/PixelGrid.h"
 #include "sim/ImageDesktop.h"
 
@@ -86,9 +87,8 @@ inline std::vector<std::string> GlyphNames(const std::string& text) {
             names.push_back(text.substr(i + 1, end - i - 1));
             i = end + 1;
         } else {
-            std::size_t len = (static_cast<unsigned char>(text[i]) >= 0xE0) ? 3 : 1;
-            names.push_back(text.substr(i, len));
-            i += len;
+            names.emplace_back(FirstUtf8Char(std::string_view(text).substr(i)).bytes);
+            i += names.back().size();
         }
     }
     return names;

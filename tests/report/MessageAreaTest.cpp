@@ -2,7 +2,7 @@
 // how a long path breaks, and the plain text the window reports.
 #include <gtest/gtest.h>
 
-#include "common/Text.h"
+#include "common/Utf8.h"
 #include "platform/CodePage.h"
 #include "report/MessageArea.h"
 

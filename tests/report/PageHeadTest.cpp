@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "common/CodePages.h"
 #include "report/PageHead.h"
 #include "tests/report/HtmlCheck.h"
 #include "tests/report/TempFolder.h"

@@ -112,16 +112,6 @@ TEST(PbnString, QuotesAndBackslashesEscapedControlsBlanked) {
     EXPECT_EQ(PbnString("a\"b\\c\td"), "a\\\"b\\\\c d");
 }
 
-TEST(PbnCharset, Latin1WithAQuestionMarkForWhatItLacks) {
-    Latin1CodePage latin1;
-    EXPECT_EQ(latin1.FromUtf8("Zoë").text, "Zo\xEB");
-    EXPECT_FALSE(latin1.FromUtf8("Zoë").lossy);
-    // One mark a character, whatever its length; the control codes 128-159 are no text.
-    const Converted names = latin1.FromUtf8("山田 Łukasz \u0085");
-    EXPECT_EQ(names.text, "?? ?ukasz ?");
-    EXPECT_TRUE(names.lossy);
-}
-
 TEST(PbnPar, ContractsAsPbnWritesThem) {
     DdPar par;
     par.known = true;

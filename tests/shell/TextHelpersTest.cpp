@@ -1,5 +1,6 @@
 // The text helpers of the main window's drawing: cutting, printing, bids and contracts.
 #include "DrawingFixture.h"
+#include "common/Utf8.h"
 
 namespace tallowen::testing {
 namespace {
