@@ -100,6 +100,25 @@ private:
     HDC dc_ = nullptr;
 };
 
+// A window's painting between BeginPaint and EndPaint: EndPaint comes on every way out, so the
+// display context goes back and the window's invalid area stays validated.
+class ScopedPaint {
+public:
+    explicit ScopedPaint(HWND window) : window_(window), dc_(BeginPaint(window, &ps_)) {}
+    ScopedPaint(const ScopedPaint&) = delete;
+    ScopedPaint& operator=(const ScopedPaint&) = delete;
+    ~ScopedPaint() { EndPaint(window_, &ps_); }
+
+    HDC Get() const { return dc_; }
+    // The part of the client area to be painted.
+    const RECT& Area() const { return ps_.rcPaint; }
+
+private:
+    HWND window_;
+    PAINTSTRUCT ps_{};
+    HDC dc_;
+};
+
 // Selects an object into a device context and puts the previous one back on the way out, so
 // that the object can be deleted afterwards (GDI refuses to delete a selected object).
 class ScopedSelect {

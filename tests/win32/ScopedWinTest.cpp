@@ -1,6 +1,7 @@
 // The handle owners give back what they took, once, and put selections back.
 #include <gtest/gtest.h>
 
+#include "TestWindow.h"
 #include "win32/ScopedWin.h"
 
 namespace tallowen {
@@ -48,6 +49,19 @@ TEST(ScopedWin, DeviceContextMovesToItsNewOwner) {
     }
     ScopedDC empty;
     EXPECT_FALSE(empty);
+}
+
+TEST(ScopedWin, PaintCoversTheInvalidPartAndLeavesItValid) {
+    testing::TestWindow window(L"Tallowen paint", {100, 100, 300, 250},
+                               testing::TestWindow::kPopup);
+    RECT part{10, 20, 30, 40};
+    InvalidateRect(window.Handle(), &part, FALSE);
+    {
+        ScopedPaint paint(window.Handle());
+        ASSERT_NE(paint.Get(), nullptr);
+        EXPECT_TRUE(EqualRect(&paint.Area(), &part));
+    }
+    EXPECT_FALSE(GetUpdateRect(window.Handle(), nullptr, FALSE));
 }
 
 }  // namespace

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "win32/BaseWindow.h"
+
 namespace tallowen::testing {
 
 // The pattern's colour at client (x, y): every level a multiple of 8, so that it survives the
@@ -17,7 +19,7 @@ COLORREF PatternAt(int x, int y);
 // The same colour as the copy delivers it.
 std::uint16_t Pattern555(int x, int y);
 
-class TestWindow {
+class TestWindow final : public win32::BaseWindow<TestWindow> {
 public:
     using Painter = std::function<COLORREF(int x, int y)>;
     // A window with a caption, as the game client's. Wine waits 2 s for a window manager
@@ -29,10 +31,7 @@ public:
     TestWindow(const std::wstring& title, RECT place, DWORD style = kCaptioned,
                Painter paint = PatternAt);
     ~TestWindow();
-    TestWindow(const TestWindow&) = delete;
-    TestWindow& operator=(const TestWindow&) = delete;
 
-    HWND Handle() const { return window_; }
     POINT ClientToScreenPoint(POINT client) const;
 
     struct Click {
@@ -43,10 +42,10 @@ public:
     int appMessages = 0;
     int timerTicks = 0;
 
+    LRESULT HandleMessage(UINT message, WPARAM w, LPARAM l);
+
 private:
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM w, LPARAM l);
     void Paint();
-    HWND window_ = nullptr;
     Painter paint_;
 };
 

@@ -10,6 +10,7 @@
 
 #include "sim/ExpectedRecords.h"
 #include "tools/fake-client/FakeClient.h"
+#include "win32/WideText.h"
 
 namespace tallowen {
 
@@ -22,7 +23,7 @@ std::vector<std::string> Arguments() {
     int count = 0;
     LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
     std::vector<std::string> out;
-    for (int i = 1; argv && i < count; ++i) out.push_back(Utf8(argv[i]));
+    for (int i = 1; argv && i < count; ++i) out.push_back(win32::Narrow(argv[i]));
     if (argv) LocalFree(argv);
     return out;
 }

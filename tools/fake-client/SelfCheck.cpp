@@ -9,6 +9,8 @@
 #include "sim/ClientWindows.h"
 #include "tools/fake-client/FakeClient.h"
 #include "tools/fake-client/Win32Pixels.h"
+#include "win32/WideText.h"
+#include "win32/Win32Seams.h"
 
 namespace tallowen {
 
@@ -60,7 +62,7 @@ bool CheckWindow(FakeClient& c, const SimWindow& w) {
         return false;
     }
     const Rect rect{outer.left, outer.top, outer.right, outer.bottom};
-    if (Utf8(title) != w.title) problem = "title \"" + Utf8(title) + "\"";
+    if (win32::Narrow(title) != w.title) problem = "title \"" + win32::Narrow(title) + "\"";
     if (!w.minimized && rect != w.rect)
         problem = "placed at " + Place(rect) + ", simulated at " + Place(w.rect);
     if (!w.minimized &&
@@ -86,13 +88,11 @@ int CheckAll(FakeClient& c, const std::string& when) {
     return failures;
 }
 
+// As the watcher clicks.
 void ClickAt(Point at) {
-    SetCursorPos(at.x, at.y);
-    INPUT input[2] = {};
-    input[0].type = input[1].type = INPUT_MOUSE;
-    input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(2, input, sizeof(INPUT));
+    const auto desktop = MakeWin32Desktop();
+    desktop->SetCursor(at);
+    desktop->LeftClick();
 }
 
 // The table's first button (the bidding window's) on the screen.

@@ -1,20 +1,18 @@
 // The mirror's real windows on Win32: one window class, windows made and moved with the
-// frame AdjustWindowRectEx gives, and the window procedure that passes paints, moves,
-// minimising, clicks and closing on to the mirror.
+// frame AdjustWindowRectEx gives, each passing its paints, moves, minimising, clicks and
+// closing on to the mirror.
 #pragma once
 
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "tools/fake-client/WindowMirror.h"
 
 namespace tallowen {
-
-std::wstring Wide(const std::string& utf8);
-std::string Utf8(const std::wstring& wide);
 
 class Win32Windows final : public RealWindows {
 public:
@@ -38,14 +36,12 @@ public:
     void Invalidate(RealWindow window) override;
 
 private:
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM w, LPARAM l);
-    LRESULT Handle(HWND window, UINT message, WPARAM w, LPARAM l);
+    class Window;
 
     HINSTANCE instance_;
-    ATOM class_ = 0;
     WindowMirror* mirror_ = nullptr;
     std::function<void(RealWindow)> onClose_;
-    std::vector<HWND> live_;  // destroyed at the latest with this object
+    std::vector<std::unique_ptr<Window>> live_;  // destroyed at the latest with this object
 };
 
 }  // namespace tallowen

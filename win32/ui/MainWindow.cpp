@@ -84,20 +84,6 @@ constexpr int kRecordListLeft = 404;
 // Room under End for the auction frame, which the window grows for.
 constexpr int kClientHeight = 400;
 
-MainWindow* Owner(HWND window) {
-    return reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-}
-
-LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM w, LPARAM l) {
-    if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(l);
-        SetWindowLongPtrW(window, GWLP_USERDATA, LONG_PTR(create->lpCreateParams));
-    }
-    MainWindow* owner = Owner(window);
-    if (!owner || message == WM_NCCREATE) return DefWindowProcW(window, message, w, l);
-    return owner->OnMessage(message, w, l);
-}
-
 // Keys and right clicks on the controls go up to the window: the shell answers them there.
 LRESULT CALLBACK ControlProc(HWND child, UINT message, WPARAM w, LPARAM l, UINT_PTR id, DWORD_PTR) {
     const Control control = Control(int(id) - kFirstId);
@@ -111,19 +97,6 @@ LRESULT CALLBACK ControlProc(HWND child, UINT message, WPARAM w, LPARAM l, UINT_
     return DefSubclassProc(child, message, w, l);
 }
 
-void RegisterClassOnce(HINSTANCE instance) {
-    WNDCLASSEXW wc{};
-    if (GetClassInfoExW(instance, kClassName, &wc)) return;
-    wc.cbSize = sizeof wc;
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = WindowProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-    wc.hIcon = ProgramIcon(instance);
-    wc.lpszClassName = kClassName;
-    RegisterClassExW(&wc);
-}
-
 }  // namespace
 
 MainWindow::MainWindow(HINSTANCE instance, win32::GdiFonts& fonts, win32::GdiSheets& sheets,
@@ -131,19 +104,20 @@ MainWindow::MainWindow(HINSTANCE instance, win32::GdiFonts& fonts, win32::GdiShe
     : instance_(instance), fonts_(fonts) {
     INITCOMMONCONTROLSEX cc{sizeof cc, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&cc);
-    RegisterClassOnce(instance);
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
     RECT r{0, 0, kClientWidth, kClientHeight};
     CreateMenus();
     AdjustWindowRectEx(&r, style, TRUE, 0);
-    window_ = CreateWindowExW(0, kClassName, L"Tallowen 2.2", style, 0, 40, r.right - r.left,
-                              r.bottom - r.top, nullptr, menu_, instance, this);
-    surface_ = std::make_unique<MainSurface>(window_, fonts, sheets, metrics);
+    const win32::WindowClass cls{kClassName, CS_DBLCLKS, ProgramIcon(instance), instance};
+    Create(cls, L"Tallowen 2.2", style, 0, {0, 40, r.right - r.left, r.bottom - r.top}, nullptr,
+           menu_);
+    surface_ = std::make_unique<MainSurface>(Handle(), fonts, sheets, metrics);
     CreateControls();
 }
 
+// The window goes before the surface and the brushes it paints with.
 MainWindow::~MainWindow() {
-    if (window_) DestroyWindow(window_);
+    Destroy();
 }
 
 void MainWindow::CreateMenus() {
@@ -163,17 +137,17 @@ void MainWindow::CreateMenus() {
 
 void MainWindow::CreateControls() {
     tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(),
                                nullptr, instance_, nullptr);
     for (const Placement& p : kPlacements) {
-        HWND child = CreateWindowExW(0, p.cls, L"", p.style, p.x, p.y, p.w, p.h, window_,
+        HWND child = CreateWindowExW(0, p.cls, L"", p.style, p.x, p.y, p.w, p.h, Handle(),
                                      HMENU(INT_PTR(IdOf(p.control))), instance_, nullptr);
         items_[std::size_t(p.control)].hwnd = child;
         SetWindowSubclass(child, ControlProc, UINT_PTR(IdOf(p.control)), 0);
         TTTOOLINFOW tip{};
         tip.cbSize = sizeof tip;
         tip.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        tip.hwnd = window_;
+        tip.hwnd = Handle();
         tip.uId = UINT_PTR(child);
         tip.lpszText = const_cast<wchar_t*>(L"");
         SendMessageW(tooltip_, TTM_ADDTOOLW, 0, LPARAM(&tip));
@@ -186,12 +160,12 @@ void MainWindow::CreateControls() {
 
 void MainWindow::Attach(AppContext& app) {
     app_ = &app;
-    app.mainWindow = WindowHandle(reinterpret_cast<std::uintptr_t>(window_));
+    app.mainWindow = WindowHandle(reinterpret_cast<std::uintptr_t>(Handle()));
     RECT r;
-    GetWindowRect(window_, &r);
+    GetWindowRect(Handle(), &r);
     app.mainRect = Rect{r.left, r.top, r.right, r.bottom};
     RECT client;
-    GetClientRect(window_, &client);
+    GetClientRect(Handle(), &client);
     const Placement& end = kPlacements[std::size(kPlacements) - 1];
     MainGeometry g;
     g.baseWidth = r.right - r.left;
@@ -204,12 +178,12 @@ void MainWindow::Attach(AppContext& app) {
 }
 
 void MainWindow::StartTimer() {
-    SetTimer(window_, kTimer1, kTickInterval, nullptr);
+    SetTimer(Handle(), kTimer1, kTickInterval, nullptr);
 }
 
 void MainWindow::Show() {
-    ShowWindow(window_, SW_SHOWNORMAL);
-    UpdateWindow(window_);
+    ShowWindow(Handle(), SW_SHOWNORMAL);
+    UpdateWindow(Handle());
 }
 
 HFONT MainWindow::FontFor(const ControlState& state) {
@@ -236,7 +210,7 @@ void MainWindow::ApplyMenu(Control control, const ControlState& state) {
         if (titles[i] != control) continue;
         info.fMask = MIIM_STRING;
         SetMenuItemInfoW(menu_, UINT(i), TRUE, &info);
-        DrawMenuBar(window_);
+        DrawMenuBar(Handle());
         return;
     }
     SetMenuItemInfoW(menu_, id, FALSE, &info);
@@ -262,7 +236,7 @@ void MainWindow::Apply(Control control, const ControlState& state) {
     std::wstring tip = win32::Widen(state.tooltip);
     TTTOOLINFOW info{};
     info.cbSize = sizeof info;
-    info.hwnd = window_;
+    info.hwnd = Handle();
     info.uId = UINT_PTR(item.hwnd);
     info.lpszText = tip.data();
     SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, LPARAM(&info));
@@ -270,12 +244,12 @@ void MainWindow::Apply(Control control, const ControlState& state) {
 }
 
 void MainWindow::SetCaption(const std::string& caption) {
-    SetWindowTextW(window_, win32::Widen(caption).c_str());
+    SetWindowTextW(Handle(), win32::Widen(caption).c_str());
 }
 
 void MainWindow::SetTopmost(bool topmost) {
-    if (topmost && IsIconic(window_)) return;
-    SetWindowPos(window_, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+    if (topmost && IsIconic(Handle())) return;
+    SetWindowPos(Handle(), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
@@ -305,7 +279,7 @@ std::vector<int> MainWindow::SelectedRecords() {
 void MainWindow::ShowAuction(const Deal& deal, int mode) {
     const WindowSize size = surface_->AuctionSize(deal);
     if (size.width > 0 && size.height > 0)
-        SetWindowPos(window_, nullptr, 0, 0, size.width, size.height,
+        SetWindowPos(Handle(), nullptr, 0, 0, size.width, size.height,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     surface_->DrawAuction(deal, mode);
 }
@@ -322,14 +296,14 @@ void MainWindow::AlertBorder(bool shown) {
 void MainWindow::PrintLine(const std::string& line) {
     EchoToConsole("", line);
     printed_.emplace_back(false, line);
-    InvalidateRect(window_, nullptr, FALSE);
-    UpdateWindow(window_);
+    InvalidateRect(Handle(), nullptr, FALSE);
+    UpdateWindow(Handle());
 }
 
 void MainWindow::PrintMarkLine(const std::string& rest) {
     EchoToConsole("=>", rest);
     printed_.emplace_back(true, rest);
-    InvalidateRect(window_, nullptr, FALSE);
+    InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 void MainWindow::Focus(Control control) {
@@ -337,13 +311,13 @@ void MainWindow::Focus(Control control) {
 }
 
 void MainWindow::Paint() {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(window_, &ps);
+    win32::ScopedPaint paint(Handle());
+    const HDC dc = paint.Get();
     surface_->Present(dc);
     // The start-up lines go over the picture through the same text drawing as everything else,
     // which also knows how to reach the symbol font's glyphs.
     RECT client;
-    GetClientRect(window_, &client);
+    GetClientRect(Handle(), &client);
     win32::GdiCanvas canvas(dc, Rect{0, 0, client.right, client.bottom}, fonts_, nullptr);
     const FontSpec print{app_ ? DesignFont(*app_) : kDesignFont, kDesignPoints, false};
     const FontSpec symbol{"Symbol", 15, false};
@@ -354,7 +328,6 @@ void MainWindow::Paint() {
         canvas.Text(Point{x, y}, text, print, 0);
         y += 16;
     }
-    EndPaint(window_, &ps);
 }
 
 void MainWindow::DrawButton(const DRAWITEMSTRUCT& d) {
@@ -508,11 +481,11 @@ void MainWindow::OnCommand(int id, int code) {
 }
 
 void MainWindow::Leave() {
-    KillTimer(window_, kTimer1);
+    KillTimer(Handle(), kTimer1);
     PostQuitMessage(0);
 }
 
-LRESULT MainWindow::OnMessage(UINT message, WPARAM w, LPARAM l) {
+LRESULT MainWindow::HandleMessage(UINT message, WPARAM w, LPARAM l) {
     switch (message) {
         case WM_TIMER:
             if (w == kTimer1 && app_ && !app_->ending) Timer1_Timer(*app_);
@@ -543,7 +516,7 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM w, LPARAM l) {
         case WM_MOVE:
             if (app_) {
                 RECT r;
-                GetWindowRect(window_, &r);
+                GetWindowRect(Handle(), &r);
                 app_->mainRect = Rect{r.left, r.top, r.right, r.bottom};
             }
             break;
@@ -552,7 +525,7 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM w, LPARAM l) {
             Leave();
             return 0;
         default:
-            return DefWindowProcW(window_, message, w, l);
+            return Default(message, w, l);
     }
     if (app_ && app_->ending) Leave();
     return 0;

@@ -12,6 +12,7 @@
 #include "reading/CardSheets.h"
 #include "shell/AppContext.h"
 #include "shell/Views.h"
+#include "win32/BaseWindow.h"
 #include "win32/GdiCanvas.h"
 #include "win32/ScopedWin.h"
 
@@ -19,15 +20,12 @@ namespace tallowen {
 
 class MainSurface;
 
-class MainWindow final : public MainView {
+class MainWindow final : public MainView, public win32::BaseWindow<MainWindow> {
 public:
     MainWindow(HINSTANCE instance, win32::GdiFonts& fonts, win32::GdiSheets& sheets,
                const CardMetrics& metrics);
     ~MainWindow() override;
-    MainWindow(const MainWindow&) = delete;
-    MainWindow& operator=(const MainWindow&) = delete;
 
-    HWND Handle() const { return window_; }
     // From now on the window's events go to the watcher.
     void Attach(AppContext& app);
     void StartTimer();
@@ -45,7 +43,7 @@ public:
     void PrintMarkLine(const std::string& rest) override;
     void Focus(Control control) override;
 
-    LRESULT OnMessage(UINT message, WPARAM w, LPARAM l);
+    LRESULT HandleMessage(UINT message, WPARAM w, LPARAM l);
     // A key or right click that a control passed up.
     void OnControlKey(Control control, WPARAM key);
     void OnControlRightClick(Control control);
@@ -70,7 +68,6 @@ private:
     void Leave();
 
     HINSTANCE instance_;
-    HWND window_ = nullptr;
     HWND tooltip_ = nullptr;
     HMENU menu_ = nullptr;
     AppContext* app_ = nullptr;

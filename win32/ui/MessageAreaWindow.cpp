@@ -11,48 +11,28 @@ namespace {
 constexpr wchar_t kClassName[] = L"TallowenUTLMessages";
 constexpr int kTop = 8;  // y of the first line
 
-void RegisterClassOnce() {
-    static bool done = false;
-    if (done) return;
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = DefWindowProcW;  // replaced per window once its owner is known
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kClassName;
-    RegisterClassW(&wc);
-    done = true;
-}
-
 }  // namespace
 
 MessageAreaWindow::MessageAreaWindow(HWND parent, const RECT& place, const CodePage& page,
                                      MessageFonts fonts)
     : fonts_(fonts) {
-    RegisterClassOnce();
-    window_ = CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL, place.left,
-                              place.top, place.right - place.left, place.bottom - place.top, parent,
-                              nullptr, GetModuleHandleW(nullptr), nullptr);
+    Create(win32::WindowClass{.name = kClassName}, L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL, 0,
+           {place.left, place.top, place.right - place.left, place.bottom - place.top}, parent);
     // The scroll bar is always there (greyed while all fits), so the width lines are laid
     // out in never changes.
     RECT inner{};
-    GetClientRect(window_, &inner);
+    GetClientRect(Handle(), &inner);
     area_ = std::make_unique<MessageArea>(
         [this](std::string_view text, MessageFont font) { return Measure(text, font); }, page,
         int(inner.right));
-    SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Proc));
     SetBackColor(GetSysColor(COLOR_BTNFACE));
     UpdateScrollBar();
-}
-
-MessageAreaWindow::~MessageAreaWindow() {
-    if (window_) SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
 }
 
 void MessageAreaWindow::SetBackColor(COLORREF colour) {
     backColor_ = colour;
     back_.Reset(CreateSolidBrush(colour));
-    InvalidateRect(window_, nullptr, TRUE);
+    InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 HFONT MessageAreaWindow::FontFor(MessageFont font) const {
@@ -77,7 +57,7 @@ int MessageAreaWindow::Measure(std::string_view text, MessageFont font) const {
 
 int MessageAreaWindow::VisibleLines() const {
     RECT inner{};
-    GetClientRect(window_, &inner);
+    GetClientRect(Handle(), &inner);
     return std::max(1, int(inner.bottom - kTop) / kMessageLineStep);
 }
 
@@ -91,17 +71,17 @@ void MessageAreaWindow::Changed(int fromLine) {
         const int delta = newTop - top_;
         top_ = newTop;
         if (delta < visible)
-            ScrollWindowEx(window_, 0, -delta * kMessageLineStep, nullptr, nullptr, nullptr,
+            ScrollWindowEx(Handle(), 0, -delta * kMessageLineStep, nullptr, nullptr, nullptr,
                            nullptr, SW_INVALIDATE | SW_ERASE);
         else
-            InvalidateRect(window_, nullptr, TRUE);
+            InvalidateRect(Handle(), nullptr, TRUE);
     }
     RECT lines{};
-    GetClientRect(window_, &lines);
+    GetClientRect(Handle(), &lines);
     lines.top = kTop + (std::max(fromLine, top_) - top_) * kMessageLineStep;
-    InvalidateRect(window_, &lines, TRUE);
+    InvalidateRect(Handle(), &lines, TRUE);
     UpdateScrollBar();
-    UpdateWindow(window_);
+    UpdateWindow(Handle());
     if (afterPrint) afterPrint();
 }
 
@@ -131,7 +111,7 @@ void MessageAreaWindow::ScrollTo(int top) {
     const int last = std::max(0, area_->Line() - VisibleLines() + 1);
     top_ = std::clamp(top, 0, last);
     UpdateScrollBar();
-    InvalidateRect(window_, nullptr, TRUE);
+    InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 void MessageAreaWindow::UpdateScrollBar() {
@@ -142,17 +122,18 @@ void MessageAreaWindow::UpdateScrollBar() {
     info.nMax = area_ ? area_->Line() : 0;
     info.nPage = UINT(VisibleLines());
     info.nPos = top_;
-    SetScrollInfo(window_, SB_VERT, &info, TRUE);
+    SetScrollInfo(Handle(), SB_VERT, &info, TRUE);
 }
 
 void MessageAreaWindow::Paint() {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(window_, &ps);
-    FillRect(dc, &ps.rcPaint, back_.Get());
+    win32::ScopedPaint paint(Handle());
+    const HDC dc = paint.Get();
+    const RECT& area = paint.Area();
+    FillRect(dc, &area, back_.Get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-    const int first = top_ + std::max(0, int(ps.rcPaint.top) - kTop) / kMessageLineStep - 1;
-    const int last = top_ + std::max(0, int(ps.rcPaint.bottom) - kTop) / kMessageLineStep + 1;
+    const int first = top_ + std::max(0, int(area.top) - kTop) / kMessageLineStep - 1;
+    const int last = top_ + std::max(0, int(area.bottom) - kTop) / kMessageLineStep + 1;
     auto [from, to] = area_->PiecesOnLines(first, last);
     for (std::size_t i = from; i < to; ++i) {
         const MessagePiece& piece = area_->Pieces()[i];
@@ -165,7 +146,6 @@ void MessageAreaWindow::Paint() {
             x += Measure(run.text, run.font);
         }
     }
-    EndPaint(window_, &ps);
 }
 
 // The lines as text, so that a test tool (or a screen reader) can read what the window says.
@@ -180,7 +160,9 @@ LRESULT MessageAreaWindow::GetText(WPARAM size, LPARAM buffer) const {
     return LRESULT(n);
 }
 
-LRESULT MessageAreaWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT MessageAreaWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    // While it is being made the window has no lines yet: it behaves as a plain window.
+    if (!area_) return Default(message, wParam, lParam);
     switch (message) {
         case WM_PAINT:
             Paint();
@@ -219,14 +201,8 @@ LRESULT MessageAreaWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         default:
-            return DefWindowProcW(window_, message, wParam, lParam);
+            return Default(message, wParam, lParam);
     }
-}
-
-LRESULT CALLBACK MessageAreaWindow::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = reinterpret_cast<MessageAreaWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self) return DefWindowProcW(window, message, wParam, lParam);
-    return self->Handle(message, wParam, lParam);
 }
 
 }  // namespace tallowen::ui

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "report/MessageArea.h"
+#include "win32/BaseWindow.h"
 #include "win32/ScopedWin.h"
 
 namespace tallowen {
@@ -23,14 +24,10 @@ struct MessageFonts {
     HFONT interfaceFont = nullptr;
 };
 
-class MessageAreaWindow final : public MessageSink {
+class MessageAreaWindow final : public MessageSink, public win32::BaseWindow<MessageAreaWindow> {
 public:
     MessageAreaWindow(HWND parent, const RECT& place, const CodePage& page, MessageFonts fonts);
-    ~MessageAreaWindow() override;
-    MessageAreaWindow(const MessageAreaWindow&) = delete;
-    MessageAreaWindow& operator=(const MessageAreaWindow&) = delete;
 
-    HWND Handle() const { return window_; }
     void SetBackColor(COLORREF colour);
     // The Japanese display with "メイリオ" installed: whole messages in the interface font.
     void SetWholeInInterface(bool on) { area_->SetWholeInInterface(on); }
@@ -44,9 +41,9 @@ public:
     // flowing there.
     std::function<void()> afterPrint;
 
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
 private:
-    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     int Measure(std::string_view text, MessageFont font) const;
     HFONT FontFor(MessageFont font) const;
     int VisibleLines() const;
@@ -56,7 +53,6 @@ private:
     void Paint();
     LRESULT GetText(WPARAM size, LPARAM buffer) const;
 
-    HWND window_ = nullptr;
     MessageFonts fonts_;
     win32::ScopedMemoryDC measureDC_{CreateCompatibleDC(nullptr)};
     win32::ScopedBrush back_;

@@ -7,20 +7,18 @@
 #include <functional>
 #include <string>
 
+#include "win32/BaseWindow.h"
+
 namespace tallowen {
 
-class PaintedWindow {
+class PaintedWindow final : public win32::BaseWindow<PaintedWindow> {
 public:
     using PaintFn = std::function<void(HDC dc, RECT client)>;
     using MessageFn = std::function<bool(UINT message, WPARAM w, LPARAM l)>;  // true: handled
 
     PaintedWindow(HINSTANCE instance, HWND owner, DWORD style, DWORD exStyle);
-    ~PaintedWindow();
-    PaintedWindow(const PaintedWindow&) = delete;
-    PaintedWindow& operator=(const PaintedWindow&) = delete;
 
-    HWND Handle() const { return window_; }
-    bool Alive() const { return window_ != nullptr; }
+    bool Alive() const { return Handle() != nullptr; }
     void OnPaint(PaintFn paint) { paint_ = std::move(paint); }
     // Messages the owner wants to see first (clicks, mouse moves, closing).
     void OnMessage(MessageFn handler) { handler_ = std::move(handler); }
@@ -29,10 +27,9 @@ public:
     void SetTopmost(bool topmost);
     void Redraw();
 
-    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM w, LPARAM l);
+    LRESULT HandleMessage(UINT message, WPARAM w, LPARAM l);
 
 private:
-    HWND window_ = nullptr;
     PaintFn paint_;
     MessageFn handler_;
 };

@@ -8,6 +8,7 @@
 #include "platform/Clock.h"
 #include "platform/CodePage.h"
 #include "report/ReportJob.h"
+#include "win32/BaseWindow.h"
 #include "win32/ScopedWin.h"
 #include "win32/WideText.h"
 #include "win32/Win32Seams.h"
@@ -46,29 +47,36 @@ std::wstring OwnFace() {
     return own.lfFaceName;
 }
 
+// What pressing End does depends on where the program is.
+enum class Phase {
+    Job,      // the job runs: End ends the process
+    Waiting,  // the wait after a refusal: End ends the wait
+    Done,     // the job has returned: End ends the message loop
+};
+
 }  // namespace
 
-struct UtilityWindow::State final : public Clock {
-    HWND main = nullptr;
+struct UtilityWindow::State final : public Clock, public win32::BaseWindow<State> {
     HWND end = nullptr;
     std::unique_ptr<ui::MessageAreaWindow> messages;
     win32::ScopedFont latin, bold, interfaceFont;
     win32::ScopedBrush back;
     COLORREF backColor = GetSysColor(COLOR_BTNFACE);
-    bool meiryo = false;     // "メイリオ" is installed and is the interface font
-    bool jobRunning = true;  // from the start until the job has returned
-    bool waiting = false;    // in the wait after a refusal
-    bool waited = false;
-    bool cancelArmed = false;  // End is the cancel button: Esc presses it
+    bool meiryo = false;  // "メイリオ" is installed and is the interface font
+    Phase phase = Phase::Job;
+    bool waited = false;  // from the wait after a refusal on, End is the cancel button (Esc)
     bool endPressed = false;
 
-    void Create(const std::string& caption, const CodePage& page);
+    ~State() {
+        messages.reset();
+        Destroy();
+    }
+    void Open(const std::string& caption, const CodePage& page);
     void ChooseFonts(const CodePage& page);
     void PressEnd();
     bool KeyForEnd(const MSG& msg);
     void Pump();
-    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     // Clock: the wait after a refusal.
     std::uint32_t Ticks() override { return GetTickCount(); }
@@ -87,29 +95,23 @@ void UtilityWindow::State::ChooseFonts(const CodePage& page) {
         MakeFont(meiryo ? win32::Widen(kMeiryo) : OwnFace(), kMessagePoints, FW_NORMAL, charset);
 }
 
-void UtilityWindow::State::Create(const std::string& caption, const CodePage& page) {
+void UtilityWindow::State::Open(const std::string& caption, const CodePage& page) {
     ChooseFonts(page);
     back.Reset(CreateSolidBrush(backColor));
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = &Proc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hIcon = ProgramIcon(wc.hInstance);
-    wc.lpszClassName = kClassName;
-    RegisterClassW(&wc);
+    win32::WindowClass cls{.name = kClassName};
+    cls.icon = ProgramIcon(cls.instance);
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     RECT outer{0, 0, kClientWidth, kClientHeight};
     AdjustWindowRect(&outer, style, FALSE);
-    main = CreateWindowExW(0, kClassName, win32::Widen(caption).c_str(), style, CW_USEDEFAULT,
-                           CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top,
-                           nullptr, nullptr, wc.hInstance, this);
+    Create(cls, win32::Widen(caption).c_str(), style, 0,
+           {.width = outer.right - outer.left, .height = outer.bottom - outer.top});
     ui::MessageFonts fonts{latin.Get(), bold.Get(), interfaceFont.Get()};
-    messages = std::make_unique<ui::MessageAreaWindow>(main, kMessagePlace, page, fonts);
+    messages = std::make_unique<ui::MessageAreaWindow>(Handle(), kMessagePlace, page, fonts);
     messages->afterPrint = [this] { Pump(); };
     end = CreateWindowExW(
         0, L"BUTTON", L"End", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, kEndPlace.left,
-        kEndPlace.top, kEndPlace.right - kEndPlace.left, kEndPlace.bottom - kEndPlace.top, main,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEndId)), wc.hInstance, nullptr);
+        kEndPlace.top, kEndPlace.right - kEndPlace.left, kEndPlace.bottom - kEndPlace.top, Handle(),
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEndId)), cls.instance, nullptr);
     SendMessageW(end, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
                  FALSE);
 }
@@ -119,14 +121,15 @@ void UtilityWindow::State::Create(const std::string& caption, const CodePage& pa
 // job the message loop ends.
 void UtilityWindow::State::PressEnd() {
     endPressed = true;
-    if (waiting) return;
-    if (jobRunning) ExitProcess(1);
+    if (phase == Phase::Waiting) return;
+    if (phase == Phase::Job) ExitProcess(1);
     PostQuitMessage(0);
 }
 
 bool UtilityWindow::State::KeyForEnd(const MSG& msg) {
-    if (!cancelArmed || msg.message != WM_KEYDOWN || msg.wParam != VK_ESCAPE) return false;
-    SendMessageW(main, WM_COMMAND, MAKEWPARAM(kEndId, BN_CLICKED), reinterpret_cast<LPARAM>(end));
+    if (!waited || msg.message != WM_KEYDOWN || msg.wParam != VK_ESCAPE) return false;
+    SendMessageW(Handle(), WM_COMMAND, MAKEWPARAM(kEndId, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(end));
     return true;
 }
 
@@ -145,9 +148,8 @@ void UtilityWindow::State::Pump() {
 
 void UtilityWindow::State::Wait(std::uint32_t ms) {
     waited = true;
-    waiting = true;
-    cancelArmed = true;
-    ShowWindow(main, SW_SHOW);
+    phase = Phase::Waiting;
+    ShowWindow(Handle(), SW_SHOW);
     const DWORD start = GetTickCount();
     while (!endPressed) {
         const DWORD elapsed = GetTickCount() - start;
@@ -155,10 +157,10 @@ void UtilityWindow::State::Wait(std::uint32_t ms) {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, ms - elapsed + 1, QS_ALLINPUT);
         Pump();
     }
-    waiting = false;
+    phase = Phase::Job;
 }
 
-LRESULT UtilityWindow::State::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT UtilityWindow::State::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
             if (LOWORD(wParam) == kEndId && HIWORD(wParam) == BN_CLICKED) PressEnd();
@@ -168,7 +170,7 @@ LRESULT UtilityWindow::State::Handle(UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
         case WM_ERASEBKGND: {
             RECT client{};
-            GetClientRect(main, &client);
+            GetClientRect(Handle(), &client);
             FillRect(reinterpret_cast<HDC>(wParam), &client, back.Get());
             return 1;
         }
@@ -176,40 +178,21 @@ LRESULT UtilityWindow::State::Handle(UINT message, WPARAM wParam, LPARAM lParam)
             SetBkColor(reinterpret_cast<HDC>(wParam), backColor);
             return reinterpret_cast<LRESULT>(back.Get());
         default:
-            return DefWindowProcW(main, message, wParam, lParam);
+            return Default(message, wParam, lParam);
     }
-}
-
-LRESULT CALLBACK UtilityWindow::State::Proc(HWND window, UINT message, WPARAM wParam,
-                                            LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        auto* state = static_cast<State*>(create->lpCreateParams);
-        state->main = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
-    }
-    auto* state = reinterpret_cast<State*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!state) return DefWindowProcW(window, message, wParam, lParam);
-    return state->Handle(message, wParam, lParam);
 }
 
 UtilityWindow::UtilityWindow(const std::string& designCaption, const CodePage& page)
     : state_(std::make_unique<State>()) {
-    state_->Create(designCaption + " 2.2", page);
+    state_->Open(designCaption + " 2.2", page);
 }
 
-UtilityWindow::~UtilityWindow() {
-    state_->messages.reset();
-    if (state_->main) {
-        SetWindowLongPtrW(state_->main, GWLP_USERDATA, 0);
-        DestroyWindow(state_->main);
-    }
-}
+UtilityWindow::~UtilityWindow() = default;
 
 void UtilityWindow::Show() {
-    ShowWindow(state_->main, SW_SHOW);
-    UpdateWindow(state_->main);
-    SetForegroundWindow(state_->main);
+    ShowWindow(state_->Handle(), SW_SHOW);
+    UpdateWindow(state_->Handle());
+    SetForegroundWindow(state_->Handle());
     SetFocus(state_->end);
     state_->Pump();
 }
@@ -225,9 +208,9 @@ void UtilityWindow::ApplySettings(const Settings& settings) {
         settings.backColor ? COLORREF(*settings.backColor & 0xFFFFFF) : GetSysColor(COLOR_BTNFACE);
     s.back.Reset(CreateSolidBrush(s.backColor));
     s.messages->SetBackColor(s.backColor);
-    InvalidateRect(s.main, nullptr, TRUE);
+    InvalidateRect(s.Handle(), nullptr, TRUE);
     InvalidateRect(s.end, nullptr, TRUE);
-    UpdateWindow(s.main);
+    UpdateWindow(s.Handle());
 }
 
 Clock& UtilityWindow::QuitWait() {
@@ -240,7 +223,7 @@ bool UtilityWindow::Waited() const {
 
 void UtilityWindow::RunUntilEnd() {
     State& s = *state_;
-    s.jobRunning = false;
+    s.phase = Phase::Done;
     if (s.endPressed) return;
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
