@@ -2,7 +2,6 @@
 
 #include <chrono>
 #include <cstdio>
-#include <map>
 #include <memory>
 #include <string>
 
@@ -52,30 +51,11 @@ struct ViewEcho {
     }
 };
 
-// Each record as the watcher writes it: kept for the account at the end, and printed.
-class PrintedRecords final : public RecordListener {
-public:
-    explicit PrintedRecords(const Folders& folders) : folders_(folders) {}
-    void RecordWritten(const std::string& name) override {
-        names.push_back(name);
-        Print(RecordLine(folders_, name, AnsiCodePage()));
-    }
-    std::vector<std::string> names;
-
-private:
-    const Folders& folders_;
-};
-
 // Accounts for every board played against the records this run wrote, one line a board,
 // then the totals.
-SessionAccount AccountForBoards(const Folders& folders, const std::vector<std::string>& records,
-                                const SimSession& session) {
-    std::map<std::string, Deal> read;
-    for (const std::string& name : records) {
-        Deal deal;
-        if (ReadDealFile(deal, name, folders, AnsiCodePage()).ok) read[name] = deal;
-    }
-    const SessionAccount account = AccountForSession(read, session.Played(), session.Faults());
+SessionAccount AccountForBoards(const RecordsRead& records, const SimSession& session) {
+    const SessionAccount account =
+        AccountForSession(records.Readable(), session.Played(), session.Faults());
     for (const std::string& line : account.lines) Print("  " + line);
     Print(AccountSummary(account));
     return account;
@@ -131,9 +111,10 @@ int RunSimulation(const SimulateArgs& args) {
             expectWritten = expectWritten && wrote.ok;
         };
     // Only the records this run writes count: Work may hold older ones.
-    PrintedRecords written(app.folders);
+    RecordsRead written(app.folders, AnsiCodePage());
+    written.onRead = [](const RecordRead& record) { Print(RecordLine(record)); };
     app.recordListener = &written;
-    const std::vector<std::string>& records = written.names;
+    const std::vector<RecordRead>& records = written.read;
     const int ticks = clock.Every(kTickInterval, [&app] { Timer1_Timer(app); });
     session.Start();
 
@@ -152,7 +133,7 @@ int RunSimulation(const SimulateArgs& args) {
         look();
     }
     clock.Cancel(ticks);
-    const SessionAccount account = AccountForBoards(app.folders, records, session);
+    const SessionAccount account = AccountForBoards(written, session);
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
     Print(SummaryLine(int(session.Played().size()), int(records.size()), seconds,

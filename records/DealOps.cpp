@@ -34,4 +34,11 @@ void LongerName(SeatNames& names, const SeatNames& fallback) {
         if (names[seat].empty()) names[seat] = fallback[seat];
 }
 
+void CopyAuctionPart(const Deal& from, Deal& to) {
+    to.AuctionNames = from.AuctionNames;
+    to.Rounds = from.Rounds;
+    to.Calls = from.Calls;
+    to.ScoreBefore = from.ScoreBefore;
+}
+
 }  // namespace tallowen

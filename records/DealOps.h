@@ -22,4 +22,8 @@ bool SameScorePair(const ScorePair& pair1, const ScorePair& pair2);
 // Every empty name takes the name of the same seat from the fallback names.
 void LongerName(SeatNames& names, const SeatNames& fallback);
 
+// The auction part of a deal, all that the current-auction file keeps: the names over the
+// auction, the calls and the score before the board.
+void CopyAuctionPart(const Deal& from, Deal& to);
+
 }  // namespace tallowen

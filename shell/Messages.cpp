@@ -84,4 +84,17 @@ void ShowRecordedAuction(AppContext& app) {
     app.views.side.ShowBidding(deal, deal.ScoreBefore, deal.Level, deal.Declarer);
 }
 
+void BoardMoved(AppContext& app, Rect place) {
+    app.boardRect = place;
+}
+
+// A closed side window is loaded again when next it has something to show.
+void SideWindowClosed(AppContext& app, bool board) {
+    (board ? app.boardLoaded : app.boxLoaded) = false;
+}
+
+void MessageClosed(AppContext& app) {
+    app.messages.visible = false;
+}
+
 }  // namespace tallowen

@@ -1,5 +1,6 @@
 #include "shell/WorkWrites.h"
 
+#include "records/DealOps.h"
 #include "records/RecordFiles.h"
 #include "shell/CaptureSupport.h"
 #include "shell/Messages.h"
@@ -69,10 +70,7 @@ bool JoinKeptAuction(AppContext& app, Deal& deal) {
         // The file went with its folder: the auction captured moments before is the same.
         LogLine(app, read.error + ": the auction kept in memory is used.");
     }
-    deal.AuctionNames = app.keptAuction.AuctionNames;
-    deal.Rounds = app.keptAuction.Rounds;
-    deal.Calls = app.keptAuction.Calls;
-    deal.ScoreBefore = app.keptAuction.ScoreBefore;
+    CopyAuctionPart(app.keptAuction, deal);
     return true;
 }
 

@@ -80,11 +80,10 @@ std::filesystem::path DefaultSimulateFolder() {
     return std::filesystem::current_path() / "Tallowen";
 }
 
-std::string RecordLine(const Folders& folders, const std::string& recordName,
-                       const CodePage& page) {
-    Deal deal;
-    const RecordResult read = ReadDealFile(deal, recordName, folders, page);
-    if (!read.ok) return recordName + "  unreadable: " + read.error;
+std::string RecordLine(const RecordRead& record) {
+    const std::string& recordName = record.name;
+    if (!record.ok) return recordName + "  unreadable: " + record.error;
+    Deal deal = record.deal;
     NullLogSink log;
     DeriveDeal(deal, 0, log);
     std::string line = recordName + "  ";

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/Files.h"
+#include "sim/RecordsRead.h"
 
 namespace tallowen {
 
@@ -39,7 +40,7 @@ std::filesystem::path DefaultSimulateFolder();
 
 // One line for a record: its name, the contract with the declarer, the result and the
 // points of the side that scored them; or why it could not be read.
-std::string RecordLine(const Folders& folders, const std::string& recordName, const CodePage& page);
+std::string RecordLine(const RecordRead& record);
 
 // The closing line of a run.
 std::string SummaryLine(int played, int recorded, double seconds, double virtualSeconds);

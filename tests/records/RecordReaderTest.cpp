@@ -2,6 +2,7 @@
 
 #include "RecordSamples.h"
 #include "platform/CodePage.h"
+#include "records/DealOps.h"
 #include "records/RecordReader.h"
 #include "records/RecordWriter.h"
 
@@ -80,6 +81,19 @@ TEST(ReadAuction, ClearsTheGridReadsTheGivenRoundsAndReportsBrokenCounts) {
 // A record cut off inside its hands is no board: shown or put on a page it would pass for a
 // board with cards missing. It is refused whole, and so is one whose hand lines are all there
 // but whose last line was cut (ReadDealFile tells that from the missing line end).
+// What the recorder copies from the auction it keeps in memory must be what the auction file
+// would have given back, neither more nor less.
+TEST(AuctionPart, IsWhatTheAuctionFileKeeps) {
+    const Deal deal = samples::Western();
+    Deal fromFile, copied;
+    ASSERT_EQ(ParseBidLines(BidFileLines(deal, *OpenCodePage(1252)), fromFile), "");
+    CopyAuctionPart(deal, copied);
+    EXPECT_EQ(DealFileLines(copied, *OpenCodePage(1252)),
+              DealFileLines(fromFile, *OpenCodePage(1252)));
+    EXPECT_EQ(copied.Rounds, deal.Rounds);
+    EXPECT_EQ(copied.ScoreBefore[1].Score, deal.ScoreBefore[1].Score);
+}
+
 TEST(DamagedRecords, CutInsideTheHandsIsRefusedWhole) {
     const Deal d = samples::Western();
     const std::vector<std::string> whole = DealFileLines(d, *OpenCodePage(1252));

@@ -15,6 +15,7 @@
 #include "records/RecordFiles.h"
 #include "shell/MainLoop.h"
 #include "shell/Startup.h"
+#include "sim/RecordsRead.h"
 #include "sim/SessionAccount.h"
 #include "sim/SimRecord.h"
 #include "sim/SimSession.h"
@@ -28,28 +29,13 @@ struct SessionOutcome {
     std::vector<std::string> messages;
 };
 
-// Each record as the watcher writes it, read back at once: a second process may remove the
-// Work folder later, and what the watcher wrote is what counts.
-class RecordsWritten final : public RecordListener {
-public:
-    explicit RecordsWritten(const AppContext& app) : app_(app) {}
-    void RecordWritten(const std::string& name) override {
-        Deal deal;
-        EXPECT_TRUE(ReadDealFile(deal, name, app_.folders, AnsiCodePage()).ok) << name;
-        records[name] = deal;
-    }
-    std::map<std::string, Deal> records;
-
-private:
-    const AppContext& app_;
-};
-
 // `during` is given the session before it starts, to schedule what happens to the client.
 inline SessionOutcome PlaySession(ShellRig& rig, SimSessionOptions options,
                                   const std::function<void(SimSession&)>& during = {}) {
     InitWatcher(rig.app);
     rig.app.settings.myYahooID = {options.plan.userId};
-    RecordsWritten written(rig.app);
+    RecordsRead written(rig.app.folders, AnsiCodePage());
+    written.onRead = [](const RecordRead& r) { EXPECT_TRUE(r.ok) << r.name << ": " << r.error; };
     rig.app.recordListener = &written;
     SimSession session(rig.desktop, rig.clock, options);
     if (during) during(session);
@@ -61,7 +47,7 @@ inline SessionOutcome PlaySession(ShellRig& rig, SimSessionOptions options,
     rig.clock.Cancel(ticks);
     rig.app.recordListener = nullptr;
 
-    SessionOutcome out{session.Played(), session.Faults(), written.records, {}};
+    SessionOutcome out{session.Played(), session.Faults(), written.Readable(), {}};
     for (const MessageText& m : rig.views.message.shown) out.messages.push_back(m.text);
     return out;
 }

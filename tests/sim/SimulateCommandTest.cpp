@@ -100,7 +100,7 @@ TEST_F(SimulatePrinting, ARecordLineTellsContractResultAndPointsOrPassOut) {
     CompleteBoard(b, 40, /*allowClaim=*/false);
     b.after = b.before;
     const std::string name = Write(b);
-    const std::string line = RecordLine(folders, name, AnsiCodePage());
+    const std::string line = RecordLine(ReadRecord(folders, name, AnsiCodePage()));
     const int tricks = b.declarerTricks;
     std::string want = name + "  4Sx by North  ";
     if (tricks >= 10) {
@@ -117,7 +117,7 @@ TEST_F(SimulatePrinting, ARecordLineTellsContractResultAndPointsOrPassOut) {
     b.calls = {"Pass", "Pass", "Pass", "Pass"};
     CompleteBoard(b, 41);
     const std::string passed = Write(b);
-    EXPECT_EQ(RecordLine(folders, passed, AnsiCodePage()), passed + "  Pass Out");
+    EXPECT_EQ(RecordLine(ReadRecord(folders, passed, AnsiCodePage())), passed + "  Pass Out");
 }
 
 TEST_F(SimulatePrinting, AnUnreadableOrMissingRecordSaysSo) {
@@ -125,9 +125,9 @@ TEST_F(SimulatePrinting, AnUnreadableOrMissingRecordSaysSo) {
     const FileResult w =
         WriteTextLines(folders.WorkFile(broken + ".brg"), {"not a record"}, AnsiCodePage());
     ASSERT_TRUE(w.ok);
-    const std::string line = RecordLine(folders, broken, AnsiCodePage());
+    const std::string line = RecordLine(ReadRecord(folders, broken, AnsiCodePage()));
     EXPECT_EQ(line.rfind(broken + "  unreadable", 0), 0u) << line;
-    EXPECT_EQ(RecordLine(folders, "12_06_078", AnsiCodePage()).find("unreadable"),
+    EXPECT_EQ(RecordLine(ReadRecord(folders, "12_06_078", AnsiCodePage())).find("unreadable"),
               std::string("12_06_078  ").size());
 }
 

@@ -2,6 +2,7 @@
 #include "win32/ui/MessageWindows.h"
 
 #include "shell/FormLoad.h"
+#include "shell/Messages.h"
 #include "win32/WideText.h"
 #include "win32/ui/ConsoleEcho.h"
 
@@ -67,7 +68,7 @@ void MessageWindow::Load() {
     window_->OnMessage([this](UINT message, WPARAM, LPARAM) {
         if (message != WM_CLOSE) return false;
         Hide();
-        if (app_) app_->messages.visible = false;
+        if (app_) MessageClosed(*app_);
         return true;
     });
 }

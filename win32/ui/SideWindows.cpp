@@ -2,6 +2,7 @@
 
 #include "shell/BiddingBoard.h"
 #include "shell/FormLoad.h"
+#include "shell/Messages.h"
 
 namespace tallowen {
 
@@ -38,9 +39,9 @@ void SideWindowsWin32::Make(Pane& pane, bool board) {
     pane.window->OnPaint([buffer](HDC dc, RECT) { buffer->Present(dc); });
     pane.window->OnMessage([this, board, &pane](UINT message, WPARAM, LPARAM) {
         if (!app_) return false;
-        if (board && message == WM_MOUSEMOVE) app_->boardRect = ScreenRect(pane.window->Handle());
+        if (board && message == WM_MOUSEMOVE) BoardMoved(*app_, ScreenRect(pane.window->Handle()));
         if (message == WM_CLOSE) {
-            (board ? app_->boardLoaded : app_->boxLoaded) = false;
+            SideWindowClosed(*app_, board);
             ShowWindow(pane.window->Handle(), SW_HIDE);
             return true;
         }
@@ -103,7 +104,7 @@ void SideWindowsWin32::ShowBidding(const Deal& deal, const ScorePair& vulnerabil
     Surface surface{board_.buffer->Draw(), pen_, metrics_, app_->interfaceFont};
     const BoardResult drawn = Show_Bidding(surface, layout, auction);
     if (!drawn.caption.empty()) board_.window->SetCaption(drawn.caption);
-    app_->boardRect = ScreenRect(window);
+    BoardMoved(*app_, ScreenRect(window));
     ShowWindow(window, SW_SHOWNOACTIVATE);
     board_.window->SetTopmost(true);
     board_.window->Redraw();
@@ -116,7 +117,7 @@ void SideWindowsWin32::KeepBoardInFront() {
 void SideWindowsWin32::CloseBoard() {
     if (board_.window) ShowWindow(board_.window->Handle(), SW_HIDE);
     board_.window.reset();
-    if (app_) app_->boardLoaded = false;
+    if (app_) SideWindowClosed(*app_, true);
 }
 
 }  // namespace tallowen
