@@ -43,14 +43,11 @@ FileResult EnsureFolder(const fs::path& path) {
     std::error_code ec;
     fs::path p = path;
     if (!p.has_filename()) p = p.parent_path();  // a trailing separator does not count
-    if (fs::is_directory(p, ec)) return {};
+    if (fs::is_directory(p, ec)) return {Outcome::Done()};
     fs::create_directories(p, ec);
-    if (fs::is_directory(p)) return {};
-    FileResult result;
-    result.ok = false;
-    result.error = PathToUtf8(p.filename()) + ": the folder cannot be made" +
-                   (ec ? " (" + ec.message() + ")" : std::string());
-    return result;
+    if (fs::is_directory(p)) return {Outcome::Done()};
+    return {Outcome::Failed(PathToUtf8(p.filename()) + ": the folder cannot be made" +
+                            (ec ? " (" + ec.message() + ")" : std::string()))};
 }
 
 TextLines ReadTextLines(const fs::path& path, const CodePage& page) {
@@ -119,9 +116,7 @@ std::vector<Leftover> FindLeftovers(const fs::path& folder) {
 
 namespace {
 FileResult Refused(std::string error, bool exists = false) {
-    FileResult result;
-    result.ok = false;
-    result.error = std::move(error);
+    FileResult result{Outcome::Failed(std::move(error))};
     result.exists = exists;
     return result;
 }
@@ -155,7 +150,7 @@ FileResult WriteBytes(const fs::path& path, std::string_view bytes, bool replace
     fs::path folder = path.parent_path();
     if (folder.empty()) folder = ".";
     if (durable && !FlushFolder(folder)) return Refused(name + ": cannot be written to the disk");
-    return {};
+    return {Outcome::Done()};
 }
 
 FileResult WriteTextLines(const fs::path& path, const std::vector<std::string>& lines,

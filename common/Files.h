@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/Outcome.h"
+
 namespace tallowen {
 
 class CodePage;
@@ -32,9 +34,7 @@ std::optional<std::filesystem::path> FindFileNoCase(const std::filesystem::path&
                                                     std::string_view name);
 bool FileExists(const std::filesystem::path& path);
 
-struct FileResult {
-    bool ok = true;
-    std::string error;    // the file name and the reason, for the user
+struct FileResult : Outcome {
     bool lossy = false;   // a character had no form in the code page and was written as "?"
     bool exists = false;  // not written because a file of that name was made first
 };
@@ -44,9 +44,7 @@ struct FileResult {
 FileResult EnsureFolder(const std::filesystem::path& path);
 
 // Reads a whole file's lines (CR LF, LF or CR) converted from the code page.
-struct TextLines {
-    bool ok = false;
-    std::string error;
+struct TextLines : Outcome {
     std::vector<std::string> lines;
     bool endsWithLineEnd = true;  // false: the last line has no line end (a file cut short?)
 };

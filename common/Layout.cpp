@@ -127,7 +127,7 @@ CfgReadResult ReadCFG(const std::filesystem::path& file, int desktopWidth, const
 
 FileResult WriteCFG(const std::filesystem::path& file, int desktopWidth, PointXY programWindow,
                     WindowLayout& layout, const LiveWindowRect& live, const CodePage& page) {
-    if (file.filename().empty()) return {};
+    if (file.filename().empty()) return {Outcome::Done()};  // no layout file: nothing to keep
     std::array<PointXY, kLayoutSlots> previous{};
     if (FileExists(file)) {
         TextLines old = ReadTextLines(file, page);

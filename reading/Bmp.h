@@ -14,10 +14,9 @@
 
 namespace tallowen {
 
-struct BmpRead {
-    bool ok = false;
-    std::string error;  // why the bytes are not a picture this program can read
-    Image555 image;     // rows top-down
+// The error says why the bytes are not a picture this program can read.
+struct BmpRead : Outcome {
+    Image555 image;  // rows top-down
 };
 
 // Uncompressed 24-bit, 32-bit and 16-bit pictures (16-bit as 5-5-5, or 5-6-5 when the file's

@@ -16,8 +16,13 @@ constexpr int kMaxNameTries = 100000;
 
 RecordResult Failure(std::string error) {
     RecordResult result;
-    result.ok = false;
     result.error = std::move(error);
+    return result;
+}
+
+RecordResult Success() {
+    RecordResult result;
+    result.ok = true;
     return result;
 }
 
@@ -57,7 +62,7 @@ RecordResult ReadLines(const std::filesystem::path& path, const std::string& fil
     // Every line is written with its line end: a file whose last line lacks one was cut.
     if (!text.endsWithLineEnd) return Failure(fileName + ": cut short (its last line is unended)");
     deal = std::move(read);
-    return {};
+    return Success();
 }
 }  // namespace
 
@@ -78,7 +83,7 @@ RecordResult WriteDealFile(const Deal& deal, RecordNaming& naming, const Folders
     if (!written.ok) return Failure(written.error);
     ++naming.RecordCounter;
     if (listener) listener->RecordWritten(name);
-    RecordResult result;
+    RecordResult result = Success();
     result.name = name;
     result.lossy = written.lossy;
     return result;
@@ -90,7 +95,7 @@ RecordResult WriteBidFile(const Deal& deal, const Folders& folders, const CodePa
     FileResult written = WriteTextLines(BidFilePath(folders), BidFileLines(deal, page), page,
                                         /*replace=*/true, Durability::Durable);
     if (!written.ok) return Failure(written.error);
-    RecordResult result;
+    RecordResult result = Success();
     result.lossy = written.lossy;
     return result;
 }

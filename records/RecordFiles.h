@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "common/Outcome.h"
 #include "records/Deal.h"
 #include "records/RecordNames.h"
 
@@ -14,10 +15,8 @@ namespace tallowen {
 class CodePage;
 struct Folders;
 
-struct RecordResult {
-    bool ok = true;
+struct RecordResult : Outcome {
     std::string name;    // the record name written ("MM_DD_NNN"), WriteDealFile only
-    std::string error;   // file name and reason, for the user
     bool lossy = false;  // a character had no form in the code page and was written as "?"
 };
 

@@ -173,7 +173,7 @@ std::string SuitGif(int suit) {
 }
 
 SuitGifsResult WriteSuitGifs(const std::filesystem::path& folder, SuitMarkStyle style) {
-    SuitGifsResult result;
+    SuitGifsResult result{Outcome::Done()};
     if (style != SuitMarkStyle::Image) return result;
     bool allThere = true;
     for (const char* name : kGifNames) allThere = allThere && FindFileNoCase(folder, name);

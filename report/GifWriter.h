@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "common/Outcome.h"
 #include "report/PageStyle.h"
 
 namespace tallowen {
@@ -40,10 +41,8 @@ std::string SuitGif(int suit);
 // The mask of a suit: 15 rows of 19 characters, '#' for the suit colour, '.' for the background.
 const std::array<const char*, kSuitGifHeight>& SuitMask(int suit);
 
-struct SuitGifsResult {
+struct SuitGifsResult : Outcome {
     bool written = false;  // the four files were (re)written
-    bool ok = true;
-    std::string error;
 };
 
 // With the image style, writes C.gif, D.gif, H.gif and S.gif into the folder unless all four

@@ -64,37 +64,27 @@ bool IsCardText(const std::string& card) {
 
 // Each reader ends with one of its documented codes, and every output lies in its range.
 void ReadEverything(ReadingRig& rig, const CardImageTable& images) {
-    CaptureResult error{};
-    AuctionReading auction;
-    auction = CaptAuction(rig.ctx);
-    error = auction.result;
-    EXPECT_TRUE(error == CaptureResult::Read || error == CaptureResult::AuctionUnreadable ||
-                error == CaptureResult::AuctionIncomplete)
+    using R = CaptureResult;
+    const AuctionReading auction = CaptAuction(rig.ctx);
+    R error = auction.result;
+    EXPECT_TRUE(error == R::Read || error == R::AuctionUnreadable || error == R::AuctionIncomplete)
         << Code(error);
     EXPECT_TRUE(auction.rows >= 0 && auction.rows <= kAuctionReadRows + 1) << auction.rows;
 
-    ScorePair scores;
-    error = {};
-    {
-        const ScoreReading r = CaptScore(rig.ctx);
-        scores = r.scores;
-        error = r.result;
-    }
-    EXPECT_TRUE(error == CaptureResult::Read || error == CaptureResult::ScoreUnreadable ||
-                error == CaptureResult::BadVulnerable || error == CaptureResult::BadScoreNumber)
+    const ScoreReading score = CaptScore(rig.ctx);
+    error = score.result;
+    EXPECT_TRUE(error == R::Read || error == R::ScoreUnreadable || error == R::BadVulnerable ||
+                error == R::BadScoreNumber)
         << Code(error);
-    for (const ScoreVul& side : scores) {
+    for (const ScoreVul& side : score.scores) {
         EXPECT_TRUE(side.Vul >= -1 && side.Vul <= 1) << side.Vul;
         // Scores are read only when they end in a 0 (or are missing, which is 0).
         EXPECT_TRUE(side.Score == -1 || side.Score % 10 == 0) << side.Score;
     }
 
-    HandReading hand;
-    error = {};
-    hand = CaptHand(rig.ctx, true);
+    const HandReading hand = CaptHand(rig.ctx, true);
     error = hand.result;
-    EXPECT_TRUE(error == CaptureResult::Read || error == CaptureResult::HandUnreadable)
-        << Code(error);
+    EXPECT_TRUE(error == R::Read || error == R::HandUnreadable) << Code(error);
     for (int line = 0; line < 4; ++line) {
         for (int k = 0; k < kHandCards; ++k) {
             const std::string& card = hand.cards[line][k];

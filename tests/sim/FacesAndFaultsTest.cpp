@@ -25,11 +25,8 @@ class SimHandEdition : public ::testing::TestWithParam<int> {};
 TEST_P(SimHandEdition, EveryCardAndMarkReadsInTheSystemsLetters) {
     const SimBoard board = ClaimedBoard();
     SimHarness h(GetParam(), board);
-    HandReading read;
-    CaptureResult error{};
-    read = CaptHand(h.ctx, false);
-    error = read.result;
-    ASSERT_EQ(error, CaptureResult::Read);
+    const HandReading read = CaptHand(h.ctx, false);
+    ASSERT_EQ(read.result, CaptureResult::Read);
     std::vector<std::string> deck;
     int marks[3] = {0, 0, 0};
     for (int seat = 0; seat < 4; ++seat) {
@@ -54,11 +51,7 @@ INSTANTIATE_TEST_SUITE_P(AllEditions, SimHandEdition, ::testing::Range(1, 11));
 TEST(SimFaults, CoveredWindowsCopyBlackAndDoNotRead) {
     SimHarness h(1, MakeBoard(42));
     h.client->Cover(1, {0, 0, 400, 400});
-    AuctionReading auction;
-    CaptureResult error{};
-    auction = CaptAuction(h.ctx);
-    error = auction.result;
-    EXPECT_EQ(error, CaptureResult::AuctionUnreadable);
+    EXPECT_EQ(CaptAuction(h.ctx).result, CaptureResult::AuctionUnreadable);
 
     h.client->Cover(2, {90, 0, 130, 45});  // the top card and its rules
     TrickState state;
@@ -66,13 +59,7 @@ TEST(SimFaults, CoveredWindowsCopyBlackAndDoNotRead) {
               TrickOutcome::Unreadable);
 
     h.client->Cover(4, {0, 40, 240, 110});  // the band and the scores
-    ScorePair scores;
-    {
-        const ScoreReading r = CaptScore(h.ctx);
-        scores = r.scores;
-        error = r.result;
-    }
-    EXPECT_EQ(error, CaptureResult::ScoreUnreadable);
+    EXPECT_EQ(CaptScore(h.ctx).result, CaptureResult::ScoreUnreadable);
 }
 
 TEST(SimFaults, MisdrawnGlyphsReadAsUnreadable) {
@@ -81,11 +68,7 @@ TEST(SimFaults, MisdrawnGlyphsReadAsUnreadable) {
     faults.misdrawnKind = 3;
     faults.misdrawnGlyph = 8;  // a glyph of the first line's cards
     h.client->SetFaults(faults);
-    HandReading hand;
-    CaptureResult error{};
-    hand = CaptHand(h.ctx, false);
-    error = hand.result;
-    EXPECT_EQ(error, CaptureResult::HandUnreadable);
+    EXPECT_EQ(CaptHand(h.ctx, false).result, CaptureResult::HandUnreadable);
 
     faults.misdrawnKind = 4;
     // The first digit of the left score: after the side names and the vulnerability words.
@@ -93,21 +76,12 @@ TEST(SimFaults, MisdrawnGlyphsReadAsUnreadable) {
     faults.misdrawnGlyph = int(view.sides[0].size() + view.sides[1].size() +
                                view.vulnerable[0].size() + view.vulnerable[1].size());
     h.client->SetFaults(faults);
-    ScorePair scores;
-    {
-        const ScoreReading r = CaptScore(h.ctx);
-        scores = r.scores;
-        error = r.result;
-    }
-    EXPECT_EQ(error, CaptureResult::BadScoreNumber);
+    EXPECT_EQ(CaptScore(h.ctx).result, CaptureResult::BadScoreNumber);
 
     faults.misdrawnKind = 1;
     faults.misdrawnGlyph = 0;  // the first letter of the first heading
     h.client->SetFaults(faults);
-    AuctionReading auction;
-    auction = CaptAuction(h.ctx);
-    error = auction.result;
-    EXPECT_EQ(auction.headings[0], "?" + h.client->Board().names[0].substr(1));
+    EXPECT_EQ(CaptAuction(h.ctx).headings[0], "?" + h.client->Board().names[0].substr(1));
 }
 
 TEST(SimFaults, HighlightedCardFailsTheTrickAtEveryPlace) {

@@ -53,15 +53,9 @@ struct SessionRig {
         return true;
     }
     ScorePair Score() {
-        ScorePair s;
-        CaptureResult error{};
-        {
-            const ScoreReading r = CaptScore(ctx);
-            s = r.scores;
-            error = r.result;
-        }
-        EXPECT_EQ(error, CaptureResult::Read);
-        return s;
+        const ScoreReading read = CaptScore(ctx);
+        EXPECT_EQ(read.result, CaptureResult::Read);
+        return read.scores;
     }
     // Starts the session and runs it until the first fault strikes.
     SimFaultEvent FirstFault(SimFaultKind kind) {
@@ -73,11 +67,8 @@ struct SessionRig {
         return hit;
     }
     CardTextGrid HandCards() {
-        HandReading hand;
-        CaptureResult error{};
-        hand = CaptHand(ctx, false);
-        error = hand.result;
-        EXPECT_EQ(error, CaptureResult::Read);
+        const HandReading hand = CaptHand(ctx, false);
+        EXPECT_EQ(hand.result, CaptureResult::Read);
         return hand.cards;
     }
 };
@@ -110,16 +101,11 @@ TEST(SimSession, BoardsFollowOneAnotherAsAtATable) {
     const std::uint32_t auction = std::uint32_t(plan[0].calls.size()) * 1000;
     rig.clock.Wait(auction - 1500);
     EXPECT_NE(rig.Client().Handle(5), 0u);
-    AuctionReading read;
-    CaptureResult error{};
-    read = CaptAuction(rig.ctx);
-    error = read.result;
-    EXPECT_EQ(error, CaptureResult::AuctionIncomplete);
+    EXPECT_EQ(CaptAuction(rig.ctx).result, CaptureResult::AuctionIncomplete);
     ASSERT_TRUE(rig.RunUntil([&] { return rig.Client().Handle(5) == 0; }, 2000, 1));
     EXPECT_EQ(rig.clock.Elapsed(), auction + 1);
-    read = CaptAuction(rig.ctx);
-    error = read.result;
-    EXPECT_EQ(error, CaptureResult::Read);
+    const AuctionReading read = CaptAuction(rig.ctx);
+    EXPECT_EQ(read.result, CaptureResult::Read);
     EXPECT_EQ(read.headings, plan[0].names);
 
     ASSERT_TRUE(rig.RunUntil([&] { return rig.session->Played().size() == 1; }, 60000));
