@@ -175,24 +175,23 @@ TEST_P(Scanners, FindTheirLandmark) {
 
 INSTANTIATE_TEST_SUITE_P(
     Landmarks, Scanners,
-    ::testing::Values(
-        ScanCase{Scan::Gray, {10, 20, 20, 20}, 20},  // top == bottom: one row
-        ScanCase{Scan::Gray, {10, 21, 20, 21}, -1},
-        ScanCase{Scan::Gray, {10, 21, 20, 22}, 22},  // bottom is inclusive
-        ScanCase{Scan::Gray, {10, 0, 45, 49}, -1},   // column 45 is black
-        ScanCase{Scan::Black, {0, 25, 20, 30}, -1},  // stops before the bottom
-        ScanCase{Scan::Black, {0, 25, 20, 31}, 30},
-        ScanCase{Scan::Black, {9, 25, 20, 35}, -1},     // the run ends at x 8
-        ScanCase{Scan::SolidRow, {0, 25, 60, 26}, 40},  // ignores the bottom
-        ScanCase{Scan::SolidRow, {0, 25, 61, 26}, -1},  // x 60 lies outside
-        ScanCase{Scan::SolidColumn, {30, 0, 59, 50}, 45},
-        ScanCase{Scan::SolidColumn, {30, 0, 44, 50}, -1},
-        ScanCase{Scan::SolidColumn, {30, 10, 59, 60}, kColumnPastCapture},  // rows past the end
-        ScanCase{Scan::WhiteRow, {0, 20, 40, 40}, 21},
-        ScanCase{Scan::WhiteIn, {3, 0, 59, 0}, 3, 30},
-        ScanCase{Scan::WhiteIn, {5, 0, 8, 0}, -1, 30},
-        ScanCase{Scan::GrayAfterWhite, {0, 0, 59, 0}, 40, 10},
-        ScanCase{Scan::GrayAfterWhite, {0, 0, 59, 0}, -1, 20}));
+    ::testing::Values(ScanCase{Scan::Gray, {10, 20, 20, 20}, 20},  // top == bottom: one row
+                      ScanCase{Scan::Gray, {10, 21, 20, 21}, -1},
+                      ScanCase{Scan::Gray, {10, 21, 20, 22}, 22},  // bottom is inclusive
+                      ScanCase{Scan::Gray, {10, 0, 45, 49}, -1},   // column 45 is black
+                      ScanCase{Scan::Black, {0, 25, 20, 30}, -1},  // stops before the bottom
+                      ScanCase{Scan::Black, {0, 25, 20, 31}, 30},
+                      ScanCase{Scan::Black, {9, 25, 20, 35}, -1},     // the run ends at x 8
+                      ScanCase{Scan::SolidRow, {0, 25, 60, 26}, 40},  // ignores the bottom
+                      ScanCase{Scan::SolidRow, {0, 25, 61, 26}, -1},  // x 60 lies outside
+                      ScanCase{Scan::SolidColumn, {30, 0, 59, 50}, 45},
+                      ScanCase{Scan::SolidColumn, {30, 0, 44, 50}, -1},
+                      ScanCase{Scan::SolidColumn, {30, 10, 59, 60}, -1000},  // rows past the end
+                      ScanCase{Scan::WhiteRow, {0, 20, 40, 40}, 21},
+                      ScanCase{Scan::WhiteIn, {3, 0, 59, 0}, 3, 30},
+                      ScanCase{Scan::WhiteIn, {5, 0, 8, 0}, -1, 30},
+                      ScanCase{Scan::GrayAfterWhite, {0, 0, 59, 0}, 40, 10},
+                      ScanCase{Scan::GrayAfterWhite, {0, 0, 59, 0}, -1, 20}));
 
 }  // namespace
 }  // namespace tallowen
