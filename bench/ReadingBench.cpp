@@ -67,11 +67,10 @@ void BM_TextLine600(benchmark::State& state) {
     CaptureWindowRect(b.ctx, ImageDesktop::kWindow, b.ctx.GameGrid, Rect{}, true);
     std::string text;
     for (auto _ : state) {
-        b.ctx.codes.Size(1, 599);
-        GetLineBMP(b.ctx, "Bench", 4, 1);
+        const LineCodes line = BuildLine(b.ctx, "Bench", 1, 599, 4, 1);
         int pos = 1;
         for (int i = 0; i < 9; ++i) {
-            ReadWord(b.ctx, text, pos);
+            text = ReadWord(b.ctx.glyphs, line, pos);
             benchmark::DoNotOptimize(text.data());
         }
     }

@@ -3,11 +3,15 @@
 #include "common/Notation.h"
 #include "common/Text.h"
 #include "reading/Capture.h"
+#include "reading/Glyphs.h"
+#include "reading/ReaderGeometry.h"
 #include "reading/ReadingContext.h"
 
 namespace tallowen {
 
 namespace {
+
+namespace geo = bidding_window;
 
 struct StrainWords {
     std::string_view noTrump;  // empty: no-trump is written NT already
@@ -42,23 +46,20 @@ Attempt ReadCalls(ReadingContext& ctx, AuctionReading& record, int y0) {
     const int width = ctx.GameGrid.WindowWidth;
     const int height = ctx.GameGrid.WindowHeight;
     const int step = ctx.glyphs.LineStep();
-    int y = ctx.glyphs.currentSet != 0 ? y0 + 4 : y0 + 1;
+    int y = BandBelowRule(y0, ctx.glyphs.currentSet);
     int passes = -1;
     bool seenCall = false;
-    std::string word;
     for (int r = 1; r <= kAuctionReadRows; ++r) {
-        ctx.codes.Size(1, width - 1);
         if (r >= 2) y += step;
-        if (y + step + 2 > height) {
-            GrowGameWindow(ctx, WindowKind::Bidding, step + 2);
+        if (y + step + geo::kBottomMargin > height) {
+            GrowGameWindow(ctx, WindowKind::Bidding, step + geo::kBottomMargin);
             return Attempt::Grown;
         }
         record.rows = r;
-        GetLineBMP(ctx, "CaptAuction", y, 1);
+        const LineCodes line = BuildLine(ctx, "CaptAuction", 1, width - 1, y, geo::kGraySwitch);
         int pos = 1, empties = 0;
         for (int c = 0; c < 4; ++c) {
-            ReadWord(ctx, word, pos);
-            std::string call = StripMarks(word);
+            std::string call = StripMarks(ReadWord(ctx.glyphs, line, pos));
             if (call.empty()) {
                 if (++empties == 4 || seenCall) {
                     record.result = CaptureResult::AuctionIncomplete;
@@ -116,14 +117,14 @@ AuctionReading CaptAuction(ReadingContext& ctx) {
         }
         const int width = ctx.GameGrid.WindowWidth;
         const PixelView view = ctx.Game();
-        headingRow = FindBlackRow(view, Rect{0, 1, width - 1, 10});
-        if (headingRow <= 1) continue;
-        ctx.codes.Size(1, width - 1);
-        GetLineBMP(ctx, "CaptAuction", headingRow - 1, 1);
+        headingRow = FindBlackRow(view, geo::HeadingSearch(width));
+        if (headingRow <= geo::kHeadingBelowRow) continue;
+        const LineCodes line = BuildLine(ctx, "CaptAuction", 1, width - 1,
+                                         headingRow - geo::kHeadingBandAbove, geo::kGraySwitch);
         int pos = 1;
-        for (auto& heading : record.headings) ReadWord(ctx, heading, pos);
+        for (auto& heading : record.headings) heading = ReadWord(ctx.glyphs, line, pos);
 
-        int y0 = FindGrayRow(view, Rect{10, 10, 20, 30});
+        int y0 = FindGrayRow(view, geo::kRuleSearch);
         if (y0 < 0) continue;
         Attempt result = ReadCalls(ctx, record, y0);
         if (result != Attempt::Done) continue;

@@ -4,6 +4,7 @@
 
 #include "reading/Capture.h"
 #include "reading/Glyphs.h"
+#include "reading/ReaderGeometry.h"
 #include "reading/ReadingContext.h"
 #include "reading/TricksCount.h"
 
@@ -44,7 +45,9 @@ void ScanButtons(ReadingContext& ctx, ButtonState& buttons) {
     ctx.desktop.Restore(table);
     if (UnknownCount(buttons) == 0) return;
     const Rect w = ctx.desktop.WindowRect(table);
-    const Rect area{std::max(0, w.left), w.top + 65, w.left + 200, w.bottom};
+    namespace geo = table_window;
+    const Rect area{std::max(0, w.left), w.top + geo::kButtonsBelowTop, w.left + geo::kButtonsWidth,
+                    w.bottom};
     if (CaptureDesktopRect(ctx, area) <= 0) return;
     // Positions found earlier are kept where the table stands now, so that all of them share
     // one reference point.
@@ -56,15 +59,16 @@ void ScanButtons(ReadingContext& ctx, ButtonState& buttons) {
     buttons.tableAtScan = {w.left, w.top};
     ctx.glyphs.currentSet = 1;
     ctx.glyphs.ready = true;
-    ctx.codes.Size(area.left, area.right);
-    for (int y = area.top; y < area.bottom - 15 && UnknownCount(buttons) > 0; ++y) {
-        GetBoxLineBMP(ctx, y);
-        if (ctx.codes.Ink() == 0) continue;
+    LineCodes line;  // each row's band slides on from the one above
+    for (int y = area.top; y < area.bottom - geo::kButtonsAboveBottom && UnknownCount(buttons) > 0;
+         ++y) {
+        line = BuildBoxLine(ctx, area.left, area.right, y, std::move(line));
+        if (line.Ink() == 0) continue;
         for (int b = 1; b <= kButtonKinds; ++b) {
             Point& at = buttons.position[std::size_t(b)];
             if (Known(at)) continue;
-            int pos = 0;
-            FindText(ctx, ctx.codes.first + 1, pos, TitleTable::ButtonKeyword(b, ctx.Language()));
+            const int pos = FindText(ctx.glyphs, line, line.first + 1,
+                                     TitleTable::ButtonKeyword(b, ctx.Language()));
             if (pos != 0) at = {pos, y};
         }
     }
@@ -82,8 +86,8 @@ void ClickGameButton(ReadingContext& ctx, ButtonState& buttons, int kind) {
         if (b != first) ctx.clock.DoEvents();
         const Point at = buttons.position[std::size_t(b)];
         if (!Known(at)) continue;
-        // Ten pixels left of the caption's end, four below the top of its text band.
-        SendLeftClick(ctx, at.x + shift.x - 10, at.y + shift.y + 4);
+        SendLeftClick(ctx, at.x + shift.x - table_window::kClickLeftOfEnd,
+                      at.y + shift.y + table_window::kClickBelowBand);
         ++buttons.clickCount;
     }
     ctx.desktop.SetCursor(saved);

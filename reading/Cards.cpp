@@ -6,6 +6,9 @@ namespace tallowen {
 
 namespace {
 
+// A face is read eight pixels across: one bit of a code each.
+constexpr int kFaceBits = 8;
+
 bool UprightInk(std::uint16_t p) {
     return BlueLevel(p) == 0;
 }
@@ -16,7 +19,7 @@ bool SidewaysInk(std::uint16_t p) {
 // Row `y`, pixels x..x+7, pixel x as bit 7; false when a pixel lies outside the capture.
 bool UprightCode(const PixelView& view, int x, int y, std::uint8_t& code) {
     code = 0;
-    for (int b = 0; b < 8; ++b) {
+    for (int b = 0; b < kFaceBits; ++b) {
         std::uint16_t p = 0;
         if (!view.Get(x + b, y, p)) return false;
         code = std::uint8_t(code << 1 | (UprightInk(p) ? 1 : 0));
@@ -27,7 +30,7 @@ bool UprightCode(const PixelView& view, int x, int y, std::uint8_t& code) {
 // Column `x`, pixels y..y+7, pixel y as bit 7.
 bool SidewaysCode(const PixelView& view, int x, int y, std::uint8_t& code) {
     code = 0;
-    for (int b = 0; b < 8; ++b) {
+    for (int b = 0; b < kFaceBits; ++b) {
         std::uint16_t p = 0;
         if (!view.Get(x, y + b, p)) return false;
         code = std::uint8_t(code << 1 | (SidewaysInk(p) ? 1 : 0));
@@ -48,7 +51,8 @@ ReadStatus ReadCardImage(const PixelView& view, int x, int y, int position, Card
     if (position == 0 || position == 2) {
         for (int i = 0; i < kCardBlockCodes; ++i) {
             std::uint8_t code = 0;
-            if (!UprightCode(view, x, y + 21 - i, code)) return ReadStatus::OutsideUpright;
+            if (!UprightCode(view, x, y + kCardBlockCodes - 1 - i, code))
+                return ReadStatus::OutsideUpright;
             // The suit symbol's bottom row opens the block; no ink there, no card.
             if (i == 0 && code == 0) return ReadStatus::Read;
             block.codes[std::size_t(i)] = code;
@@ -56,7 +60,7 @@ ReadStatus ReadCardImage(const PixelView& view, int x, int y, int position, Card
         return ReadStatus::Read;
     }
     int start = -1;
-    for (int d = 0; d < 8 && start < 0; ++d) {
+    for (int d = 0; d < kFaceBits && start < 0; ++d) {
         std::uint8_t code = 0;
         if (!SidewaysCode(view, x + d, y, code)) return ReadStatus::OutsideSideways;
         if (code != 0) start = x + d;

@@ -41,21 +41,20 @@ std::string_view FirstChar(std::string_view name) {
 }
 
 // Moves past an unreadable run: up to the next column whose (masked) code is 0.
-void SkipUnreadable(const ColumnCodes& cc, int& pos, std::uint16_t mask) {
+void SkipUnreadable(const LineCodes& line, int& pos, std::uint16_t mask) {
     int from = pos;
-    while (pos < cc.last && (cc.At(pos) & mask) != 0) ++pos;
-    if (pos == from && pos < cc.last) ++pos;  // always make progress
+    while (pos < line.last && (line.At(pos) & mask) != 0) ++pos;
+    if (pos == from && pos < line.last) ++pos;  // always make progress
 }
 
-}  // namespace
-
-void ColumnCodes::Size(int firstSlot, int lastSlot) {
-    first = std::max(0, firstSlot);
-    last = std::max(first, lastSlot);
-    codes.resize(std::size_t(last) + 1);
+// The slots a line gets for first..last asked.
+struct SlotSpan {
+    int first, last;
+};
+SlotSpan SpanOf(int first, int last) {
+    first = std::max(0, first);
+    return {first, std::max(first, last)};
 }
-
-namespace {
 
 // The band lies wholly inside the capture: no pixel needs a check of its own. Row by row,
 // so that each pass is a straight run over one buffer row.
@@ -65,7 +64,7 @@ std::uint16_t BuildBandFast(std::uint16_t* __restrict codes, int n,
     for (int r = 0; r < kLineHeight; ++r) {
         const std::uint16_t* __restrict p = rows[r];
         for (int i = 0; i < n; ++i)
-            codes[i] = std::uint16_t((codes[i] << 1) | ((p[i] & 31) < 15 ? 1 : 0));
+            codes[i] = std::uint16_t((codes[i] << 1) | (IsInk(p[i]) ? 1 : 0));
     }
     std::uint16_t orAll = 0;
     for (int i = 0; i < n; ++i) {
@@ -82,9 +81,8 @@ std::uint16_t BuildBandFast(std::uint16_t* __restrict codes, int n,
 // The band reaches outside the capture: every pixel is checked, and the first one missing
 // is reported.
 std::uint16_t BuildBandChecked(ReadingContext& ctx, std::string_view callerName, int y, int x0,
-                               int n, int graySwitch) {
+                               int n, int graySwitch, std::uint16_t* codes) {
     const PixelView view = ctx.Game();
-    std::uint16_t* codes = ctx.codes.codes.data() + x0;
     std::uint16_t orAll = 0;
     bool reported = false;
     for (int i = 0; i < n; ++i) {
@@ -107,39 +105,62 @@ std::uint16_t BuildBandChecked(ReadingContext& ctx, std::string_view callerName,
     return orAll;
 }
 
+// The first slot holds the OR of the columns, the last the separator (when the two are one
+// slot, the separator).
+void CloseLine(LineCodes& line, std::uint16_t orAll) {
+    line.codes.front() = orAll;
+    line.codes.back() = kSeparatorCode;
+}
+
 }  // namespace
 
-void GetLineBMP(ReadingContext& ctx, std::string_view callerName, int y, int graySwitch) {
-    ColumnCodes& cc = ctx.codes;
-    ctx.boxLineY = -1000;  // the box reader's band is gone
-    if (cc.codes.size() < std::size_t(cc.last) + 1) cc.Size(cc.first, cc.last);
+LineCodes LineCodes::Slots(int firstSlot, int lastSlot) {
+    const SlotSpan span = SpanOf(firstSlot, lastSlot);
+    LineCodes line;
+    line.first = span.first;
+    line.last = span.last;
+    line.codes.assign(std::size_t(span.last - span.first) + 1, 0);
+    return line;
+}
+
+LineCodes BuildLine(ReadingContext& ctx, std::string_view callerName, int first, int last, int y,
+                    int graySwitch) {
+    LineCodes line = LineCodes::Slots(first, last);
     if (graySwitch < 1 || graySwitch > 10) graySwitch = 0;
     const PixelView view = ctx.Game();
-    const int x0 = cc.first + 1, x1 = cc.last - 1, n = x1 - x0 + 1;
+    const int x0 = line.first + 1, x1 = line.last - 1, n = x1 - x0 + 1;
     std::uint16_t orAll = 0;
     if (n > 0) {
+        std::uint16_t* codes = line.codes.data() + 1;
         const std::uint16_t* rows[kLineHeight];
         bool inside = true;
         for (int r = 0; r < kLineHeight && inside; ++r)
             inside = (rows[r] = view.RowSpan(y + r, x0, x1));
-        orAll = inside ? BuildBandFast(cc.codes.data() + x0, n, rows, graySwitch)
-                       : BuildBandChecked(ctx, callerName, y, x0, n, graySwitch);
+        orAll = inside ? BuildBandFast(codes, n, rows, graySwitch)
+                       : BuildBandChecked(ctx, callerName, y, x0, n, graySwitch, codes);
     }
-    cc.codes[std::size_t(cc.first)] = orAll;
-    cc.codes[std::size_t(cc.last)] = kSeparatorCode;
+    CloseLine(line, orAll);
+    return line;
 }
 
-void GetBoxLineBMP(ReadingContext& ctx, int y) {
-    ColumnCodes& cc = ctx.codes;
-    if (cc.codes.size() < std::size_t(cc.last) + 1) cc.Size(cc.first, cc.last);
-    const PixelView view = ctx.Screen();
-    const int x0 = cc.first + 1, x1 = cc.last - 1, n = x1 - x0 + 1;
+LineCodes BuildBoxLine(const ReadingContext& ctx, int first, int last, int y, LineCodes above) {
+    const SlotSpan span = SpanOf(first, last);
     // Sliding is only sound over the same capture and the same slots.
-    const bool slide = y == ctx.boxLineY + 1 && ctx.boxLineCapture == ctx.captureCount &&
-                       ctx.boxLineFirst == cc.first && ctx.boxLineLast == cc.last;
+    const bool slide = above.boxRow && std::int64_t(*above.boxRow) + 1 == y &&
+                       above.capture == ctx.captureCount && above.first == span.first &&
+                       above.last == span.last &&
+                       above.codes.size() == std::size_t(span.last - span.first) + 1;
+    LineCodes line = std::move(above);  // its buffer is reused either way
+    if (!slide) {
+        line.first = span.first;
+        line.last = span.last;
+        line.codes.assign(std::size_t(span.last - span.first) + 1, 0);
+    }
+    const PixelView view = ctx.Screen();
+    const int x0 = line.first + 1, x1 = line.last - 1, n = x1 - x0 + 1;
     std::uint16_t orAll = 0;
     if (n > 0) {
-        std::uint16_t* codes = cc.codes.data() + x0;
+        std::uint16_t* codes = line.codes.data() + 1;
         auto addRow = [&](int row) {
             if (const std::uint16_t* p = view.RowSpan(row, x0, x1)) {
                 for (int i = 0; i < n; ++i)
@@ -153,49 +174,23 @@ void GetBoxLineBMP(ReadingContext& ctx, int y) {
             for (int i = 0; i < n; ++i) codes[i] &= 0x7FF;
             addRow(y + kLineHeight - 1);
         } else {
-            std::fill(codes, codes + n, 0);
             for (int r = 0; r < kLineHeight; ++r) addRow(y + r);
         }
         for (int i = 0; i < n; ++i) orAll |= codes[i];
     }
-    cc.codes[std::size_t(cc.first)] = orAll;
-    cc.codes[std::size_t(cc.last)] = kSeparatorCode;
-    ctx.boxLineY = y;
-    ctx.boxLineCapture = ctx.captureCount;
-    ctx.boxLineFirst = cc.first;
-    ctx.boxLineLast = cc.last;
+    CloseLine(line, orAll);
+    line.boxRow = y;
+    line.capture = ctx.captureCount;
+    return line;
 }
 
-void MatchGlyphAt(const ReadingContext& ctx, std::string& name, std::uint16_t key, int& pos) {
-    const ColumnCodes& cc = ctx.codes;
-    const GlyphTable& table = ctx.glyphs;
-    if (pos < cc.last && key >= 1 && key < kGlyphIndexSize) {
-        int guard = int(table.templates.size());
-        for (int t = table.index[key]; t != 0 && t < int(table.templates.size()) && guard-- > 0;
-             t = table.templates[std::size_t(t)].chain) {
-            const GlyphTemplate& g = table.templates[std::size_t(t)];
-            bool same = true;
-            for (int k = 2; k <= g.width && same; ++k) {
-                int p = pos + k - 1;
-                same = p <= cc.last && cc.At(p) == g.columns[std::size_t(k)];
-            }
-            if (same) {
-                name = g.name;
-                pos += g.width;
-                return;
-            }
-        }
-    }
-    name = "?";
-    SkipUnreadable(cc, pos, 0xFFFF);
-}
+namespace {
 
-void MatchGlyphMasked(const ReadingContext& ctx, std::string& name, std::uint16_t key, int& pos,
-                      int listNo) {
-    const ColumnCodes& cc = ctx.codes;
-    const GlyphTable& table = ctx.glyphs;
+// Masked match among the templates of allowed list `listNo` (0 label letters, 1 digits).
+void MatchGlyphMasked(const GlyphTable& table, const LineCodes& line, std::string& name,
+                      std::uint16_t key, int& pos, int listNo) {
     const std::uint16_t mask = table.Mask();
-    if (pos < cc.last && key >= 1 && (listNo == 0 || listNo == 1)) {
+    if (pos < line.last && key >= 1 && (listNo == 0 || listNo == 1)) {
         for (int t : table.allowed[std::size_t(listNo)]) {
             if (t <= 0 || t >= int(table.templates.size())) break;
             const GlyphTemplate& g = table.templates[std::size_t(t)];
@@ -203,7 +198,7 @@ void MatchGlyphMasked(const ReadingContext& ctx, std::string& name, std::uint16_
             bool same = true;
             for (int k = 2; k <= g.width && same; ++k) {
                 int p = pos + k - 1;
-                same = p <= cc.last && (cc.At(p) & mask) == (g.columns[std::size_t(k)] & mask);
+                same = p <= line.last && (line.At(p) & mask) == (g.columns[std::size_t(k)] & mask);
             }
             if (same) {
                 name = g.name;
@@ -213,52 +208,76 @@ void MatchGlyphMasked(const ReadingContext& ctx, std::string& name, std::uint16_
         }
     }
     name = "?";
-    SkipUnreadable(cc, pos, mask);
+    SkipUnreadable(line, pos, mask);
 }
 
-void ReadWord(const ReadingContext& ctx, std::string& text, int& pos) {
-    const ColumnCodes& cc = ctx.codes;
-    text.clear();
-    if (pos < cc.first) {
-        pos = 0;
-        return;
+}  // namespace
+
+void MatchGlyphAt(const GlyphTable& table, const LineCodes& line, std::string& name,
+                  std::uint16_t key, int& pos) {
+    if (pos < line.last && key >= 1 && key < kGlyphIndexSize) {
+        int guard = int(table.templates.size());
+        for (int t = table.index[key]; t != 0 && t < int(table.templates.size()) && guard-- > 0;
+             t = table.templates[std::size_t(t)].chain) {
+            const GlyphTemplate& g = table.templates[std::size_t(t)];
+            bool same = true;
+            for (int k = 2; k <= g.width && same; ++k) {
+                int p = pos + k - 1;
+                same = p <= line.last && line.At(p) == g.columns[std::size_t(k)];
+            }
+            if (same) {
+                name = g.name;
+                pos += g.width;
+                return;
+            }
+        }
     }
-    if (pos == cc.first) ++pos;  // the first slot holds the line's OR, not a column
+    name = "?";
+    SkipUnreadable(line, pos, 0xFFFF);
+}
+
+std::string ReadWord(const GlyphTable& table, const LineCodes& line, int& pos) {
+    std::string text;
+    if (pos < line.first) {
+        pos = 0;
+        return text;
+    }
+    if (pos == line.first) ++pos;  // the first slot holds the line's OR, not a column
     std::string name;
-    while (pos < cc.last) {
-        std::uint16_t code = cc.At(pos);
+    while (pos < line.last) {
+        std::uint16_t code = line.At(pos);
         if (code == 0) {
             ++pos;
         } else if (code == kSeparatorCode) {
             ++pos;
             break;
         } else {
-            MatchGlyphAt(ctx, name, code, pos);
+            MatchGlyphAt(table, line, name, code, pos);
             text += name;
         }
     }
+    return text;
 }
 
-void FindText(const ReadingContext& ctx, int start, int& pos, std::string_view text) {
-    const ColumnCodes& cc = ctx.codes;
-    pos = std::max(start, cc.first + 1);
+int FindText(const GlyphTable& table, const LineCodes& line, int start, std::string_view text) {
+    int pos = std::max(start, line.first + 1);
     std::size_t matched = 0;
     std::string name;
-    while (!text.empty() && pos < cc.last) {
-        std::uint16_t code = cc.At(pos);
+    while (!text.empty() && pos < line.last) {
+        std::uint16_t code = line.At(pos);
         if (code == 0) {
             ++pos;
             continue;
         }
-        MatchGlyphAt(ctx, name, code, pos);
+        MatchGlyphAt(table, line, name, code, pos);
         if (text.substr(matched, name.size()) == name) {
             matched += name.size();
-            if (matched == text.size()) return;
+            if (matched == text.size()) return pos;
         } else {
             matched = 0;
         }
     }
-    pos = 0;
+    return 0;
 }
 
 namespace {
@@ -269,21 +288,21 @@ bool EndsNumber(std::string_view c) {
 }
 
 // Looks for the label's characters in a row; `col` ends just after it. pos = its first column.
-bool FindLabel(const ReadingContext& ctx, std::string_view label, int& col, int& pos) {
-    const ColumnCodes& cc = ctx.codes;
-    const std::uint16_t mask = ctx.glyphs.Mask();
+bool FindLabel(const GlyphTable& table, const LineCodes& line, std::string_view label, int& col,
+               int& pos) {
+    const std::uint16_t mask = table.Mask();
     const auto labelChars = SplitChars(label);
     std::size_t k = 0;
     std::string c;
     pos = 0;
-    while (!labelChars.empty() && col < cc.last) {
-        std::uint16_t code = cc.At(col);
+    while (!labelChars.empty() && col < line.last) {
+        std::uint16_t code = line.At(col);
         if ((code & mask) == 0) {
             ++col;
             continue;
         }
         int start = col;
-        MatchGlyphMasked(ctx, c, code, col, 0);
+        MatchGlyphMasked(table, line, c, code, col, 0);
         ++k;
         if (k <= labelChars.size() && FirstChar(c) == labelChars[k - 1]) {
             if (pos == 0) pos = start;
@@ -298,25 +317,24 @@ bool FindLabel(const ReadingContext& ctx, std::string_view label, int& col, int&
 }
 
 // The number from `col` on: one digit, or a 1 and a second digit starting within ten columns.
-std::string ReadNumber(const ReadingContext& ctx, int col) {
-    const ColumnCodes& cc = ctx.codes;
-    const std::uint16_t mask = ctx.glyphs.Mask();
+std::string ReadNumber(const GlyphTable& table, const LineCodes& line, int col) {
+    const std::uint16_t mask = table.Mask();
     std::string number, c;
-    int limit = cc.last;
+    int limit = line.last;
     while (col < limit) {
-        std::uint16_t code = cc.At(col);
+        std::uint16_t code = line.At(col);
         if ((code & mask) == 0) {
             ++col;
             continue;
         }
-        MatchGlyphMasked(ctx, c, code, col, 1);
+        MatchGlyphMasked(table, line, c, code, col, 1);
         std::string_view ch = FirstChar(c);
         if (ch == "?") break;
         if (EndsNumber(ch)) return number + std::string(ch);
         if (ch == "1") {
             if (number == "1") return "11";
             number = "1";
-            limit = std::min(col + 10, cc.last);
+            limit = std::min(col + 10, line.last);
         }
     }
     return number;
@@ -324,13 +342,12 @@ std::string ReadNumber(const ReadingContext& ctx, int col) {
 
 }  // namespace
 
-void FindLabelAndNumber(const ReadingContext& ctx, int& pos, std::string& text,
+void FindLabelAndNumber(const GlyphTable& table, const LineCodes& line, int& pos, std::string& text,
                         std::string_view label) {
-    const GlyphTable& table = ctx.glyphs;
     if (!table.ready || table.currentSet < 0 || table.currentSet >= kGlyphSetCount) return;
-    int col = ctx.codes.first + 1;
-    if (!FindLabel(ctx, label, col, pos)) return;
-    text = std::string(label) + ReadNumber(ctx, col);
+    int col = line.first + 1;
+    if (!FindLabel(table, line, label, col, pos)) return;
+    text = std::string(label) + ReadNumber(table, line, col);
 }
 
 }  // namespace tallowen

@@ -3,6 +3,7 @@
 #include "common/Text.h"
 #include "reading/Capture.h"
 #include "reading/Glyphs.h"
+#include "reading/ReaderGeometry.h"
 #include "reading/ReadingContext.h"
 
 namespace tallowen {
@@ -69,16 +70,15 @@ void Minimize(ReadingContext& ctx, bool minimizeAfter) {
 
 // Reads line h from band y; false at the first word that is not a card.
 bool ReadLine(ReadingContext& ctx, HandReading& hand, int h, int y) {
-    GetLineBMP(ctx, "CaptHand", y, 2);
+    const LineCodes line =
+        BuildLine(ctx, "CaptHand", 0, ctx.GameGrid.WindowWidth, y, hand_window::kGraySwitch);
     int pos = 1;
-    std::string word;
-    ReadWord(ctx, word, pos);
-    hand.names[std::size_t(h)] = StripMarks(word);
+    hand.names[std::size_t(h)] = StripMarks(ReadWord(ctx.glyphs, line, pos));
     for (int k = 0; k < kHandCards; ++k) {
-        ReadWord(ctx, word, pos);
         std::string card;
         std::uint8_t mark = 0;
-        const bool ok = NormaliseCardWord(word, ctx.Language(), card, mark);
+        const bool ok =
+            NormaliseCardWord(ReadWord(ctx.glyphs, line, pos), ctx.Language(), card, mark);
         hand.marks[std::size_t(h)][std::size_t(k)] = mark;
         hand.cards[std::size_t(h)][std::size_t(k)] = card;
         if (!ok) return false;
@@ -114,16 +114,15 @@ HandReading CaptHand(ReadingContext& ctx, bool minimizeAfter) {
     int y0 = -1;
     for (int attempt = 1; attempt <= kAttempts; ++attempt) {
         if (CaptureGameWindow(ctx, WindowKind::LastHand) <= 0) return hand;
-        y0 = FindGrayRow(ctx.Game(), Rect{10, 20, 20, 30});
-        if (y0 > 20) break;
+        y0 = FindGrayRow(ctx.Game(), hand_window::kRuleSearch);
+        if (y0 > hand_window::kRuleBelowRow) break;
     }
-    if (y0 <= 20) {
+    if (y0 <= hand_window::kRuleBelowRow) {
         hand.result = CaptureResult::HandUnreadable;
         Minimize(ctx, minimizeAfter);
         return hand;
     }
-    int y = ctx.glyphs.currentSet != 0 ? y0 + 4 : y0 + 1;
-    ctx.codes.Size(0, ctx.GameGrid.WindowWidth);
+    int y = BandBelowRule(y0, ctx.glyphs.currentSet);
     for (int h = 0; h < 4; ++h, y += ctx.glyphs.LineStep()) {
         if (!ReadLine(ctx, hand, h, y)) {
             hand.result = CaptureResult::HandUnreadable;

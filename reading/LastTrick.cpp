@@ -2,11 +2,14 @@
 
 #include "reading/Capture.h"
 #include "reading/Cards.h"
+#include "reading/ReaderGeometry.h"
 #include "reading/ReadingContext.h"
 
 namespace tallowen {
 
 namespace {
+
+namespace geo = trick_window;
 
 constexpr int kAttempts = 2;
 
@@ -16,23 +19,27 @@ struct Point2 {
 
 // The four card anchors from the black rules around the trick; false when a rule is missing.
 bool FindAnchors(const PixelView& view, int width, std::array<Point2, 4>& at) {
-    const int r1 = FindSolidBlackRow(view, Rect{110, 0, 130, 0});
+    auto middleRule = [&](int from) {
+        return FindSolidBlackRow(view, Rect{geo::kMiddleRuleLeft, from, geo::kMiddleRuleRight, 0});
+    };
+    const int r1 = middleRule(0);
     if (r1 < 0) return false;
-    const int r2 = FindSolidBlackRow(view, Rect{110, r1 + 4, 130, 0});
+    const int r2 = middleRule(r1 + geo::kSecondRuleGap);
     if (r2 < 0) return false;
-    const int r3 = FindSolidBlackRow(view, Rect{110, r2 + 1, 130, 0});
-    const int r4 = FindSolidBlackRow(view, Rect{30, 40, 50, 0});
-    const int c1 = FindSolidBlackColumn(view, Rect{85, 30, 110, 60});
+    const int r3 = middleRule(r2 + 1);
+    const int r4 = FindSolidBlackRow(view, geo::kSideRuleSearch);
+    const int c1 = FindSolidBlackColumn(view, geo::kMiddleColumnSearch);
     if (c1 < 0) return false;
-    const int c2 = FindSolidBlackColumn(view, Rect{65, 70, 85, 90});
+    const int c2 = FindSolidBlackColumn(view, geo::kLeftColumnSearch);
     if (c2 < 0) return false;
-    const int c3 = FindSolidBlackColumn(view, Rect{230, 70, width, 90});
+    const int c3 = FindSolidBlackColumn(view, geo::RightColumnSearch(width));
     // A missing lower rule leaves its card where no face can be read.
     if (r3 < 0 || r4 < 0 || c3 < 0) return false;
-    at[0] = {c1 + 3, r3 + 3};   // bottom
-    at[1] = {c2 - 25, r4 + 3};  // left
-    at[2] = {c1 + 3, r1 + 3};   // top
-    at[3] = {c3 - 25, r4 + 3};  // right
+    const int uprightX = c1 + geo::kFaceRightOfRule, sideY = r4 + geo::kFaceBelowRule;
+    at[0] = {uprightX, r3 + geo::kFaceBelowRule};    // bottom
+    at[1] = {c2 - geo::kSideFaceLeftOfRule, sideY};  // left
+    at[2] = {uprightX, r1 + geo::kFaceBelowRule};    // top
+    at[3] = {c3 - geo::kSideFaceLeftOfRule, sideY};  // right
     return true;
 }
 

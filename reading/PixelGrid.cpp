@@ -75,7 +75,7 @@ int FindSolidBlackColumn(const PixelView& view, Rect rect) {
     const PixelGrid& g = view.Grid();
     if (g.Lines <= 0 || rect.bottom <= rect.top) return -1;
     // Rows past the capture's last one would come before the start of the buffer.
-    if (rect.bottom - 1 >= g.Bottom) return -1000;
+    if (rect.bottom - 1 >= g.Bottom) return kColumnPastCapture;
     if (rect.top < g.Top) return -1;
     Span cols = Clip(rect.left, rect.right, g.Left, g.Right - 1);
     for (int x = cols.from; x <= cols.to; ++x) {

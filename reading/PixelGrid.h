@@ -118,7 +118,9 @@ int FindBlackRow(const PixelView& view, Rect rect);
 // all black (rect.bottom is not used).
 int FindSolidBlackRow(const PixelView& view, Rect rect);
 // First x of rect.left..rect.right whose pixels rect.top..rect.bottom - 1 are all black;
-// -1000 when a tested pixel would lie before the start of the buffer.
+// kColumnPastCapture when a tested row lies below the capture (before the start of the
+// bottom-up buffer). Like -1, it is below 0: no column.
+constexpr int kColumnPastCapture = -1000;
 int FindSolidBlackColumn(const PixelView& view, Rect rect);
 // First y of rect.top..rect.bottom - 1 whose pixels rect.left..rect.right are all white.
 int FindWhiteRow(const PixelView& view, Rect rect);

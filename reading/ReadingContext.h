@@ -1,5 +1,5 @@
 // Everything the screen readers share for the life of the program: the seam to the desktop,
-// the one pixel buffer and its two capture records, the glyph table and the column codes.
+// the one pixel buffer and its two capture records, and the glyph table.
 #pragma once
 
 #include <cstdint>
@@ -13,7 +13,6 @@
 #include "platform/Sound.h"
 #include "reading/GameWindows.h"
 #include "reading/GlyphTable.h"
-#include "reading/Glyphs.h"
 #include "reading/PixelGrid.h"
 
 namespace tallowen {
@@ -35,11 +34,6 @@ struct ReadingContext {
     RefColour reference;             // the information box's frame colour
 
     GlyphTable glyphs;
-    ColumnCodes codes;
-    // Sliding state of GetBoxLineBMP: the band it built last and over which capture.
-    int boxLineY = -1000;
-    std::uint32_t boxLineCapture = 0;
-    int boxLineFirst = 0, boxLineLast = -1;
 
     bool showScore = false;  // leave the score window open after reading it
 

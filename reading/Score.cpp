@@ -5,11 +5,15 @@
 
 #include "common/Text.h"
 #include "reading/Capture.h"
+#include "reading/Glyphs.h"
+#include "reading/ReaderGeometry.h"
 #include "reading/ReadingContext.h"
 
 namespace tallowen {
 
 namespace {
+
+namespace geo = score_window;
 
 enum class Step { NextAttempt, Grown, Vulnerability, Finish };
 
@@ -42,11 +46,12 @@ bool HasMark(const std::string& text) {
 
 // The two words of the score line in the band from row y, the sides split at column x.
 void ReadScoreLine(ReadingContext& ctx, int y, int x, std::string (&text)[2]) {
-    GetLineBMP(ctx, "CaptScore", y, 0);
-    ctx.codes.Set(x, kSeparatorCode);  // the line between the sides
-    int pos = x - 60;
-    ReadWord(ctx, text[0], pos);
-    ReadWord(ctx, text[1], pos);
+    LineCodes line =
+        BuildLine(ctx, "CaptScore", 1, ctx.GameGrid.WindowWidth - 1, y, geo::kScoreGraySwitch);
+    line.Set(x, kSeparatorCode);  // the line between the sides
+    int pos = x - geo::kScoreLeftOfDivider;
+    text[0] = ReadWord(ctx.glyphs, line, pos);
+    text[1] = ReadWord(ctx.glyphs, line, pos);
 }
 
 // One look at the copied window for the two scores.
@@ -54,28 +59,29 @@ Step ReadScores(ReadingContext& ctx, ScorePair& scores, CaptureResult& error) {
     const PixelView view = ctx.Game();
     const int width = ctx.GameGrid.WindowWidth, h = ctx.GameGrid.WindowHeight;
     const int step = ctx.glyphs.LineStep();
-    int gy = FindGrayRow(view, Rect{100, h - 35, 120, h - 1});
+    int gy = FindGrayRow(view, geo::GrayBandSearch(h));
     if (gy < 0) return Step::NextAttempt;
     if (gy + step > h) {
         GrowGameWindow(ctx, WindowKind::Score, step + 2);
         return Step::Grown;
     }
-    int sy = FindBlackRow(view, Rect{50, gy + 1, width - 1, h - 1});
+    int sy = FindBlackRow(view, geo::ScoreInkSearch(gy, width, h));
     if (sy <= gy + 1) return Step::Vulnerability;
-    if (sy + 12 > h) {
-        GrowGameWindow(ctx, WindowKind::Score, 14);
+    if (sy + kLineHeight > h) {
+        GrowGameWindow(ctx, WindowKind::Score, geo::kScoreGrowth);
         return Step::Grown;
     }
-    ctx.codes.Size(1, width - 1);
-    int x = FindGrayAfterWhite(view, gy - 4, Rect{1, 0, width - 1, 0});
+    int x = FindGrayAfterWhite(view, gy - geo::kDividerAboveBand,
+                               Rect{geo::kDividerSearchLeft, 0, width - 1, 0});
     if (x < 0) return Step::NextAttempt;
     std::string text[2];
-    ReadScoreLine(ctx, sy - 1, x, text);
+    const int bandTop = sy - geo::kBandAboveInk;
+    ReadScoreLine(ctx, bandTop, x, text);
     // The band is placed from the first black row found; when that row lies one lower than the
     // line's own top, every glyph reads as "?". Read one row higher before giving up.
     if (HasMark(text[0]) || HasMark(text[1])) {
         std::string again[2];
-        ReadScoreLine(ctx, sy - 2, x, again);
+        ReadScoreLine(ctx, bandTop - 1, x, again);
         if (!HasMark(again[0]) && !HasMark(again[1])) text[0] = again[0], text[1] = again[1];
     }
     for (int i = 0; i < 2; ++i) {
@@ -91,19 +97,19 @@ bool ReadVulnerability(ReadingContext& ctx, ScorePair& scores, CaptureResult& er
     const int width = ctx.GameGrid.WindowWidth;
     const std::string word(TitleTable::VulnerableWord(ctx.Language()));
     std::string text[2];
-    int wy = FindWhiteRow(view, Rect{90, 20, 100, 50});
-    int vy = FindBlackRow(view, Rect{30, wy + 1, width - 20, wy + 10});
+    int wy = FindWhiteRow(view, geo::kWhiteRowSearch);
+    int vy = FindBlackRow(view, geo::VulInkSearch(wy, width));
     if (vy > wy + 1) {
-        int x0 = FindWhiteInRow(view, vy, Rect{30, 0, 100, 0});
+        int x0 = FindWhiteInRow(view, vy, geo::kVulStartSearch);
         if (x0 < 0) return true;  // nothing to go by: both sides stay unknown
-        ctx.codes.Size(x0, width - 2);
-        for (int y = vy; y >= vy - 3; --y) {
-            GetLineBMP(ctx, "CaptScore", y, 1);
+        const int last = width - geo::kVulRightMargin;
+        for (int y = vy; y >= vy - geo::kVulRowsHigher; --y) {
+            const LineCodes line = BuildLine(ctx, "CaptScore", x0, last, y, geo::kVulGraySwitch);
             int pos = x0;
-            ReadWord(ctx, text[0], pos);
-            ReadWord(ctx, text[1], pos);
+            text[0] = ReadWord(ctx.glyphs, line, pos);
+            text[1] = ReadWord(ctx.glyphs, line, pos);
             if (text[0] == word || text[1] == word || (text[0].empty() && text[1].empty())) break;
-            if (y == vy - 3) {
+            if (y == vy - geo::kVulRowsHigher) {
                 error = CaptureResult::BadVulnerable;
                 return false;
             }

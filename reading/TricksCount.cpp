@@ -3,34 +3,39 @@
 #include "common/Text.h"
 #include "reading/Capture.h"
 #include "reading/Glyphs.h"
+#include "reading/ReaderGeometry.h"
 #include "reading/ReadingContext.h"
 
 namespace tallowen {
 
 namespace {
 
+namespace geo = table_window;
+
 constexpr int kSearchTries = 7;
 constexpr int kLookupAfter = 5;
-constexpr Rect kSearchArea{200, 140, 350, 500};
 constexpr RefColour kFrameColour{5, 0, 0};
 
-// The frame's lower left corner: five pixels along the bottom edge and two up the left one.
+// The frame's lower left corner: pixels along the bottom edge and up the left one.
 bool IsCorner(const PixelView& view, const RefColour& ref, int x, int y) {
     auto near = [&](int px, int py) {
         std::uint16_t p = 0;
         return view.Get(px, py, p) && IsNearReference(p, ref);
     };
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < geo::kCornerRun; ++i)
         if (!near(x + i, y)) return false;
-    return near(x, y - 1) && near(x, y - 2);
+    for (int i = 1; i <= geo::kCornerRise; ++i)
+        if (!near(x, y - i)) return false;
+    return true;
 }
 
 bool SearchCorner(ReadingContext& ctx, Point& corner) {
-    if (CaptureTableWindowRect(ctx, kSearchArea) <= 0) return false;
+    constexpr Rect area = geo::kBoxSearchArea;
+    if (CaptureTableWindowRect(ctx, area) <= 0) return false;
     ctx.reference = kFrameColour;
     const PixelView view = ctx.Screen();
-    for (int y = 490; y >= 140; --y)
-        for (int x = 200; x <= 340; ++x)
+    for (int y = area.bottom - geo::kCornerMargin; y >= area.top; --y)
+        for (int x = area.left; x <= area.right - geo::kCornerMargin; ++x)
             if (IsCorner(view, ctx.reference, x, y)) {
                 corner = {x, y};
                 return true;
@@ -44,14 +49,13 @@ void SetBox(InfoBoxState& state, Point topLeft) {
     state.located = true;
 }
 
-// The count after the label on box row y; -1 when the label is not there, 0 when it shows
+// The count after the label on a box line; -1 when the label is not there, 0 when it shows
 // no number other than 0.
-int CountOnRow(ReadingContext& ctx, int y, std::string_view label) {
-    GetBoxLineBMP(ctx, y);
-    if (ctx.codes.Ink() == 0) return -1;
+int CountOnLine(const GlyphTable& glyphs, const LineCodes& line, std::string_view label) {
+    if (line.Ink() == 0) return -1;
     int pos = 0;
     std::string text;
-    FindLabelAndNumber(ctx, pos, text, label);
+    FindLabelAndNumber(glyphs, line, pos, text, label);
     if (pos == 0) return -1;
     std::size_t colon = text.rfind(':');
     std::string number =
@@ -59,8 +63,14 @@ int CountOnRow(ReadingContext& ctx, int y, std::string_view label) {
     return int(LeadingNumber(number));
 }
 
+// The box row y from the box's own copy.
+LineCodes BoxLine(const ReadingContext& ctx, const InfoBoxState& state, int y,
+                  LineCodes above = {}) {
+    return BuildBoxLine(ctx, state.box.left, state.box.right, y, std::move(above));
+}
+
 void Report(const InfoBoxState& state, int y, int n, int& we, int& they) {
-    if (y >= state.box.top + 25 && y <= state.box.bottom - 25)
+    if (y >= state.box.top + geo::kTheirRowsInside && y <= state.box.bottom - geo::kTheirRowsInside)
         they = n;
     else
         we = n;
@@ -72,7 +82,7 @@ bool ReadRememberedRows(ReadingContext& ctx, InfoBoxState& state, std::string_vi
     int reported = 0;
     for (int& row : state.remembered) {
         if (row < 0) continue;
-        int n = CountOnRow(ctx, row, label);
+        int n = CountOnLine(ctx.glyphs, BoxLine(ctx, state, row), label);
         if (n < 0) {
             row = -1;
         } else if (n != 0) {
@@ -86,12 +96,14 @@ bool ReadRememberedRows(ReadingContext& ctx, InfoBoxState& state, std::string_vi
 void ScanBox(ReadingContext& ctx, InfoBoxState& state, std::string_view label, int& we, int& they) {
     state.remembered = {-1, -1};
     int found = 0;
-    for (int y = state.box.top; y <= state.box.bottom - 12 && found < 2; ++y) {
-        int n = CountOnRow(ctx, y, label);
+    LineCodes line;  // each row's band slides on from the one above
+    for (int y = state.box.top; y <= state.box.bottom - kLineHeight && found < 2; ++y) {
+        line = BoxLine(ctx, state, y, std::move(line));
+        int n = CountOnLine(ctx.glyphs, line, label);
         if (n <= 0) continue;
         Report(state, y, n, we, they);
         state.remembered[std::size_t(found++)] = y;
-        if (y > state.box.bottom - 15) break;
+        if (y > state.box.bottom - geo::kLastScanRowAbove) break;
     }
 }
 
@@ -112,7 +124,8 @@ bool LocateInfoBox(ReadingContext& ctx, InfoBoxState& state) {
         if (attempt > 1) Wait(ctx, 0.1);
         Point corner;
         if (SearchCorner(ctx, corner)) {
-            Point topLeft{corner.x + 5, corner.y - 5 - kInfoBoxHeight};
+            Point topLeft{corner.x + geo::kBoxInsideFrame,
+                          corner.y - geo::kBoxInsideFrame - kInfoBoxHeight};
             state.cache[width] = topLeft;
             SetBox(state, topLeft);
             break;
@@ -128,7 +141,6 @@ void CaptureTotalTricks(ReadingContext& ctx, InfoBoxState& state, int& weTricks,
     const bool located = state.located || LocateInfoBox(ctx, state);
     // The box was found in the table window's coordinates: copy it from there too.
     if (located && !label.empty() && CaptureTableWindowRect(ctx, state.box) > 0) {
-        ctx.codes.Size(state.box.left, state.box.right);
         if (!ReadRememberedRows(ctx, state, label, weTricks, theyTricks))
             ScanBox(ctx, state, label, weTricks, theyTricks);
     }

@@ -38,21 +38,22 @@ Image555 Noise(int w, int h, unsigned seed, bool landmarks) {
 
 void ReadLines(ReadingRig& rig) {
     rig.Capture();
-    rig.ctx.codes.Size(1, rig.ctx.GameGrid.WindowWidth - 1);
+    const GlyphTable& glyphs = rig.ctx.glyphs;
     std::string text;
-    const int h = rig.ctx.GameGrid.WindowHeight;
+    const int w = rig.ctx.GameGrid.WindowWidth, h = rig.ctx.GameGrid.WindowHeight;
     for (int y : {-20, -1, 0, 5, h - 6, h + 3}) {
-        GetLineBMP(rig.ctx, "Test", y, 1);
+        const LineCodes line = BuildLine(rig.ctx, "Test", 1, w - 1, y, 1);
         int pos = 1;
-        for (int i = 0; i < 6; ++i) ReadWord(rig.ctx, text, pos);
-        FindText(rig.ctx, 2, pos, "Bidding");
-        FindLabelAndNumber(rig.ctx, pos, text, "Tricks:");
+        for (int i = 0; i < 6; ++i) text = ReadWord(glyphs, line, pos);
+        pos = FindText(glyphs, line, 2, "Bidding");
+        FindLabelAndNumber(glyphs, line, pos, text, "Tricks:");
     }
     CaptureWindowRect(rig.ctx, ImageDesktop::kWindow, rig.ctx.ScreenGrid, Rect{}, true);
+    LineCodes line;
     for (int y = -3; y < 20; ++y) {
-        GetBoxLineBMP(rig.ctx, y);
+        line = BuildBoxLine(rig.ctx, 1, rig.ctx.ScreenGrid.WindowWidth - 1, y, std::move(line));
         int pos = 0;
-        FindLabelAndNumber(rig.ctx, pos, text, "Tricks:");
+        FindLabelAndNumber(glyphs, line, pos, text, "Tricks:");
     }
 }
 
@@ -151,18 +152,18 @@ INSTANTIATE_TEST_SUITE_P(Sizes, OddPictures,
 TEST(OddData, CodesOfAnyValueAreMatchedSafely) {
     ReadingRig rig(Image555(64, 20));
     rig.Capture();
-    rig.ctx.codes.Size(1, 63);
+    const GlyphTable& glyphs = rig.ctx.glyphs;
+    LineCodes line = LineCodes::Slots(1, 63);
     std::mt19937 random(3);
     for (int round = 0; round < 200; ++round) {
-        for (int x = 1; x <= 63; ++x) rig.ctx.codes.Set(x, std::uint16_t(random()));
+        for (int x = 1; x <= 63; ++x) line.Set(x, std::uint16_t(random()));
         std::string text;
         const int start = int(random() % 70) - 3;
         int pos = start;
-        ReadWord(rig.ctx, text, pos);
+        text = ReadWord(glyphs, line, pos);
         EXPECT_LE(pos, std::max(63, start));
-        pos = 1;
-        FindText(rig.ctx, 0, pos, "Tricks:");
-        FindLabelAndNumber(rig.ctx, pos, text, "Tricks:");
+        pos = FindText(glyphs, line, 0, "Tricks:");
+        FindLabelAndNumber(glyphs, line, pos, text, "Tricks:");
     }
 }
 

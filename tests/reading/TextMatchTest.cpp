@@ -42,15 +42,15 @@ struct LineRig : ReadingRig {
     explicit LineRig(Image555 picture, int language = 1)
         : ReadingRig(std::move(picture), language) {
         Capture();
-        ctx.codes.Size(1, ctx.GameGrid.WindowWidth - 1);
-        GetLineBMP(ctx, "Test", kBand, 1);
+        line = BuildLine(ctx, "Test", 1, ctx.GameGrid.WindowWidth - 1, kBand, 1);
     }
     std::vector<std::string> Words(int count) {
         std::vector<std::string> words(static_cast<std::size_t>(count));
         int pos = 1;
-        for (auto& w : words) ReadWord(ctx, w, pos);
+        for (auto& w : words) w = ReadWord(ctx.glyphs, line, pos);
         return words;
     }
+    LineCodes line;
 };
 
 TEST(LineBuilding, BitElevenIsTheBandTopAndTheFirstSlotHoldsTheOr) {
@@ -61,7 +61,7 @@ TEST(LineBuilding, BitElevenIsTheBandTopAndTheFirstSlotHoldsTheOr) {
     image.Fill(20, kBand + 1, 21, kBand + 11, kGray);  // gray on rows 1..10: a separator
     image.Fill(30, kBand + 2, 31, kBand + 11, kGray);  // row 1 white: not a separator
     LineRig rig(std::move(image));
-    const auto& c = rig.ctx.codes;
+    const auto& c = rig.line;
     EXPECT_EQ(std::vector<int>({c.At(10), c.At(11), c.At(12), c.At(20), c.At(30), c.At(5)}),
               std::vector<int>({0x800, 0x001, 0, 0x4000, 0, 0}));
     EXPECT_EQ(c.At(1), 0x4801);  // the OR of the line, separators included
@@ -74,12 +74,42 @@ TEST(LineBuilding, BandBelowTheWindowBeepsAndReportsOnce) {
     calendar.timeOfDay = {9, 5, 7};
     rig.ctx.calendar = &calendar;
     rig.sound.beeps = 0;
-    GetLineBMP(rig.ctx, "CaptHand", 15, 1);
+    const LineCodes line = BuildLine(rig.ctx, "CaptHand", 1, 39, 15, 1);
     EXPECT_EQ(rig.sound.beeps, 1);
     ASSERT_EQ(rig.reports.size(), 1u);
     ASSERT_EQ(rig.reports[0].size(), 6u);
     EXPECT_EQ(rig.reports[0][1], "GetLineBMP from CaptHand 2026/12/06 09:05:07");
-    EXPECT_EQ(rig.ctx.codes.At(1), 0);  // the missing pixels add no ink
+    EXPECT_EQ(line.At(1), 0);  // the missing pixels add no ink
+}
+
+// Slots wholly outside the copy (right of it, left of the window, above or below it) give a
+// line of the slots asked for, without ink, that reads as nothing; either builder.
+TEST(LineBuilding, SlotsOutsideTheCaptureGiveALineWithoutInk) {
+    Image555 image(40, 20, kBlack);
+    LineRig rig(std::move(image));
+    CaptureWindowRect(rig.ctx, ImageDesktop::kWindow, rig.ctx.ScreenGrid, Rect{}, true);
+    struct Range {
+        int first, last, y, wantFirst, wantLast;
+        bool ink = false;
+    };
+    for (const Range r :
+         {Range{45, 300, 4, 45, 300}, Range{-90, -10, 4, 0, 0}, Range{-90, 10, 4, 0, 10, true},
+          Range{1, 39, -40, 1, 39}, Range{1, 39, 25, 1, 39}, Range{30, 20, 4, 30, 30}}) {
+        const LineCodes lines[] = {BuildLine(rig.ctx, "Test", r.first, r.last, r.y, 1),
+                                   BuildBoxLine(rig.ctx, r.first, r.last, r.y)};
+        for (const LineCodes& line : lines) {
+            EXPECT_EQ(std::vector<int>({line.first, line.last, int(line.codes.size())}),
+                      std::vector<int>({r.wantFirst, r.wantLast, r.wantLast - r.wantFirst + 1}));
+            // A line of one slot holds only the separator.
+            EXPECT_EQ(line.Ink() != 0 && line.first != line.last, r.ink) << r.first << " " << r.y;
+            EXPECT_EQ(line.At(line.last), 0x4000);
+            EXPECT_EQ(line.At(line.first - 1) | line.At(line.last + 1), 0);
+            int pos = line.first;
+            const std::string word = ReadWord(rig.ctx.glyphs, line, pos);
+            EXPECT_TRUE(r.ink || word.empty()) << word;
+            EXPECT_LE(pos, std::max(line.last, line.first + 1));
+        }
+    }
 }
 
 struct WordCase {
@@ -130,15 +160,15 @@ TEST(WordReadingEdges, BeforeTheFirstSlotAKeyAboveTheIndexOrAnUnpreparedSetReadN
     LineRig rig(Line({{5, "1C"}}));
     std::string w;
     int pos = 0;
-    ReadWord(rig.ctx, w, pos);
+    w = ReadWord(rig.ctx.glyphs, rig.line, pos);
     EXPECT_EQ(w, "");
     EXPECT_EQ(pos, 0);
-    rig.ctx.codes.Set(30, 0x5000);  // above 16384: outside the index
+    rig.line.Set(30, 0x5000);  // above 16384: outside the index
     pos = 30;
-    MatchGlyphAt(rig.ctx, w, 0x5000, pos);
+    MatchGlyphAt(rig.ctx.glyphs, rig.line, w, 0x5000, pos);
     EXPECT_EQ(w, "?");
     EXPECT_EQ(pos, 31);
-    rig.ctx.codes.Set(30, 0);
+    rig.line.Set(30, 0);
     std::fill(rig.ctx.glyphs.index.begin(), rig.ctx.glyphs.index.end(), 0);
     EXPECT_EQ(rig.Words(1)[0], "??");
 }
@@ -148,26 +178,27 @@ TEST(TextSearch, GivesTheColumnAfterTheTextAndDoesNotRetryAFailingGlyph) {
     const int x = DrawText(image, 5, kBand, "Bidding");
     DrawText(image, x + 20, kBand, "aab");
     LineRig rig(std::move(image));
-    int pos = -1;
-    FindText(rig.ctx, 2, pos, "Bidding");
-    EXPECT_EQ(pos, x - 1);  // DrawText leaves one blank column after the text
-    FindText(rig.ctx, 2, pos, "Hand");
-    EXPECT_EQ(pos, 0);
-    FindText(rig.ctx, 2, pos, "ab");
-    EXPECT_EQ(pos, 0);
+    auto find = [&](std::string_view text) { return FindText(rig.ctx.glyphs, rig.line, 2, text); };
+    EXPECT_EQ(find("Bidding"), x - 1);  // DrawText leaves one blank column after the text
+    EXPECT_EQ(find("Hand"), 0);
+    EXPECT_EQ(find("ab"), 0);
 }
 
 // The information box: black text on white, read with the box builder.
 struct BoxRig : ReadingRig {
     explicit BoxRig(Image555 picture, int language = 1) : ReadingRig(std::move(picture), language) {
+        CaptureBox();
+    }
+    void CaptureBox() {
         CaptureWindowRect(ctx, ImageDesktop::kWindow, ctx.ScreenGrid, Rect{}, true);
-        ctx.codes.Size(1, ctx.ScreenGrid.WindowWidth - 1);
+    }
+    LineCodes Band(int y, LineCodes above = {}) const {
+        return BuildBoxLine(ctx, 1, ctx.ScreenGrid.WindowWidth - 1, y, std::move(above));
     }
     std::pair<int, std::string> Label(std::string_view label) {
-        GetBoxLineBMP(ctx, kBand);
         int pos = -1;
         std::string text = "unchanged";
-        FindLabelAndNumber(ctx, pos, text, label);
+        FindLabelAndNumber(ctx.glyphs, Band(kBand), pos, text, label);
         return {pos, text};
     }
 };
@@ -201,24 +232,22 @@ TEST(LabelNotRead, WithoutTemplatesOrBeforeReadingIsPrepared) {
     Image555 dark(200, 20, kWhite);
     DrawText(dark, 5, kBand, "Tricks:", testing::kDarkInk);
     BoxRig grey(std::move(dark));
-    GetBoxLineBMP(grey.ctx, kBand);
-    EXPECT_EQ(grey.ctx.codes.Ink(), 0) << "only pure black is ink in the box";
+    EXPECT_EQ(grey.Band(kBand).Ink(), 0) << "only pure black is ink in the box";
 }
 
 TEST(BoxLines, SlidingDownOneRowIsBuildingAfreshButANewCaptureIsNeverSlidOver) {
     BoxRig rig(Image555(200, 20, kWhite));
-    GetBoxLineBMP(rig.ctx, 5);
+    LineCodes above = rig.Band(5);
     DrawText(rig.desktop.Picture(), 5, 6, "Tricks:");
-    CaptureWindowRect(rig.ctx, ImageDesktop::kWindow, rig.ctx.ScreenGrid, Rect{}, true);
-    GetBoxLineBMP(rig.ctx, 6);
-    int pos = 0;
-    FindText(rig.ctx, 2, pos, "Tricks:");
-    EXPECT_GT(pos, 0);
-    for (int y = 0; y <= 6; ++y) GetBoxLineBMP(rig.ctx, y);  // slides from y 1 on
-    auto slid = rig.ctx.codes.codes;
-    rig.ctx.boxLineY = -1000;
-    GetBoxLineBMP(rig.ctx, 6);
-    EXPECT_EQ(slid, rig.ctx.codes.codes);
+    rig.CaptureBox();
+    const LineCodes recaptured = rig.Band(6, above);
+    EXPECT_GT(FindText(rig.ctx.glyphs, recaptured, 2, "Tricks:"), 0);
+    LineCodes slid;
+    for (int y = 0; y <= 6; ++y) slid = rig.Band(y, std::move(slid));  // slides from y 1 on
+    EXPECT_EQ(slid.codes, rig.Band(6).codes);
+    // A band over other slots is no band to slide from, however near its row.
+    const LineCodes narrow = BuildBoxLine(rig.ctx, 1, 60, 5);
+    EXPECT_EQ(rig.Band(6, narrow).codes, rig.Band(6).codes);
 }
 
 }  // namespace

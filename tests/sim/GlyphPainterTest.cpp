@@ -30,12 +30,9 @@ struct FontFixture : ::testing::Test {
         ctx.glyphs.currentSet = 1;
         PrepareGlyphSet(ctx.glyphs, 1, language);
         CaptureWindowRect(ctx, ImageDesktop::kWindow, ctx.GameGrid, Rect{}, true);
-        ctx.codes.Size(0, image.width - 1);
-        GetLineBMP(ctx, "test", 2, 0);
-        std::string text;
+        const LineCodes line = BuildLine(ctx, "test", 0, image.width - 1, 2, 0);
         int pos = 1;
-        ReadWord(ctx, text, pos);
-        return text;
+        return ReadWord(ctx.glyphs, line, pos);
     }
 };
 
