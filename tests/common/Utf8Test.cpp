@@ -23,7 +23,8 @@ TEST(Utf8, EveryScalarValueRoundTripsInItsShortestForm) {
         AppendUtf8(bytes, code);
         const std::size_t shortest = code < 0x80 ? 1 : code < 0x800 ? 2 : code < 0x10000 ? 3 : 4;
         ASSERT_EQ(bytes.size(), shortest) << std::hex << code;
-        const Utf8Char ch = FirstUtf8Char(bytes + "x");
+        const std::string followed = bytes + "x";  // the view points into it
+        const Utf8Char ch = FirstUtf8Char(followed);
         ASSERT_TRUE(ch.valid && ch.code == code && ch.bytes == bytes) << std::hex << code;
     }
 }
