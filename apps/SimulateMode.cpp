@@ -113,7 +113,7 @@ int RunSimulation(const SimulateArgs& args) {
     // Only the records this run writes count: Work may hold older ones.
     RecordsRead written(app.folders, AnsiCodePage());
     written.onRead = [](const RecordRead& record) { Print(RecordLine(record)); };
-    app.recordListener = &written;
+    app.writes.listener = &written;
     const std::vector<RecordRead>& records = written.read;
     const int ticks = clock.Every(kTickInterval, [&app] { Timer1_Timer(app); });
     session.Start();
@@ -140,7 +140,7 @@ int RunSimulation(const SimulateArgs& args) {
                       double(clock.Elapsed()) / 1000.0));
     Print("Records: " + PathToUtf8(app.folders.Work()));
     if (!args.expect.empty()) Print("Expected records: " + PathToUtf8(args.expect));
-    const int lostToWrites = app.recordsLostToWrites + (app.unwrittenRecord ? 1 : 0);
+    const int lostToWrites = app.writes.recordsLostToWrites + (app.writes.unwrittenRecord ? 1 : 0);
     if (lostToWrites > 0)
         Print("Records that could not be written: " + std::to_string(lostToWrites));
     if (account.mixed > 0) return kMixedRecords;

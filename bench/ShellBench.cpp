@@ -37,7 +37,7 @@ void BM_IdleTick(benchmark::State& state) {
         Timer1_Timer(w.app);
         w.clock.Wait(kTickInterval);
     }
-    for (auto& slot : w.app.schedule.slots) slot.armed = false;
+    for (auto& slot : w.app.loop.schedule.slots) slot.armed = false;
     for (auto _ : state) Timer1_Timer(w.app);
 }
 BENCHMARK(BM_IdleTick)->Unit(benchmark::kMicrosecond);
@@ -76,7 +76,7 @@ void BM_SessionBoards(benchmark::State& state) {
         Watcher& w = *watchers[std::size_t(run++ % kRuns)];
         InitWatcher(w.app);
         w.app.settings.myYahooID = {"me_tester"};
-        w.app.recordListener = &recorded;
+        w.app.writes.listener = &recorded;
         SimSessionOptions options;
         options.plan.boards = kBoards;
         SimSession session(w.desktop, w.clock, options);

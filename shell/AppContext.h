@@ -145,11 +145,90 @@ struct CaptureNotes {
     std::string handRefused;  // why the last hand was not joined to the kept auction
 };
 
+// The game's windows and what reading them keeps between ticks.
+struct GameState {
+    GameState(Desktop& desktop, Clock& clock, Sound& sound, Calendar& calendar)
+        : reading(desktop, clock, sound, windows) {
+        reading.calendar = &calendar;
+    }
+    GameWindows windows;
+    ReadingContext reading;
+    ButtonState buttons;
+    InfoBoxState infoBox;
+    TrickState trick;
+    CardImageTable cardImages;
+};
+
+// The program's own windows and what they show.
+struct DisplayState {
+    WindowHandle mainWindow = 0;
+    Rect mainRect;
+    Rect boardRect;  // the bidding board, as the layout file keeps it
+    bool boxLoaded = false, boardLoaded = false;
+    bool turnFront = false;
+    int showScore = 0;  // -1 shown, 0 hidden, 2 from TopMostScoreWindow
+    // What some controls stand for; their captions are made from these.
+    struct Shown {
+        bool timerCounting = false;     // the pause button counts a pause's seconds
+        bool scoreButtonHides = false;  // the score button hides the score window
+        std::array<int, 3> tricks{};    // the trick counts: we, they, both (0: blank)
+    } shown;
+    // Seats: the seat shown at display positions 0 bottom, 1 left, 2 top, 3 right.
+    std::array<int, 4> rotation{0, 1, 2, 3};
+    bool redrawRequest = false;
+    MessageState messages;
+    std::array<ControlState, kControlCount> controls{};
+};
+
+// The main loop: its schedule, what is busy and how long the game has been seen.
+struct LoopState {
+    CaptureSchedule schedule;
+    BusyFlags busy;
+    std::uint32_t lastTick = 0;
+    bool ending = false;           // End was pressed or the window is closing: the program ends
+    std::uint32_t pauseStart = 0;  // 0 = not paused
+    int picBoxPause = 0;           // 0 running, 1 paused by a click on the trick box
+    int tickCounter = 0;           // unpaused ticks since the table appeared
+    int gamePresent = 0;
+    bool bidBoxSeen = false;  // the bid box was on the desktop at the last tick
+};
+
+// What the capture flows keep from one board to the next.
+struct CaptureState {
+    DealSlots deals;
+    Deal previousDeal;
+    std::int32_t keptRounds = 0;  // the auction recorded last
+    CallGrid keptCalls;
+    ScorePair keptScore;  // the score recorded with the last hand
+    int cardsSeen = 0;
+    int lastTotalShown = 0;
+    bool bidBoxAtAuction = false;  // the bid box existed when the auction was captured
+    bool bidBoxAtRead = false;     // ... right after the bidding window was read
+    bool awaitAuctionEnd = false;  // a hand was refused: the auction capture waits for the box
+    int yahooIdIndex = 0;          // the user's ID found last (1-based; 0 none)
+    bool kanaToldOnce = false;     // the log said that the Japanese edition cannot be read
+    CaptureNotes notes;
+};
+
+// The record files going into the Work folder, and those that could not.
+struct RecordWrites {
+    // The auction kept for the board in play, as "BridgeBid.brg" holds it: the hand is joined
+    // to it when the file cannot be read back, and the file is written from it when it could
+    // not be written at the auction.
+    Deal keptAuction;
+    bool keptAuctionUnwritten = false;
+    // A complete record whose file could not be written: written as soon as the Work folder
+    // takes it, or given up (and counted) when the next board's record comes.
+    std::optional<Deal> unwrittenRecord;
+    int recordsLostToWrites = 0;
+    RecordListener* listener = nullptr;  // told of each record file as it appears
+    bool writeFault = false;             // the user was told that the Work folder takes no files
+    RecordNaming naming;
+};
+
 struct AppContext {
     AppContext(const Seams& s, const ViewSet& v)
-        : seams(s), views(v), reading(s.desktop, s.clock, s.sound, windows) {
-        reading.calendar = &s.calendar;
-    }
+        : seams(s), views(v), game(s.desktop, s.clock, s.sound, s.calendar) {}
     AppContext(const AppContext&) = delete;
     AppContext& operator=(const AppContext&) = delete;
 
@@ -162,82 +241,22 @@ struct AppContext {
     bool jpnInterface = false;  // the JPN setting at start-up: captions, fonts, file names
     std::string baseCaption = "Tallowen 2.2";
     std::string interfaceFont;  // "メイリオ" when installed in the Japanese interface
-
-    // The game's windows and what reading them keeps.
-    GameWindows windows;
-    ReadingContext reading;
-    ButtonState buttons;
-    InfoBoxState infoBox;
-    TrickState trick;
-    CardImageTable cardImages;
-
-    // The program's own windows.
-    WindowHandle mainWindow = 0;
-    Rect mainRect;
-    Rect boardRect;  // the bidding board, as the layout file keeps it
-    bool boxLoaded = false, boardLoaded = false;
-
-    // The main loop.
-    CaptureSchedule schedule;
-    BusyFlags busy;
-    std::uint32_t lastTick = 0;
-    bool ending = false;  // End was pressed or the window is closing: the program ends
     // The program folder was refused (an opened archive, a temporary or the Windows folder):
     // nothing is written there, not even the window layout.
     bool folderRefused = false;
-    std::uint32_t pauseStart = 0;  // 0 = not paused
-    int picBoxPause = 0;           // 0 running, 1 paused by a click on the trick box
-    int tickCounter = 0;           // unpaused ticks since the table appeared
-    bool turnFront = false;
-    int gamePresent = 0;
-    int showScore = 0;  // -1 shown, 0 hidden, 2 from TopMostScoreWindow
-    // What some controls stand for; their captions are made from these.
-    struct Shown {
-        bool timerCounting = false;     // the pause button counts a pause's seconds
-        bool scoreButtonHides = false;  // the score button hides the score window
-        std::array<int, 3> tricks{};    // the trick counts: we, they, both (0: blank)
-    } shown;
 
-    // The capture flows.
-    DealSlots deals;
-    Deal previousDeal;
-    std::int32_t keptRounds = 0;  // the auction recorded last
-    CallGrid keptCalls;
-    ScorePair keptScore;  // the score recorded with the last hand
-    // The auction kept for the board in play, as "BridgeBid.brg" holds it: the hand is joined
-    // to it when the file cannot be read back, and the file is written from it when it could
-    // not be written at the auction.
-    Deal keptAuction;
-    bool keptAuctionUnwritten = false;
-    // A complete record whose file could not be written: written as soon as the Work folder
-    // takes it, or given up (and counted) when the next board's record comes.
-    std::optional<Deal> unwrittenRecord;
-    int recordsLostToWrites = 0;
-    RecordListener* recordListener = nullptr;  // told of each record file as it appears
-    bool writeFault = false;  // the user was told that the Work folder takes no files
-    RecordNaming naming;
-    int cardsSeen = 0;
-    int lastTotalShown = 0;
-    bool bidBoxAtAuction = false;  // the bid box existed when the auction was captured
-    bool bidBoxAtRead = false;     // ... right after the bidding window was read
-    bool bidBoxSeen = false;       // the bid box was on the desktop at the last tick
-    bool awaitAuctionEnd = false;  // a hand was refused: the auction capture waits for the box
-    int yahooIdIndex = 0;          // the user's ID found last (1-based; 0 none)
-    bool kanaToldOnce = false;     // the log said that the Japanese edition cannot be read
-    CaptureNotes captureNotes;
-
-    // Seats: the seat shown at display positions 0 bottom, 1 left, 2 top, 3 right.
-    std::array<int, 4> rotation{0, 1, 2, 3};
-    bool redrawRequest = false;
-
-    MessageState messages;
+    GameState game;
+    DisplayState display;
+    LoopState loop;
+    CaptureState capture;
+    RecordWrites writes;
     RecordListState records;
-    std::array<ControlState, kControlCount> controls{};
+
     LogLineSink logLines{*this};
     LogSink* scoringLog = &logLines;
 
-    ControlState& Ctl(Control c) { return controls[std::size_t(c)]; }
-    int Language() const { return windows.language; }
+    ControlState& Ctl(Control c) { return display.controls[std::size_t(c)]; }
+    int Language() const { return game.windows.language; }
 };
 
 }  // namespace tallowen

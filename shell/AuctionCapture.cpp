@@ -25,33 +25,33 @@ constexpr int kMessageChoices = 25;
 constexpr int kLanguageChoices = 10;
 
 CaptureResult ReadAuction(AppContext& app) {
-    const AuctionReading reading = CaptAuction(app.reading);
-    app.bidBoxAtRead = BidBoxShownNow(app);
+    const AuctionReading reading = CaptAuction(app.game.reading);
+    app.capture.bidBoxAtRead = BidBoxShownNow(app);
     if (!AnyName(reading.headings)) return CaptureResult::NoPlayersRead;
-    Deal& deal = app.deals.capture;
+    Deal& deal = app.capture.deals.capture;
     AuctionToDeal(reading, deal);
     const CaptureResult result = reading.result;
     if (result == CaptureResult::AuctionIncomplete) ShowRunningAuction(app);
     if (result != CaptureResult::Read && result != CaptureResult::AuctionIncomplete) return result;
     FindContract(deal, ScoringLog(app));
     if (deal.Contract.empty()) return CaptureResult::AuctionIncomplete;
-    if (TestSameAuction(app.keptRounds, deal.Rounds, app.keptCalls, deal.Calls))
+    if (TestSameAuction(app.capture.keptRounds, deal.Rounds, app.capture.keptCalls, deal.Calls))
         return CaptureResult::AuctionUnchanged;
     return CaptureResult::Read;
 }
 
 // A new auction: the score before the board, then the current-auction file, then the rest.
 CaptureResult RecordAuction(AppContext& app) {
-    Deal& deal = app.deals.capture;
+    Deal& deal = app.capture.deals.capture;
     ScorePair before;
     const CaptureResult scoreResult = ReadScore(app, before, kScoreTries);
     if (scoreResult != CaptureResult::Read) return scoreResult;
     deal.ScoreBefore = before;
     KeepAuction(app);  // a file that cannot be written now is written later
-    KeepBid(app.keptRounds, deal.Rounds, app.keptCalls, deal.Calls);
+    KeepBid(app.capture.keptRounds, deal.Rounds, app.capture.keptCalls, deal.Calls);
     app.views.main.AlertBorder(false);
     FindDealer(deal, ScoringLog(app));
-    if (app.boardLoaded)
+    if (app.display.boardLoaded)
         ShowRecordedAuction(app);
     else
         app.views.main.ShowAuction(deal, 1);
@@ -63,24 +63,24 @@ CaptureResult RecordAuction(AppContext& app) {
 }  // namespace
 
 void cmdBid_Click(AppContext& app) {
-    if (app.gamePresent == 1) {
+    if (app.loop.gamePresent == 1) {
         cmdBidClick2(app, 0);
         return;
     }
     // No game: one of the numbered messages, in one of the client's languages, by chance.
     // The language is only borrowed for the message: the readers go on in the one they had.
-    const int previous = app.windows.language;
+    const int previous = app.game.windows.language;
     const auto language = RoundHalfEven(app.seams.random.Next() * kLanguageChoices + 0.45);
     const auto code = RoundHalfEven(app.seams.random.Next() * kMessageChoices + 0.45);
-    app.windows.language = int(std::clamp<std::int64_t>(language, 1, kLanguageCount));
+    app.game.windows.language = int(std::clamp<std::int64_t>(language, 1, kLanguageCount));
     TellMessage(app, int(code));
-    app.windows.language = previous >= 1 && previous <= kLanguageCount ? previous : 1;
+    app.game.windows.language = previous >= 1 && previous <= kLanguageCount ? previous : 1;
 }
 
 void cmdBidClick2(AppContext& app, int automatic) {
-    if (app.busy.bid) return;
+    if (app.loop.busy.bid) return;
     SetEnabled(app, Control::cmdTimer, false);
-    if (app.gamePresent == 0) {
+    if (app.loop.gamePresent == 0) {
         const std::uint32_t wait =
             automatic == 1 ? kAutoRetryMs : std::uint32_t(app.settings.waitTimeBid);
         SetSlot(app, Slot::Bid, true, Now(app) + wait);
@@ -89,13 +89,13 @@ void cmdBidClick2(AppContext& app, int automatic) {
     CaptureResult result =
         MissingWindow(app, {WindowKind::LastHand, WindowKind::Bidding, WindowKind::Score});
     if (result == CaptureResult::Read) {
-        app.busy.bid = true;
+        app.loop.busy.bid = true;
         SetEnabled(app, Control::cmdBid, false);
         SetVisible(app, Control::cmdHand, false);
         result = ReadAuction(app);
         if (result == CaptureResult::Read) result = RecordAuction(app);
     }
-    app.captureNotes.lastBidResult = result;
+    app.capture.notes.lastBidResult = result;
     if (result == CaptureResult::Read) {
         PrepCaptNextHand(app);
     } else {
@@ -106,7 +106,7 @@ void cmdBidClick2(AppContext& app, int automatic) {
     SetEnabled(app, Control::cmdBid, true);
     SetVisible(app, Control::cmdHand, true);
     SetEnabled(app, Control::cmdTimer, true);
-    app.busy.bid = false;
+    app.loop.busy.bid = false;
 }
 
 void cmdBid_MouseDown(AppContext& app, int button) {
@@ -117,12 +117,12 @@ void cmdBid_MouseDown(AppContext& app, int button) {
     SetBold(app, Control::cmdBid, on);
     if (on) {
         app.views.main.AlertBorder(false);
-        app.schedule.Disarm(Slot::Reminder);
+        app.loop.schedule.Disarm(Slot::Reminder);
         SetSlot(app, Slot::Bid, true, Now(app) + kAutoRetryMs);
     } else {
         SetSlot(app, Slot::Reminder, true, Now(app) + std::uint32_t(app.settings.alertTime));
-        app.schedule.Disarm(Slot::Bid);
-        app.awaitAuctionEnd = false;
+        app.loop.schedule.Disarm(Slot::Bid);
+        app.capture.awaitAuctionEnd = false;
     }
 }
 
@@ -136,28 +136,28 @@ void PrepCaptNextBid(AppContext& app) {
     const std::uint32_t now = Now(app);
     SetSlot(app, Slot::Reminder, !app.settings.autoCaptBid,
             now + std::uint32_t(app.settings.alertTime));
-    app.deals.capture.Strain = 4;  // no trump suit known before the auction
+    app.capture.deals.capture.Strain = 4;  // no trump suit known before the auction
     SetSlot(app, Slot::Bid, app.settings.autoCaptBid,
             now + std::uint32_t(app.settings.waitTimeBid));
-    app.schedule.Disarm(Slot::Trick);
-    app.schedule.Disarm(Slot::Hand);
+    app.loop.schedule.Disarm(Slot::Trick);
+    app.loop.schedule.Disarm(Slot::Hand);
     SetBackColour(app, Control::cmdBid, kOrange);
     SetBackToSetting(app, Control::cmdHand);
 }
 
 void ReduceAuctionHeight(AppContext& app) {
     if (!WindowKnown(app, WindowKind::Bidding)) return;
-    const int step = app.reading.glyphs.LineStep();
+    const int step = app.game.reading.glyphs.LineStep();
     // Without a known line step there is no standard height: never squash the window.
     if (step <= 0) return;
-    const WindowHandle window = app.windows.Handle(WindowKind::Bidding);
+    const WindowHandle window = app.game.windows.Handle(WindowKind::Bidding);
     Rect place = app.seams.desktop.WindowRect(window);
     if (place.Width() <= 0) return;
     const int height = kStandardAuctionRows * step;
     if (place.Height() == height) return;
     place.bottom = place.top + height;
     app.seams.desktop.MoveWindow(window, place);
-    app.windows.rect[std::size_t(WindowKind::Bidding)] = place;
+    app.game.windows.rect[std::size_t(WindowKind::Bidding)] = place;
 }
 
 }  // namespace tallowen

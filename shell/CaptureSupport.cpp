@@ -66,7 +66,7 @@ bool SameHand(const Deal& recorded, const HandReading& hand) {
 }
 
 bool WindowKnown(const AppContext& app, WindowKind kind) {
-    return app.windows.Handle(kind) != 0;
+    return app.game.windows.Handle(kind) != 0;
 }
 
 CaptureResult MissingWindow(const AppContext& app, std::initializer_list<WindowKind> order) {
@@ -78,7 +78,7 @@ CaptureResult MissingWindow(const AppContext& app, std::initializer_list<WindowK
 CaptureResult ReadScore(AppContext& app, ScorePair& score, int tries) {
     CaptureResult result = CaptureResult::ScoreUnreadable;
     for (int attempt = 1; attempt <= tries; ++attempt) {
-        const ScoreReading read = CaptScore(app.reading);
+        const ScoreReading read = CaptScore(app.game.reading);
         result = read.result;
         // A record needs both scores: a reading without one has failed too.
         if (result == CaptureResult::Read &&
@@ -98,7 +98,7 @@ LogSink& ScoringLog(AppContext& app) {
 }
 
 void SetSlot(AppContext& app, Slot slot, bool armed, std::uint32_t due) {
-    CaptureSlot& s = app.schedule[slot];
+    CaptureSlot& s = app.loop.schedule[slot];
     s.armed = armed;
     s.due = due;
 }
@@ -108,13 +108,13 @@ std::uint32_t Now(AppContext& app) {
 }
 
 void MinimizeGameWindow(AppContext& app, WindowKind kind) {
-    if (WindowKnown(app, kind)) app.seams.desktop.Minimize(app.windows.Handle(kind));
+    if (WindowKnown(app, kind)) app.seams.desktop.Minimize(app.game.windows.Handle(kind));
 }
 
 void EnsureRecordPrefix(AppContext& app) {
-    if (!app.naming.RecordPrefix.empty()) return;
+    if (!app.writes.naming.RecordPrefix.empty()) return;
     const LocalDate today = app.seams.calendar.Today();
-    MakeRecordPrefix(app.naming, today.month, today.day, app.records.work);
+    MakeRecordPrefix(app.writes.naming, today.month, today.day, app.records.work);
 }
 
 std::string Title(const AppContext& app, WindowKind kind) {
@@ -126,21 +126,21 @@ std::string QuotedTitle(const AppContext& app, WindowKind kind) {
 }
 
 void TellMessage(AppContext& app, int code) {
-    Keep(app.captureNotes.messages, CaptureNotes::Message{code, app.Language()});
+    Keep(app.capture.notes.messages, CaptureNotes::Message{code, app.Language()});
     PutMsg(app, code);
 }
 
 void TellError(AppContext& app, const std::string& text) {
-    Keep(app.captureNotes.errors, text);
+    Keep(app.capture.notes.errors, text);
     ShowError(app, text);
 }
 
 void TellMissing(AppContext& app, WindowKind kind, int code) {
-    if (app.tickCounter >= kMissingAfterTicks) TellMissingNow(app, kind, code);
+    if (app.loop.tickCounter >= kMissingAfterTicks) TellMissingNow(app, kind, code);
 }
 
 void TellMissingNow(AppContext& app, WindowKind kind, int code) {
-    Keep(app.captureNotes.missing, CaptureNotes::Missing{kind, code});
+    Keep(app.capture.notes.missing, CaptureNotes::Missing{kind, code});
     NotExistProcess(app, kind, code);
 }
 

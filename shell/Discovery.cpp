@@ -37,22 +37,22 @@ int TableLanguage(std::string_view title) {
 
 // The glyph set depends on the language: once reading is prepared, follow every change.
 void ChangeLanguage(AppContext& app, int language) {
-    if (language == app.windows.language) return;
-    app.windows.language = language;
+    if (language == app.game.windows.language) return;
+    app.game.windows.language = language;
     constexpr int kJapanese = 2;
-    if (language == kJapanese && !app.kanaToldOnce) {
-        app.kanaToldOnce = true;
+    if (language == kJapanese && !app.capture.kanaToldOnce) {
+        app.capture.kanaToldOnce = true;
         LogLine(app,
                 "The Japanese edition of the game client draws its calls in kana, which this "
                 "program cannot read: its boards are not recorded.");
     }
-    if (app.reading.glyphs.ready) PrepareReading(app.reading, app.infoBox);
+    if (app.game.reading.glyphs.ready) PrepareReading(app.game.reading, app.game.infoBox);
 }
 
 void AdoptTableLanguage(AppContext& app, int found) {
     // An English title says nothing about the edition (several show English titles), and the
     // Espanol edition is only told from the others by its bidding window.
-    if (found == 1 || app.windows.language == 8) return;
+    if (found == 1 || app.game.windows.language == 8) return;
     ChangeLanguage(app, found);
 }
 
@@ -65,10 +65,10 @@ void AdoptTableLanguage(AppContext& app, int found) {
 // window, not a bid box, or the auction would never be found again.
 std::string_view ByClientHeight(AppContext& app, WindowHandle window) {
     for (WindowKind kind : {WindowKind::Bidding, WindowKind::BidBox})
-        if (window != 0 && app.windows.Handle(kind) == window) return English(int(kind));
+        if (window != 0 && app.game.windows.Handle(kind) == window) return English(int(kind));
     app.seams.desktop.Restore(window);
     const Rect client = app.seams.desktop.ClientRect(window);
-    const Rect bidding = app.windows.biddingPlace;
+    const Rect bidding = app.game.windows.biddingPlace;
     const Rect place = app.seams.desktop.WindowRect(window);
     const bool wasBidding =
         bidding.Width() > 0 && place.left == bidding.left && place.top == bidding.top;
@@ -81,12 +81,12 @@ std::string_view ByClientHeight(AppContext& app, WindowHandle window) {
 // The English title of a candidate, looking only at kinds first..last; the title itself when
 // none of them matches.
 std::string Translated(AppContext& app, const TitleCandidate& candidate, int first, int last) {
-    if (app.windows.language == 1) return candidate.title;
+    if (app.game.windows.language == 1) return candidate.title;
     constexpr int kEspanol = 8, kSpain = 6;
-    if (app.windows.language == kSpain &&
+    if (app.game.windows.language == kSpain &&
         candidate.title == TitleTable::Title(int(WindowKind::Bidding), kEspanol))
         ChangeLanguage(app, kEspanol);
-    const int language = app.windows.language;
+    const int language = app.game.windows.language;
     const bool sharedTitle = TitleTable::Title(int(WindowKind::Bidding), language) ==
                              TitleTable::Title(int(WindowKind::BidBox), language);
     for (int kind = first; kind <= last; ++kind) {
@@ -104,7 +104,7 @@ Rect Moved(Rect r, int x, int y) {
 }
 
 void KeepTableRect(AppContext& app) {
-    GameWindows& w = app.windows;
+    GameWindows& w = app.game.windows;
     w.tableRect = app.seams.desktop.WindowRect(w.table);
     w.rect[0] = w.tableRect;
     w.tableWidth = w.tableRect.Width();
@@ -112,17 +112,17 @@ void KeepTableRect(AppContext& app) {
 }
 
 WindowHandle HandleOf(const AppContext& app, WindowKind kind) {
-    return kind == WindowKind::Table ? app.windows.table : app.windows.Handle(kind);
+    return kind == WindowKind::Table ? app.game.windows.table : app.game.windows.Handle(kind);
 }
 
 }  // namespace
 
 void ScanTopWindows(AppContext& app) {
-    GameWindows& w = app.windows;
+    GameWindows& w = app.game.windows;
     w.table = 0;
     w.candidates.clear();
     for (const TopWindow& top : app.seams.desktop.TopLevelWindows()) {
-        if (app.mainWindow != 0 && top.handle == app.mainWindow) continue;
+        if (app.display.mainWindow != 0 && top.handle == app.display.mainWindow) continue;
         if (!top.visible || !top.hasCaption) continue;
         std::string title = Trim(top.title);
         const int width = IsOwnOrDialog(title) ? 0 : DisplayWidth(title, app.seams.codePage);
@@ -140,13 +140,13 @@ void ScanTopWindows(AppContext& app) {
 
 void LookupAllKinds(AppContext& app) {
     std::vector<std::string> english;
-    english.reserve(app.windows.candidates.size());
-    for (const TitleCandidate& c : app.windows.candidates)
+    english.reserve(app.game.windows.candidates.size());
+    for (const TitleCandidate& c : app.game.windows.candidates)
         english.push_back(Translated(app, c, 1, kSubWindowCount));
     for (int kind = 1; kind <= kSubWindowCount; ++kind)
         for (std::size_t i = 0; i < english.size(); ++i)
             if (english[i] == English(kind)) {
-                app.windows.handle[std::size_t(kind)] = app.windows.candidates[i].handle;
+                app.game.windows.handle[std::size_t(kind)] = app.game.windows.candidates[i].handle;
                 break;
             }
 }
@@ -154,20 +154,20 @@ void LookupAllKinds(AppContext& app) {
 void LookupKind(AppContext& app, WindowKind kind) {
     const int k = int(kind);
     if (k < 1 || k > kSubWindowCount) return;
-    app.windows.handle[std::size_t(k)] = 0;
-    for (const TitleCandidate& c : app.windows.candidates)
+    app.game.windows.handle[std::size_t(k)] = 0;
+    for (const TitleCandidate& c : app.game.windows.candidates)
         if (Translated(app, c, k, k) == English(k)) {
-            app.windows.handle[std::size_t(k)] = c.handle;
+            app.game.windows.handle[std::size_t(k)] = c.handle;
             return;
         }
 }
 
 bool BidBoxShownNow(AppContext& app) {
-    const WindowHandle table = app.windows.table;
+    const WindowHandle table = app.game.windows.table;
     ScanTopWindows(app);
-    if (app.windows.table == 0) app.windows.table = table;
+    if (app.game.windows.table == 0) app.game.windows.table = table;
     LookupKind(app, WindowKind::BidBox);
-    return app.windows.Handle(WindowKind::BidBox) != 0;
+    return app.game.windows.Handle(WindowKind::BidBox) != 0;
 }
 
 void PlaceWindow(AppContext& app, WindowKind kind) {
@@ -177,7 +177,7 @@ void PlaceWindow(AppContext& app, WindowKind kind) {
     Desktop& desktop = app.seams.desktop;
     desktop.SetTopmost(h, true);
     desktop.Restore(h);
-    GameWindows& w = app.windows;
+    GameWindows& w = app.game.windows;
     w.rect[k] = desktop.WindowRect(h);
     // Only a window the client opened in the screen's corner is moved, and only once a run:
     // after that the user decides where it stands.
@@ -192,7 +192,7 @@ void PlaceWindow(AppContext& app, WindowKind kind) {
 }
 
 void SetWinGame(AppContext& app) {
-    GameWindows& w = app.windows;
+    GameWindows& w = app.game.windows;
     if (w.table == 0) return;
     Desktop& desktop = app.seams.desktop;
     KeepTableRect(app);
@@ -205,7 +205,7 @@ void SetWinGame(AppContext& app) {
 }
 
 void GetSubWindows(AppContext& app) {
-    ClickGameButton(app.reading, app.buttons, kAllButtons);
+    ClickGameButton(app.game.reading, app.game.buttons, kAllButtons);
     app.seams.clock.Wait(kButtonSettleMs);
     ScanTopWindows(app);
     LookupAllKinds(app);
@@ -213,15 +213,16 @@ void GetSubWindows(AppContext& app) {
 
 void NotExistProcess(AppContext& app, WindowKind kind, int messageCode) {
     const int k = int(kind);
-    ClickGameButton(app.reading, app.buttons, k);
+    ClickGameButton(app.game.reading, app.game.buttons, k);
     LookupKind(app, kind);
-    if (app.windows.Handle(kind) != 0 || k < 1 || k > kSubWindowCount) return;
-    if (std::size_t(k) < app.messages.waiting.size()) app.messages.waiting[std::size_t(k)] = true;
+    if (app.game.windows.Handle(kind) != 0 || k < 1 || k > kSubWindowCount) return;
+    if (std::size_t(k) < app.display.messages.waiting.size())
+        app.display.messages.waiting[std::size_t(k)] = true;
     PutMsg(app, messageCode);
 }
 
 void ReopenWindow(AppContext& app, WindowKind kind) {
-    ClickGameButton(app.reading, app.buttons, int(kind));
+    ClickGameButton(app.game.reading, app.game.buttons, int(kind));
     app.seams.clock.Wait(kButtonSettleMs);
     ScanTopWindows(app);
     LookupKind(app, kind);
@@ -248,17 +249,18 @@ void SetBox(AppContext& app, int swtch) {
 }
 
 Rect BoxWindowPlace(const AppContext& app) {
-    const int x = app.windows.tableRect.right + 5;
+    const int x = app.game.windows.tableRect.right + 5;
     const int y = app.settings.boxPosition.y;
-    const int height = int(RoundHalfEven(app.windows.titleBarAllowance * 1.5 + 105 + 7));
+    const int height = int(RoundHalfEven(app.game.windows.titleBarAllowance * 1.5 + 105 + 7));
     return Rect{x, y, x + kBoxWidth, y + height};
 }
 
 void LoadBoxWindow(AppContext& app) {
     if (app.settings.boxPosition.x == 0) return;  // the box is not wanted
-    app.views.side.ShowBox(BoxWindowPlace(app), app.deals.capture, app.deals.capture.Strain);
+    app.views.side.ShowBox(BoxWindowPlace(app), app.capture.deals.capture,
+                           app.capture.deals.capture.Strain);
     app.views.side.KeepBoxInFront();
-    app.boxLoaded = true;
+    app.display.boxLoaded = true;
 }
 
 }  // namespace tallowen

@@ -97,7 +97,7 @@ void Print(AppContext& app, const std::string& line) {
 
 void ApplyAll(AppContext& app) {
     for (int c = 0; c < kControlCount; ++c)
-        app.views.main.Apply(Control(c), app.controls[std::size_t(c)]);
+        app.views.main.Apply(Control(c), app.display.controls[std::size_t(c)]);
 }
 
 // The record lists take the first of three narrow fonts the system has.
@@ -119,11 +119,11 @@ void ChooseListFont(AppContext& app) {
 
 void PlaceAtRightEdge(AppContext& app) {
     Desktop& desktop = app.seams.desktop;
-    if (app.mainWindow == 0) return;
-    const Rect r = desktop.WindowRect(app.mainWindow);
+    if (app.display.mainWindow == 0) return;
+    const Rect r = desktop.WindowRect(app.display.mainWindow);
     const int x = desktop.DesktopRect().Width() - r.Width();
-    app.mainRect = Rect{x, r.top, x + r.Width(), r.bottom};
-    desktop.MoveWindow(app.mainWindow, app.mainRect);
+    app.display.mainRect = Rect{x, r.top, x + r.Width(), r.bottom};
+    desktop.MoveWindow(app.display.mainWindow, app.display.mainRect);
 }
 
 bool ChkZIP(AppContext& app, const StartupChecks& checks) {
@@ -147,7 +147,7 @@ void AbsentINI(AppContext& app) {
     const std::string oneLine = "  " + folder + "\\" + "Tallowen.INI";
     Print(app, "  Initialization file ");
     const int width = app.seams.fonts.TextWidth(DesignFont(app), kDesignPoints, false, oneLine);
-    if (width <= 0.8 * app.mainRect.Width()) {
+    if (width <= 0.8 * app.display.mainRect.Width()) {
         Print(app, oneLine);
         Print(app, "  is not found.");
     } else {
@@ -203,7 +203,7 @@ const char* DesignFont(const AppContext& app) {
 }
 
 void DesignControls(AppContext& app) {
-    for (ControlState& s : app.controls) s = ControlState{};
+    for (ControlState& s : app.display.controls) s = ControlState{};
     for (const DesignText& t : kEnglish) {
         app.Ctl(t.control).caption = t.caption;
         app.Ctl(t.control).tooltip = t.tooltip;
@@ -245,25 +245,27 @@ void SaveLayout(AppContext& app) {
     if (app.folderRefused) return;
     Desktop& desktop = app.seams.desktop;
     const std::string name = LayoutFileName(app.settings);
-    if (app.mainWindow != 0) app.mainRect = desktop.WindowRect(app.mainWindow);
+    if (app.display.mainWindow != 0)
+        app.display.mainRect = desktop.WindowRect(app.display.mainWindow);
     auto live = [&app, &desktop](int kind) -> std::optional<LiveRect> {
         Rect r;
         if (kind >= 1 && kind < kWindowKindCount) {
-            const WindowHandle h = app.windows.handle[std::size_t(kind)];
-            if (app.windows.table == 0 || h == 0) return std::nullopt;
+            const WindowHandle h = app.game.windows.handle[std::size_t(kind)];
+            if (app.game.windows.table == 0 || h == 0) return std::nullopt;
             desktop.Restore(h);
             r = desktop.WindowRect(h);
-        } else if (kind == kWindowKindCount && app.boardLoaded) {
-            r = app.boardRect;
+        } else if (kind == kWindowKindCount && app.display.boardLoaded) {
+            r = app.display.boardRect;
         } else {
             return std::nullopt;
         }
         if (r.Width() <= 0 && r.Height() <= 0) return std::nullopt;
         return LiveRect{r.left, r.top, r.right, r.bottom};
     };
-    const FileResult written = WriteCFG(app.folders.AppFile(name), desktop.DesktopRect().Width(),
-                                        PointXY{app.mainRect.left, app.mainRect.top}, app.layout,
-                                        live, app.seams.codePage);
+    const FileResult written =
+        WriteCFG(app.folders.AppFile(name), desktop.DesktopRect().Width(),
+                 PointXY{app.display.mainRect.left, app.display.mainRect.top}, app.layout, live,
+                 app.seams.codePage);
     if (!written.ok) app.views.log.Append("The window layout was not saved: " + written.error);
 }
 
@@ -288,14 +290,14 @@ void Abort(AppContext& app) {
     SetEnabled(app, Control::cmdEnd, true);
     Clock& clock = app.seams.clock;
     const std::uint32_t began = clock.Ticks();
-    while (!app.ending && clock.Ticks() - began < kAbortWait) clock.Wait(kAbortPoll);
-    app.ending = true;
+    while (!app.loop.ending && clock.Ticks() - began < kAbortWait) clock.Wait(kAbortPoll);
+    app.loop.ending = true;
 }
 
 void cmdEnd_Click(AppContext& app) {
-    if (app.ending) return;
+    if (app.loop.ending) return;
     SaveLayout(app);
-    app.ending = true;
+    app.loop.ending = true;
 }
 
 void Form_QueryUnload(AppContext& app) {

@@ -27,14 +27,14 @@ constexpr int kBoxWidth = 172;
 // A passed-out board scores nothing, so its score cannot change; any other board's score
 // must differ both from the score recorded last and from the one before the board.
 bool ScoreUnchanged(const AppContext& app, const ScorePair& score) {
-    const Deal& deal = app.deals.capture;
+    const Deal& deal = app.capture.deals.capture;
     if (deal.Contract == "Pass Out") return false;
-    return SameScorePair(score, app.keptScore) || SameScorePair(score, deal.ScoreBefore);
+    return SameScorePair(score, app.capture.keptScore) || SameScorePair(score, deal.ScoreBefore);
 }
 
 CaptureResult ReadHand(AppContext& app, HandReading& hand) {
     for (int attempt = 1; attempt <= kHandTries; ++attempt) {
-        hand = CaptHand(app.reading, app.settings.minimizeLastHand);
+        hand = CaptHand(app.game.reading, app.settings.minimizeLastHand);
         // A window that could not be copied reads "no error" with nothing in it.
         if (hand.result == CaptureResult::Read && !HandComplete(hand))
             hand.result = CaptureResult::HandUnreadable;
@@ -48,48 +48,48 @@ CaptureResult ReadHand(AppContext& app, HandReading& hand) {
 // the next capture never joins this auction to another board's hand.
 CaptureResult RecordHand(AppContext& app, const ScorePair& after, const HandReading& hand,
                          std::string& recordName) {
-    Deal next = app.deals.capture;
+    Deal next = app.capture.deals.capture;
     if (!JoinKeptAuction(app, next)) return CaptureResult::RecordFailed;
     HandToDeal(hand, next);
     next.ScoreAfter = after;
-    app.captureNotes.handRefused = HandAuctionMismatch(next);
-    if (!app.captureNotes.handRefused.empty()) {
-        LogLine(app, "Hand not recorded: " + app.captureNotes.handRefused + ".");
+    app.capture.notes.handRefused = HandAuctionMismatch(next);
+    if (!app.capture.notes.handRefused.empty()) {
+        LogLine(app, "Hand not recorded: " + app.capture.notes.handRefused + ".");
         return CaptureResult::HandNotOfAuction;
     }
     recordName = WriteRecord(app, next);
-    app.deals.capture = next;
-    app.keptScore = after;
-    LongerName(app.deals.capture.Names, app.deals.capture.AuctionNames);
+    app.capture.deals.capture = next;
+    app.capture.keptScore = after;
+    LongerName(app.capture.deals.capture.Names, app.capture.deals.capture.AuctionNames);
     return CaptureResult::Read;
 }
 
 Rect BoxPlace(const AppContext& app) {
-    const Rect table = app.windows.tableRect;
+    const Rect table = app.game.windows.tableRect;
     const int left = table.right + 5, top = app.settings.boxPosition.y;
-    const int height = int(RoundHalfEven(app.windows.titleBarAllowance * 1.5)) + 105 + 7;
+    const int height = int(RoundHalfEven(app.game.windows.titleBarAllowance * 1.5)) + 105 + 7;
     return {left, top, left + kBoxWidth, top + height};
 }
 
 void ShowRemainingCards(AppContext& app) {
     if (app.settings.boxPosition.x == 0) return;
-    if (!app.boxLoaded) LoadBoxWindow(app);
-    const Deal& deal = app.deals.capture;
+    if (!app.display.boxLoaded) LoadBoxWindow(app);
+    const Deal& deal = app.capture.deals.capture;
     app.views.side.ShowBox(BoxPlace(app), deal, deal.Strain);
 }
 
 // The record is complete: derive what the scoring derives, and show it.
 void ShowRecorded(AppContext& app, const std::string& recordName) {
-    Deal& deal = app.deals.capture;
+    Deal& deal = app.capture.deals.capture;
     LogSink& log = ScoringLog(app);
     DeriveDeal(deal, int(app.settings.cardOrder), log);
-    app.deals.shown = deal;
+    app.capture.deals.shown = deal;
     if (!recordName.empty()) {  // else the file is still to be written
         Show_File(app, recordName);
         app.records.onDisplay = recordName;
     }
-    app.views.main.ShowDeal(deal, app.rotation);
-    app.previousDeal = deal;
+    app.views.main.ShowDeal(deal, app.display.rotation);
+    app.capture.previousDeal = deal;
     SetVisible(app, Control::picBox, true);
     if (app.settings.minimizeLastHand) MinimizeGameWindow(app, WindowKind::LastHand);
     ShowRemainingCards(app);
@@ -102,8 +102,8 @@ void ShowRecorded(AppContext& app, const std::string& recordName) {
 // next auction seen to end; until the bid box closes, no automatic auction capture runs.
 void StartOverFromAuction(AppContext& app) {
     PrepCaptNextBid(app);
-    app.schedule.Disarm(Slot::Bid);
-    app.awaitAuctionEnd = app.settings.autoCaptBid;
+    app.loop.schedule.Disarm(Slot::Bid);
+    app.capture.awaitAuctionEnd = app.settings.autoCaptBid;
 }
 
 CaptureResult CaptureAndRecord(AppContext& app, std::string& recordName) {
@@ -115,40 +115,40 @@ CaptureResult CaptureAndRecord(AppContext& app, std::string& recordName) {
     if (result == CaptureResult::Read) result = ReadHand(app, hand);
     if (result != CaptureResult::Read) return result;
     app.views.main.AlertBorder(false);
-    if (SameHand(app.previousDeal, hand)) return CaptureResult::HandUnchanged;
+    if (SameHand(app.capture.previousDeal, hand)) return CaptureResult::HandUnchanged;
     return RecordHand(app, after, hand, recordName);
 }
 
 }  // namespace
 
 void cmdHand_Click(AppContext& app) {
-    if (app.gamePresent == 1) {
+    if (app.loop.gamePresent == 1) {
         cmdHandClick2(app, 0);
         return;
     }
     if (app.settings.log.empty()) return;
     // A sample board to look at without a game; the kept deal itself stays as it was.
-    Deal sample = app.previousDeal;
+    Deal sample = app.capture.previousDeal;
     sample.Names = sample.AuctionNames = {"Hawk", "Panda", "Sheep", "Mouse"};
     app.views.side.ShowBidding(sample, sample.ScoreBefore, sample.Level, sample.Declarer);
 }
 
 void cmdHandClick2(AppContext& app, int automatic) {
-    if (app.busy.hand) return;
-    if (automatic == 1 && !app.schedule[Slot::Hand].armed) return;
-    if (app.gamePresent == 0) return;
+    if (app.loop.busy.hand) return;
+    if (automatic == 1 && !app.loop.schedule[Slot::Hand].armed) return;
+    if (app.loop.gamePresent == 0) return;
     CaptureResult result =
         MissingWindow(app, {WindowKind::Score, WindowKind::LastHand, WindowKind::Bidding});
     std::string recordName;
     if (result == CaptureResult::Read) {
-        app.busy.hand = true;
+        app.loop.busy.hand = true;
         SetVisible(app, Control::cmdBid, false);
         SetEnabled(app, Control::cmdHand, false);
         result = CaptureAndRecord(app, recordName);
     }
-    app.captureNotes.lastHandResult = result;
+    app.capture.notes.lastHandResult = result;
     if (result == CaptureResult::Read) {
-        const int seat = FindUserSeat(app, app.deals.capture.Names);
+        const int seat = FindUserSeat(app, app.capture.deals.capture.Names);
         if (seat >= 0) sitNESW(app, seat);
         ShowRecorded(app, recordName);
         PrepCaptNextBid(app);
@@ -160,7 +160,7 @@ void cmdHandClick2(AppContext& app, int automatic) {
     }
     SetVisible(app, Control::cmdBid, true);
     SetEnabled(app, Control::cmdHand, true);
-    app.busy.hand = false;
+    app.loop.busy.hand = false;
     if (app.settings.minimizeLastHand) MinimizeGameWindow(app, WindowKind::LastHand);
 }
 
@@ -173,8 +173,8 @@ void cmdHand_MouseDown(AppContext& app, int button) {
     if (on)
         app.views.main.AlertBorder(false);
     else
-        app.schedule.Disarm(Slot::Hand);
-    app.schedule[Slot::Hand].due = Now(app) + std::uint32_t(app.settings.waitTimeHand);
+        app.loop.schedule.Disarm(Slot::Hand);
+    app.loop.schedule[Slot::Hand].due = Now(app) + std::uint32_t(app.settings.waitTimeHand);
 }
 
 void menuHand_Click(AppContext& app) {
@@ -182,34 +182,35 @@ void menuHand_Click(AppContext& app) {
 }
 
 void PrepCaptNextHand(AppContext& app) {
-    app.turnFront = false;
-    app.cardsSeen = 0;
+    app.display.turnFront = false;
+    app.capture.cardsSeen = 0;
     // A bid box that opened after the auction was read belongs to the next deal, and must
     // still start the hand capture when the next tick sees it.
-    app.bidBoxAtAuction = app.bidBoxAtRead && BidBoxShownNow(app);
+    app.capture.bidBoxAtAuction = app.capture.bidBoxAtRead && BidBoxShownNow(app);
     if (app.settings.showTrickBox) SetVisible(app, Control::picBox, true);
     // The last-trick window may still show the last trick of the board before: keep it as
     // the trick already seen, so that only the tricks of this board are counted.
     if (WindowKnown(app, WindowKind::LastTrick))
-        CaptTrick(app.reading, app.cardImages, app.trick, TrickMode::ResetCount);
-    app.trick.cardCount = 0;
-    app.infoBox.remembered = {-1, -1};  // the count rows of the board before are not this one's
+        CaptTrick(app.game.reading, app.game.cardImages, app.game.trick, TrickMode::ResetCount);
+    app.game.trick.cardCount = 0;
+    app.game.infoBox.remembered = {-1,
+                                   -1};  // the count rows of the board before are not this one's
     if (WindowKnown(app, WindowKind::Bidding))
-        app.seams.desktop.SetTopmost(app.windows.Handle(WindowKind::Bidding), false);
-    app.trick.playedCard = [&app](int suit, int rank) {
-        if (app.boxLoaded) app.views.side.TickPlayedCard(suit, rank);
+        app.seams.desktop.SetTopmost(app.game.windows.Handle(WindowKind::Bidding), false);
+    app.game.trick.playedCard = [&app](int suit, int rank) {
+        if (app.display.boxLoaded) app.views.side.TickPlayedCard(suit, rank);
     };
     ShowRemainingCards(app);
-    app.schedule.Disarm(Slot::Reminder);
-    app.schedule.Disarm(Slot::Bid);
-    app.awaitAuctionEnd = false;
+    app.loop.schedule.Disarm(Slot::Reminder);
+    app.loop.schedule.Disarm(Slot::Bid);
+    app.capture.awaitAuctionEnd = false;
     const std::uint32_t now = Now(app);
     SetSlot(app, Slot::Hand, app.settings.autoCaptHand,
             now + std::uint32_t(app.settings.waitTimeHand));
     SetSlot(app, Slot::Trick, true, now + kTrickWatchDelay);
     SetBackToSetting(app, Control::cmdBid);
     SetBackColour(app, Control::cmdHand, kOrange);
-    app.lastTotalShown = 0;
+    app.capture.lastTotalShown = 0;
 }
 
 }  // namespace tallowen

@@ -26,22 +26,23 @@ constexpr std::uint32_t kPausedBlue = 0xFF0000;
 constexpr std::uint32_t kAuctionSettleMs = 3000;
 
 WindowHandle Handle(const AppContext& app, WindowKind kind) {
-    return app.windows.Handle(kind);
+    return app.game.windows.Handle(kind);
 }
 
 void FrontTable(AppContext& app, bool tableInFront) {
     app.views.main.SetTopmost(!tableInFront);
-    if (app.windows.table != 0) app.seams.desktop.SetTopmost(app.windows.table, tableInFront);
+    if (app.game.windows.table != 0)
+        app.seams.desktop.SetTopmost(app.game.windows.table, tableInFront);
 }
 
 void ShowPauseSeconds(AppContext& app, std::int64_t seconds) {
-    app.shown.timerCounting = true;
+    app.display.shown.timerCounting = true;
     SetCaption(app, Control::cmdTimer, NumText(seconds));
 }
 
 // While paused, the pause button counts the seconds, and reminds twice that the watch is off.
 void CountPause(AppContext& app) {
-    const std::uint32_t elapsed = app.lastTick - app.pauseStart;  // wraps safely
+    const std::uint32_t elapsed = app.loop.lastTick - app.loop.pauseStart;  // wraps safely
     const std::int64_t seconds = RoundHalfEven(elapsed / 1000.0);
     ShowPauseSeconds(app, seconds);
     if (seconds == kAlertFirst || seconds == kAlertSecond) {
@@ -54,13 +55,13 @@ void CountPause(AppContext& app) {
 // closing brings the capture forward: a passed-out board stays on the screen only for the
 // pause between deals, which is shorter than the wait between attempts.
 void WatchAuctionEnd(AppContext& app, bool bidBoxNow) {
-    const bool closed = app.bidBoxSeen && !bidBoxNow;
-    app.bidBoxSeen = bidBoxNow;
+    const bool closed = app.loop.bidBoxSeen && !bidBoxNow;
+    app.loop.bidBoxSeen = bidBoxNow;
     if (!closed) return;
-    CaptureSlot& slot = app.schedule[Slot::Bid];
+    CaptureSlot& slot = app.loop.schedule[Slot::Bid];
     const std::uint32_t soon = app.seams.clock.Ticks() + kAuctionSettleMs;
-    if (app.awaitAuctionEnd) {
-        app.awaitAuctionEnd = false;
+    if (app.capture.awaitAuctionEnd) {
+        app.capture.awaitAuctionEnd = false;
         slot = {true, soon, slot.remaining};
     } else if (slot.armed && TickIsPast(slot.due, soon)) {
         slot.due = soon;
@@ -72,25 +73,25 @@ void WatchAuctionEnd(AppContext& app, bool bidBoxNow) {
 void KeepBiddingPlace(AppContext& app) {
     const WindowHandle bidding = Handle(app, WindowKind::Bidding);
     if (bidding == 0 || app.seams.desktop.ClientRect(bidding).Height() <= 0) return;
-    app.windows.biddingPlace = app.seams.desktop.WindowRect(bidding);
+    app.game.windows.biddingPlace = app.seams.desktop.WindowRect(bidding);
 }
 
 void RunDueSlots(AppContext& app) {
     for (int k = 1; k < kSlotCount; ++k) {
-        const CaptureSlot& slot = app.schedule.slots[std::size_t(k)];
+        const CaptureSlot& slot = app.loop.schedule.slots[std::size_t(k)];
         if (!slot.armed || !TickIsPast(app.seams.clock.Ticks(), slot.due)) continue;
         if (k == int(Slot::Bid)) {
             cmdBidClick2(app, 1);
         } else if (k == int(Slot::Trick)) {
             // The turn test copies the table and so waits: a tick arriving meanwhile must
             // find the flag set, like one arriving during the watch itself.
-            app.busy.trick = true;
-            if (!app.turnFront && TestMyTurn(app)) {
-                app.seams.desktop.SetTopmost(app.windows.table, true);
-                app.turnFront = true;
+            app.loop.busy.trick = true;
+            if (!app.display.turnFront && TestMyTurn(app)) {
+                app.seams.desktop.SetTopmost(app.game.windows.table, true);
+                app.display.turnFront = true;
             }
             CmdTrick(app);
-            app.busy.trick = false;
+            app.loop.busy.trick = false;
         } else if (k == int(Slot::Hand)) {
             cmdHandClick2(app, 1);
         }
@@ -98,26 +99,26 @@ void RunDueSlots(AppContext& app) {
 }
 
 void KeepInFront(AppContext& app) {
-    if (app.boxLoaded) app.views.side.KeepBoxInFront();
-    if (app.boardLoaded && app.seams.desktop.DesktopRect().Width() < kNarrowScreen)
+    if (app.display.boxLoaded) app.views.side.KeepBoxInFront();
+    if (app.display.boardLoaded && app.seams.desktop.DesktopRect().Width() < kNarrowScreen)
         app.views.side.KeepBoardInFront();
-    if (app.messages.visible) app.views.message.SetTopmost(true);
+    if (app.display.messages.visible) app.views.message.SetTopmost(true);
     const WindowHandle score = Handle(app, WindowKind::Score);
-    if (app.showScore != 0 && score != 0) app.seams.desktop.SetTopmost(score, true);
+    if (app.display.showScore != 0 && score != 0) app.seams.desktop.SetTopmost(score, true);
 }
 
 // Windows the user was told are missing: the game may open them on a click of its own
 // button, and the message goes once they are there.
 void RetryWaitingWindows(AppContext& app) {
-    if (!app.messages.shown) return;
+    if (!app.display.messages.shown) return;
     for (int k = 1; k <= 4; ++k) {
-        if (!app.messages.waiting[std::size_t(k)]) continue;
+        if (!app.display.messages.waiting[std::size_t(k)]) continue;
         const WindowKind kind = WindowKind(k);
         if (Handle(app, kind) != 0) {
-            app.messages.waiting[std::size_t(k)] = false;
+            app.display.messages.waiting[std::size_t(k)] = false;
             HideMessage(app);
         } else {
-            ClickGameButton(app.reading, app.buttons, k);
+            ClickGameButton(app.game.reading, app.game.buttons, k);
             LookupKind(app, kind);
         }
     }
@@ -126,8 +127,8 @@ void RetryWaitingWindows(AppContext& app) {
 // While a log is kept, the table is set to the width the settings ask for: only once, and
 // only when it stands at the top left corner of the desktop.
 void NarrowTable(AppContext& app) {
-    GameWindows& w = app.windows;
-    if (!app.reading.glyphs.ready || w.placed[0] || app.settings.log.empty()) return;
+    GameWindows& w = app.game.windows;
+    if (!app.game.reading.glyphs.ready || w.placed[0] || app.settings.log.empty()) return;
     if (w.tableRect.left != 0 || w.tableRect.top != 0) return;
     const std::int32_t width = app.settings.bridgeWindowWidth;
     if (width >= kMinBridgeWindowWidth && width < w.tableWidth) {
@@ -151,7 +152,7 @@ bool FindSubWindows(AppContext& app) {
         const WindowHandle bidding = Handle(app, WindowKind::Bidding);
         if (bidding == 0) continue;
         PlaceWindow(app, WindowKind::Bidding);
-        Rect& r = app.windows.rect[std::size_t(WindowKind::Bidding)];
+        Rect& r = app.game.windows.rect[std::size_t(WindowKind::Bidding)];
         if (r.Height() > kBiddingMaxHeight) {
             desktop.MoveWindow(bidding, Rect{r.left, r.top, r.right, r.top + kBiddingMaxHeight});
             r = desktop.WindowRect(bidding);
@@ -175,7 +176,7 @@ void MoveKeepingSize(AppContext& app, WindowHandle h, int x, int y) {
 
 void ArrangeGameWindows(AppContext& app) {
     Desktop& desktop = app.seams.desktop;
-    GameWindows& w = app.windows;
+    GameWindows& w = app.game.windows;
     if (app.settings.minimizeLastHand) desktop.Minimize(Handle(app, WindowKind::LastHand));
     MoveKeepingSize(app, w.table, 0, kTablePlaceY);
     w.tableRect = w.rect[0] = desktop.WindowRect(w.table);
@@ -187,21 +188,21 @@ void ArrangeGameWindows(AppContext& app) {
 
 void ShowTableControls(AppContext& app) {
     SetVisible(app, Control::cmdScore, true);
-    if (app.showScore != 0) {
+    if (app.display.showScore != 0) {
         const WindowHandle score = Handle(app, WindowKind::Score);
         if (score != 0) app.seams.desktop.Restore(score);
     }
-    ShowScoreButton(app, app.showScore != 0);
+    ShowScoreButton(app, app.display.showScore != 0);
     if (app.settings.showBoxStatus) {
         SetVisible(app, Control::BoxStat, true);
         ControlState& s = app.Ctl(Control::BoxStat);
         s.foreColour = 0x000000u;
         app.views.main.Apply(Control::BoxStat, s);
     }
-    app.schedule[Slot::Bid].armed = app.settings.autoCaptBid;
+    app.loop.schedule[Slot::Bid].armed = app.settings.autoCaptBid;
     SetVisible(app, Control::cmdTimer, true);
     InitNESW(app);
-    app.tickCounter = 0;
+    app.loop.tickCounter = 0;
 }
 
 // 0 in the pause start means "running", so a pause that begins at tick 0 starts at 1 ms.
@@ -210,11 +211,11 @@ std::uint32_t PauseStartAt(std::uint32_t click) {
 }
 
 bool TimerShowsRunning(const AppContext& app) {
-    return !app.shown.timerCounting;
+    return !app.display.shown.timerCounting;
 }
 
 void ShowTimerRunning(AppContext& app) {
-    app.shown.timerCounting = false;
+    app.display.shown.timerCounting = false;
     SetBold(app, Control::cmdTimer, false);
     if (app.jpnInterface) {
         SetCaption(app, Control::cmdTimer, "休止");
@@ -228,14 +229,14 @@ void ShowTimerRunning(AppContext& app) {
 // nothing, so that it runs as soon as the pause ends.
 void HoldSlots(AppContext& app, int lastSlot, std::uint32_t at) {
     for (int k = 1; k <= lastSlot; ++k) {
-        CaptureSlot& s = app.schedule.slots[std::size_t(k)];
+        CaptureSlot& s = app.loop.schedule.slots[std::size_t(k)];
         s.remaining = TickIsPast(s.due, at) ? s.due - at : 0;
     }
 }
 
 void ResumeSlots(AppContext& app, int lastSlot, std::uint32_t at) {
     for (int k = 1; k <= lastSlot; ++k) {
-        CaptureSlot& s = app.schedule.slots[std::size_t(k)];
+        CaptureSlot& s = app.loop.schedule.slots[std::size_t(k)];
         s.due = s.remaining + at;
     }
 }
@@ -243,17 +244,17 @@ void ResumeSlots(AppContext& app, int lastSlot, std::uint32_t at) {
 }  // namespace
 
 void Timer1_Timer(AppContext& app) {
-    app.lastTick = app.seams.clock.Ticks();
-    if (app.busy.Any()) return;
-    app.busy.background = true;
+    app.loop.lastTick = app.seams.clock.Ticks();
+    if (app.loop.busy.Any()) return;
+    app.loop.busy.background = true;
     Background_Job(app);
-    app.busy.background = false;
+    app.loop.busy.background = false;
     WriteUnwritten(app);
-    if (app.pauseStart != 0) {
+    if (app.loop.pauseStart != 0) {
         CountPause(app);
         return;
     }
-    if (++app.tickCounter == 1) return;  // the table has just come up: let it settle
+    if (++app.loop.tickCounter == 1) return;  // the table has just come up: let it settle
     RunDueSlots(app);
     KeepInFront(app);
 }
@@ -261,13 +262,13 @@ void Timer1_Timer(AppContext& app) {
 void Background_Job(AppContext& app) {
     RetryWaitingWindows(app);
     ScanTopWindows(app);
-    GameWindows& w = app.windows;
+    GameWindows& w = app.game.windows;
     Desktop& desktop = app.seams.desktop;
-    const bool wasPresent = app.gamePresent == 1;
+    const bool wasPresent = app.loop.gamePresent == 1;
     if (w.table == 0) {
         if (wasPresent) ExitProc(app);
         SetVisible(app, Control::cmdTimer, false);
-        app.gamePresent = 0;
+        app.loop.gamePresent = 0;
         return;
     }
     if (!wasPresent) {
@@ -282,7 +283,7 @@ void Background_Job(AppContext& app) {
         w.tableRect = w.rect[0] = desktop.WindowRect(w.table);
     }
     if (!wasPresent) OffToOn(app);
-    app.gamePresent = 1;
+    app.loop.gamePresent = 1;
     LookupKind(app, WindowKind::BidBox);
     NarrowTable(app);
     KeepBiddingPlace(app);
@@ -290,11 +291,11 @@ void Background_Job(AppContext& app) {
     WatchAuctionEnd(app, bidBox != 0);
     if (bidBox == 0) return;
     PlaceWindow(app, WindowKind::BidBox);
-    if (app.settings.topMostBiddingBoard && app.schedule[Slot::Bid].armed)
+    if (app.settings.topMostBiddingBoard && app.loop.schedule[Slot::Bid].armed)
         desktop.SetTopmost(bidBox, true);
     // A bid box that appears after the auction was captured belongs to the next deal: the
     // last hand is complete now.
-    if (app.schedule[Slot::Hand].armed && !app.bidBoxAtAuction) cmdHandClick2(app, 1);
+    if (app.loop.schedule[Slot::Hand].armed && !app.capture.bidBoxAtAuction) cmdHandClick2(app, 1);
 }
 
 void OffToOn(AppContext& app) {
@@ -302,10 +303,10 @@ void OffToOn(AppContext& app) {
     SetWinGame(app);
     if (const FileResult work = EnsureFolder(app.folders.Work()); !work.ok)
         LogLine(app, work.error);
-    LocateInfoBox(app.reading, app.infoBox);
-    PrepareReading(app.reading, app.infoBox);
+    LocateInfoBox(app.game.reading, app.game.infoBox);
+    PrepareReading(app.game.reading, app.game.infoBox);
     SetWindowCaption(app, app.baseCaption + " [" +
-                              Trim(RuntimeName(app.reading.glyphs.currentSet)) + "] " +
+                              Trim(RuntimeName(app.game.reading.glyphs.currentSet)) + "] " +
                               std::string(TitleTable::Title(0, app.Language())));
     if (!FindSubWindows(app)) return;  // tried again only when the table comes back
     ArrangeGameWindows(app);
@@ -313,29 +314,30 @@ void OffToOn(AppContext& app) {
 }
 
 void ExitProc(AppContext& app) {
-    app.tickCounter = 0;
-    app.turnFront = false;
-    app.cardsSeen = 0;
-    app.lastTotalShown = 0;
-    app.bidBoxSeen = false;
-    app.awaitAuctionEnd = false;
-    app.reading.glyphs.ready = false;
-    app.reading.glyphs.currentSet = 0;
-    app.infoBox.located = false;
-    app.windows.placed.fill(false);
+    app.loop.tickCounter = 0;
+    app.display.turnFront = false;
+    app.capture.cardsSeen = 0;
+    app.capture.lastTotalShown = 0;
+    app.loop.bidBoxSeen = false;
+    app.capture.awaitAuctionEnd = false;
+    app.game.reading.glyphs.ready = false;
+    app.game.reading.glyphs.currentSet = 0;
+    app.game.infoBox.located = false;
+    app.game.windows.placed.fill(false);
     SetVisible(app, Control::picBox, false);
     SetVisible(app, Control::BoxStat, false);
-    app.schedule[Slot::Bid].armed = app.settings.autoCaptBid;
-    app.windows.language = 1;
-    app.schedule.Disarm(Slot::Hand);
+    app.loop.schedule[Slot::Bid].armed = app.settings.autoCaptBid;
+    app.game.windows.language = 1;
+    app.loop.schedule.Disarm(Slot::Hand);
     SetWindowCaption(app, app.baseCaption);
     SetBox(app, 0);
 }
 
 bool TestMyTurn(AppContext& app) {
     constexpr int kLeft = 107, kTop = 112, kRight = 128, kBottom = 114;
-    if (CaptureTableWindowRect(app.reading, Rect{kLeft, kTop, kRight, kBottom}) <= 0) return false;
-    const PixelView view = app.reading.Screen();
+    if (CaptureTableWindowRect(app.game.reading, Rect{kLeft, kTop, kRight, kBottom}) <= 0)
+        return false;
+    const PixelView view = app.game.reading.Screen();
     for (int y = kTop; y < kBottom; ++y) {
         bool blank = true;
         for (int x = kLeft; x < kRight && blank; ++x) blank = view.Black(x, y);
@@ -345,24 +347,24 @@ bool TestMyTurn(AppContext& app) {
 }
 
 void cmdTimer_Click(AppContext& app) {
-    if (app.gamePresent != 1) return;
+    if (app.loop.gamePresent != 1) return;
     const std::uint32_t click = app.seams.clock.Ticks();
     const int lastSlot = int(Slot::Hand);  // the automatic auction capture keeps its time
     if (TimerShowsRunning(app)) {
         ShowPauseSeconds(app, 0);
         SetBold(app, Control::cmdTimer, true);
         if (!app.jpnInterface) SetPoints(app, Control::cmdTimer, 12);
-        app.pauseStart = PauseStartAt(click);
+        app.loop.pauseStart = PauseStartAt(click);
         HoldSlots(app, lastSlot, click);
         FrontTable(app, false);
     } else {
         app.views.main.AlertBorder(false);
         ShowTimerRunning(app);
         ResumeSlots(app, lastSlot, click);
-        app.pauseStart = 0;
+        app.loop.pauseStart = 0;
         // The pause is over for the trick box too.
-        if (app.picBoxPause != 0) {
-            app.picBoxPause = 0;
+        if (app.loop.picBoxPause != 0) {
+            app.loop.picBoxPause = 0;
             SetBackToSetting(app, Control::picBox);
         }
         FrontTable(app, true);
@@ -370,20 +372,20 @@ void cmdTimer_Click(AppContext& app) {
 }
 
 void picBox_Click(AppContext& app) {
-    if (app.gamePresent != 1) return;
+    if (app.loop.gamePresent != 1) return;
     const std::uint32_t click = app.seams.clock.Ticks();
-    app.pauseStart = PauseStartAt(click);
-    if (app.picBoxPause == 0) {
-        app.picBoxPause = 1;
+    app.loop.pauseStart = PauseStartAt(click);
+    if (app.loop.picBoxPause == 0) {
+        app.loop.picBoxPause = 1;
         SetBackColour(app, Control::picBox, kPausedBlue);
         HoldSlots(app, kSlotCount - 1, click);
         FrontTable(app, false);
     } else {
-        app.picBoxPause = 0;
+        app.loop.picBoxPause = 0;
         SetBackToSetting(app, Control::picBox);
         app.views.main.AlertBorder(false);
         ResumeSlots(app, kSlotCount - 1, click);
-        app.pauseStart = 0;
+        app.loop.pauseStart = 0;
         // The pause is over for the pause button too: it must not go on showing seconds and
         // take its next click for a resume.
         if (!TimerShowsRunning(app)) ShowTimerRunning(app);
@@ -396,7 +398,7 @@ void menuRestart_Click(AppContext& app) {
     PrepCaptNextBid(app);
     // Without this the next tick would take the table for one already being watched and
     // never prepare it again.
-    app.gamePresent = 0;
+    app.loop.gamePresent = 0;
 }
 
 void menuLink_Click(AppContext& app, int index) {
@@ -412,21 +414,21 @@ void menuLink_Click(AppContext& app, int index) {
 void cmdScore_Click(AppContext& app) {
     const WindowHandle score = Handle(app, WindowKind::Score);
     Desktop& desktop = app.seams.desktop;
-    if (!app.shown.scoreButtonHides) {
-        app.showScore = -1;
+    if (!app.display.shown.scoreButtonHides) {
+        app.display.showScore = -1;
         ShowScoreButton(app, true);
         if (score == 0) return;
         desktop.Restore(score);
         desktop.SetTopmost(score, true);
     } else {
-        app.showScore = 0;
+        app.display.showScore = 0;
         ShowScoreButton(app, false);
         if (score != 0) desktop.Minimize(score);
     }
 }
 
 void ShowScoreButton(AppContext& app, bool hides) {
-    app.shown.scoreButtonHides = hides;
+    app.display.shown.scoreButtonHides = hides;
     SetCaption(app, Control::cmdScore, hides ? "Hide Score" : "Show Score");
 }
 

@@ -24,11 +24,11 @@ bool OutsideSingleByte(std::string_view text, const CodePage& page) {
 // Every message: the window comes up with its text, the main loop starts retrying the
 // windows it waits for, and the alert plays.
 void Present(AppContext& app, const MessageText& message) {
-    app.messages.last = message;
-    app.messages.visible = true;
-    app.messages.shown = true;
+    app.display.messages.last = message;
+    app.display.messages.visible = true;
+    app.display.messages.shown = true;
     app.views.message.Show(message);
-    WarningSound(app.reading);
+    WarningSound(app.game.reading);
 }
 
 bool LogShown(const AppContext& app) {
@@ -59,7 +59,7 @@ void PutMsg(AppContext& app, int code) {
 }
 
 void HideMessage(AppContext& app) {
-    app.messages.visible = false;
+    app.display.messages.visible = false;
     app.views.message.Hide();
 }
 
@@ -69,8 +69,8 @@ void LogLine(AppContext& app, const std::string& line) {
 
 void ShowRunningAuction(AppContext& app) {
     if (app.settings.showBiddingSequence.x == 0) return;
-    app.boardLoaded = true;  // the view loads the board on its first showing
-    Deal& deal = app.deals.capture;
+    app.display.boardLoaded = true;  // the view loads the board on its first showing
+    Deal& deal = app.capture.deals.capture;
     deal.Declarer = -1;
     deal.Level = 0;
     // Until the board is scored, the score after still holds what the previous board left:
@@ -79,22 +79,22 @@ void ShowRunningAuction(AppContext& app) {
 }
 
 void ShowRecordedAuction(AppContext& app) {
-    if (!app.boardLoaded) return;
-    const Deal& deal = app.deals.capture;
+    if (!app.display.boardLoaded) return;
+    const Deal& deal = app.capture.deals.capture;
     app.views.side.ShowBidding(deal, deal.ScoreBefore, deal.Level, deal.Declarer);
 }
 
 void BoardMoved(AppContext& app, Rect place) {
-    app.boardRect = place;
+    app.display.boardRect = place;
 }
 
 // A closed side window is loaded again when next it has something to show.
 void SideWindowClosed(AppContext& app, bool board) {
-    (board ? app.boardLoaded : app.boxLoaded) = false;
+    (board ? app.display.boardLoaded : app.display.boxLoaded) = false;
 }
 
 void MessageClosed(AppContext& app) {
-    app.messages.visible = false;
+    app.display.messages.visible = false;
 }
 
 }  // namespace tallowen

@@ -98,22 +98,22 @@ void RefreshFileBox(AppContext& app) {
 }
 
 void filBox_Click(AppContext& app, const std::string& name) {
-    if (app.busy.bid || app.busy.hand || app.busy.listClick) return;
+    if (app.loop.busy.bid || app.loop.busy.hand || app.loop.busy.listClick) return;
     if (app.records.deleteRequest == -1) return;
     if (name.empty()) {
         app.seams.sound.Beep();
         return;
     }
-    app.busy.listClick = true;
+    app.loop.busy.listClick = true;
     Show_File(app, name);
-    app.busy.listClick = false;
+    app.loop.busy.listClick = false;
 }
 
 void Show_File(AppContext& app, const std::string& name) {
-    Deal& deal = app.deals.shown;
-    if (app.redrawRequest) {
-        app.views.main.ShowDeal(deal, app.rotation);
-        app.redrawRequest = false;
+    Deal& deal = app.capture.deals.shown;
+    if (app.display.redrawRequest) {
+        app.views.main.ShowDeal(deal, app.display.rotation);
+        app.display.redrawRequest = false;
         return;
     }
     if (name == app.records.onDisplay) return;
@@ -131,15 +131,15 @@ void Show_File(AppContext& app, const std::string& name) {
     const int seat = ShownUserSeat(app, deal.Names);
     if (seat >= 0) sitNESW(app, seat);
     LongerName(deal.Names, deal.AuctionNames);
-    app.views.main.ShowDeal(deal, app.rotation);
+    app.views.main.ShowDeal(deal, app.display.rotation);
 }
 
 void filBox_KeyDown(AppContext& app, int keyCode) {
-    if (keyCode == kDeleteKey && !app.busy.background) DelFilboxFile(app);
+    if (keyCode == kDeleteKey && !app.loop.busy.background) DelFilboxFile(app);
 }
 
 void filBox_MouseDown(AppContext& app, int button) {
-    if (button == kRightButton && !app.busy.background) DelFilboxFile(app);
+    if (button == kRightButton && !app.loop.busy.background) DelFilboxFile(app);
 }
 
 void DelFilboxFile(AppContext& app) {
@@ -160,21 +160,21 @@ void cmdUndo_Click(AppContext& app) {
 }
 
 void cmdDelFiles_Click(AppContext& app) {
-    if (app.busy.bid || app.busy.hand) return;
+    if (app.loop.busy.bid || app.loop.busy.hand) return;
     if (!ClearOrRestoreWork(app)) return;
     app.records.listed.clear();
     ShowListed(app);
-    app.keptRounds = 0;
-    app.keptCalls = {};
+    app.capture.keptRounds = 0;
+    app.capture.keptCalls = {};
     // The hand compared with the next captured one: after emptying the folder a board equal
     // to one recorded before must be recorded again.
-    app.previousDeal.Cards = {};
-    app.previousDeal.CardMarks = {};
+    app.capture.previousDeal.Cards = {};
+    app.capture.previousDeal.CardMarks = {};
     PrepCaptNextBid(app);
-    app.schedule[Slot::Bid].due = app.seams.clock.Ticks() + kBidDelayAfterClear;
+    app.loop.schedule[Slot::Bid].due = app.seams.clock.Ticks() + kBidDelayAfterClear;
     if (!app.records.work.empty()) RefreshFileBox(app);
     LocalDate today = app.seams.calendar.Today();
-    MakeRecordPrefix(app.naming, today.month, today.day, app.records.work);
+    MakeRecordPrefix(app.writes.naming, today.month, today.day, app.records.work);
 }
 
 void cmdDelFiles_MouseDown(AppContext& app, int button) {

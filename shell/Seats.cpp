@@ -22,7 +22,7 @@ Control SeatItem(int index) {
 // The record on display is drawn again in the new orientation.
 void RedrawShownRecord(AppContext& app) {
     if (app.records.onDisplay.empty()) return;
-    app.redrawRequest = true;
+    app.display.redrawRequest = true;
     Show_File(app, app.records.onDisplay);
 }
 
@@ -50,19 +50,19 @@ void sitNESW(AppContext& app, int bottomSeat) {
     for (int position = 0; position < 4; ++position) {
         const int seat = ((bottomSeat + position) % 4 + 4) % 4;
         SetCaption(app, Label(position), std::string(kSeatNames[std::size_t(seat)].substr(0, 1)));
-        app.rotation[std::size_t(position)] = seat;
+        app.display.rotation[std::size_t(position)] = seat;
     }
 }
 
 int InvSeat(const AppContext& app, int seat) {
     for (int position = 0; position < 4; ++position)
-        if (app.rotation[std::size_t(position)] == seat) return position;
+        if (app.display.rotation[std::size_t(position)] == seat) return position;
     return 0;
 }
 
 void Lbl_Click(AppContext& app, int index) {
     if (index < 1 || index > 3) return;  // the bottom label is already at the bottom
-    sitNESW(app, app.rotation[std::size_t(index)]);
+    sitNESW(app, app.display.rotation[std::size_t(index)]);
     RedrawShownRecord(app);
 }
 
@@ -76,12 +76,12 @@ void MenuSeat_Click(AppContext& app, int index) {
     } else {
         SetChecked(app, SeatItem(kAutoItem), true);  // turns at the next captured hand
     }
-    if (!app.busy.hand) RedrawShownRecord(app);
+    if (!app.loop.busy.hand) RedrawShownRecord(app);
 }
 
 int FindUserSeat(AppContext& app, const SeatNames& names) {
     const auto& ids = app.settings.myYahooID;
-    const int remembered = app.yahooIdIndex;
+    const int remembered = app.capture.yahooIdIndex;
     if (remembered >= 1 && std::size_t(remembered) <= ids.size()) {
         const int seat = SeatHolding(names, ids[std::size_t(remembered - 1)]);
         if (seat >= 0) return seat;
@@ -91,7 +91,7 @@ int FindUserSeat(AppContext& app, const SeatNames& names) {
         if (ids[i].empty()) break;
         const int seat = SeatHolding(names, ids[i]);
         if (seat < 0) continue;
-        app.yahooIdIndex = int(i) + 1;
+        app.capture.yahooIdIndex = int(i) + 1;
         return seat;
     }
     return -1;

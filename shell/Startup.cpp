@@ -46,15 +46,16 @@ void ReadLayout(AppContext& app, StartupResult& result) {
         const PointXY& p = app.layout.saved[std::size_t(slot)];
         const int kind = LayoutSlotKind(LayoutSlot(slot));
         if (kind >= 0 && kind <= kSubWindowCount)
-            app.windows.saved[std::size_t(kind)] = AtPoint(p);
+            app.game.windows.saved[std::size_t(kind)] = AtPoint(p);
         else
-            app.boardRect = AtPoint(p);
+            app.display.boardRect = AtPoint(p);
     }
     if (!cfg.programWindow) return;
-    const Rect r = app.mainRect;
+    const Rect r = app.display.mainRect;
     const PointXY& at = *cfg.programWindow;
-    app.mainRect = Rect{at.x, at.y, at.x + r.Width(), at.y + r.Height()};
-    if (app.mainWindow != 0) desktop.MoveWindow(app.mainWindow, app.mainRect);
+    app.display.mainRect = Rect{at.x, at.y, at.x + r.Width(), at.y + r.Height()};
+    if (app.display.mainWindow != 0)
+        desktop.MoveWindow(app.display.mainWindow, app.display.mainRect);
 }
 
 void ApplyInterfaceLanguage(AppContext& app) {
@@ -62,7 +63,7 @@ void ApplyInterfaceLanguage(AppContext& app) {
     app.baseCaption =
         std::string(app.jpnInterface ? "ブリッジ用タロウェン" : "Tallowen") + " " + kVersion;
     SetWindowCaption(app, app.baseCaption);
-    app.shown.timerCounting = false;
+    app.display.shown.timerCounting = false;
     SetCaption(app, Control::cmdTimer, app.jpnInterface ? "休止" : "Pause");
     ShowScoreButton(app, false);
     // These belong to a game that is on; the table's arrival shows them.
@@ -87,11 +88,11 @@ void StartAutomaticCaptures(AppContext& app) {
 }
 
 void HookReading(AppContext& app) {
-    app.reading.reopenWindow = [&app](int kind) {
+    app.game.reading.reopenWindow = [&app](int kind) {
         if (kind >= 1 && kind <= kSubWindowCount) ReopenWindow(app, WindowKind(kind));
     };
-    app.infoBox.lookupWindows = [&app] { LookupWindows(app); };
-    app.infoBox.status = [&app](bool found) {
+    app.game.infoBox.lookupWindows = [&app] { LookupWindows(app); };
+    app.game.infoBox.status = [&app](bool found) {
         if (app.Ctl(Control::BoxStat).visible)
             SetCaption(app, Control::BoxStat, found ? "Box OK" : "BOX ×");
     };
@@ -102,15 +103,15 @@ void HookReading(AppContext& app) {
 StartupResult InitWatcher(AppContext& app, const std::function<void()>& afterSettings) {
     StartupResult result;
     app.folders.workName = "Work";
-    app.windows.gameType = 0;
-    SetWinTitle(app.windows, app.seams.codePage);
+    app.game.windows.gameType = 0;
+    SetWinTitle(app.game.windows, app.seams.codePage);
     SetTallowenDefaults(app.settings);
     ReadSettings(app, result);
     if (result.illegalKey) return result;  // the program stops here
     ApplyInterfaceLanguage(app);
     if (afterSettings) afterSettings();
-    LoadGlyphTable(app.reading.glyphs, app.seams.sound);
-    LoadCardImages(app.cardImages, app.seams.sound);
+    LoadGlyphTable(app.game.reading.glyphs, app.seams.sound);
+    LoadCardImages(app.game.cardImages, app.seams.sound);
     ReadLayout(app, result);
     if (const FileResult work = EnsureFolder(app.folders.Work()); !work.ok)
         LogLine(app, work.error);
@@ -119,11 +120,11 @@ StartupResult InitWatcher(AppContext& app, const std::function<void()>& afterSet
         LogLine(app, line);
     const WorkFiles files = ScanWorkFiles(app.folders);
     const LocalDate today = app.seams.calendar.Today();
-    MakeRecordPrefix(app.naming, today.month, today.day, files.work);
+    MakeRecordPrefix(app.writes.naming, today.month, today.day, files.work);
     SetBox(app, -1);
     StartAutomaticCaptures(app);
     InitNESW(app);
-    app.schedule.Disarm(Slot::Hand);
+    app.loop.schedule.Disarm(Slot::Hand);
     HookReading(app);
     return result;
 }

@@ -14,7 +14,7 @@ TrickTarget TargetTricks(int declarer, int bottomSeat, int level) {
 
 void ShowTrickTargets(AppContext& app, const Deal& deal) {
     if (deal.Level >= 1 && deal.Level <= 7) {
-        const TrickTarget target = TargetTricks(deal.Declarer, app.rotation[0], deal.Level);
+        const TrickTarget target = TargetTricks(deal.Declarer, app.display.rotation[0], deal.Level);
         SetCaption(app, Control::WeB, std::to_string(target.we));
         SetCaption(app, Control::ThB, std::to_string(target.they));
         SetCaption(app, Control::sumB, "13");
@@ -22,7 +22,7 @@ void ShowTrickTargets(AppContext& app, const Deal& deal) {
         for (Control c : {Control::WeB, Control::ThB, Control::sumB}) SetCaption(app, c, "");
     }
     for (Control c : {Control::WeT, Control::ThT, Control::sumT}) SetCaption(app, c, "");
-    app.shown.tricks = {};
+    app.display.shown.tricks = {};
 }
 
 }  // namespace tallowen

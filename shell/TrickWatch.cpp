@@ -25,7 +25,7 @@ void Raise(AppContext& app, Control label, int& shown, int value) {
 }  // namespace
 
 void CmdTrick(AppContext& app) {
-    if (app.gamePresent != 1) return;
+    if (app.loop.gamePresent != 1) return;
     if (!WindowKnown(app, WindowKind::LastTrick)) {
         TellMissingNow(app, WindowKind::LastTrick, 25);
         return;
@@ -33,22 +33,22 @@ void CmdTrick(AppContext& app) {
     // Only a trick none of whose cards was in the trick before counts: the window goes on
     // showing a trick until the next one is complete.
     const TrickReading trick =
-        CaptTrick(app.reading, app.cardImages, app.trick, TrickMode::NewOnly);
-    app.cardsSeen = app.trick.cardCount;
+        CaptTrick(app.game.reading, app.game.cardImages, app.game.trick, TrickMode::NewOnly);
+    app.capture.cardsSeen = app.game.trick.cardCount;
     if (trick.outcome != TrickOutcome::Read) return;
-    if (app.cardsSeen >= kDeckCards) {
+    if (app.capture.cardsSeen >= kDeckCards) {
         cmdHandClick2(app, 1);
         return;
     }
     int we = 0, they = 0;
-    CaptureTotalTricks(app.reading, app.infoBox, we, they);
+    CaptureTotalTricks(app.game.reading, app.game.infoBox, we, they);
     const int total = we + they;
-    if (total == 13 || total == 0 || total <= app.lastTotalShown) return;
-    std::array<int, 3>& shown = app.shown.tricks;
+    if (total == 13 || total == 0 || total <= app.capture.lastTotalShown) return;
+    std::array<int, 3>& shown = app.display.shown.tricks;
     Raise(app, Control::WeT, shown[0], we);
     Raise(app, Control::ThT, shown[1], they);
     Raise(app, Control::sumT, shown[2], total);
-    app.lastTotalShown = total;
+    app.capture.lastTotalShown = total;
 }
 
 }  // namespace tallowen

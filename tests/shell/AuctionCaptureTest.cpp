@@ -14,11 +14,11 @@ TEST(AuctionCapture, TheSameAuctionAgainIsUnchangedAndRecordsNothing) {
     CaptureRig rig;
     rig.StartAuctionOver(PlayedBoard(8));
     cmdBidClick2(rig.app, 1);
-    ASSERT_EQ(rig.app.captureNotes.lastBidResult, CaptureResult::Read);
+    ASSERT_EQ(rig.app.capture.notes.lastBidResult, CaptureResult::Read);
     const std::string file = rig.BidFile();
     cmdBidClick2(rig.app, 1);  // automatic: silent
-    EXPECT_EQ(rig.app.captureNotes.lastBidResult, CaptureResult::AuctionUnchanged);
-    EXPECT_TRUE(rig.app.captureNotes.messages.empty());
+    EXPECT_EQ(rig.app.capture.notes.lastBidResult, CaptureResult::AuctionUnchanged);
+    EXPECT_TRUE(rig.app.capture.notes.messages.empty());
     cmdBidClick2(rig.app, 0);  // by the user: told so
     EXPECT_EQ(rig.MessageCodes(), std::vector<int>{16});
     EXPECT_EQ(rig.BidFile(), file);
@@ -31,14 +31,14 @@ TEST(AuctionCapture, AnAuctionStillRunningOrWithoutPlayersIsNotKept) {
     const SimBoard board = PlayedBoard(9);
     rig.Start(board, SimStage::Auction, int(board.calls.size()) - 1);
     cmdBidClick2(rig.app, 0);
-    EXPECT_EQ(rig.app.captureNotes.lastBidResult, CaptureResult::AuctionIncomplete);
+    EXPECT_EQ(rig.app.capture.notes.lastBidResult, CaptureResult::AuctionIncomplete);
     EXPECT_EQ(rig.MessageCodes(), std::vector<int>{15});
     SimBoard nobody = board;
     nobody.names = {"", "", "", ""};
     rig.StartAuctionOver(nobody);
-    rig.app.schedule.Disarm(Slot::Bid);
+    rig.app.loop.schedule.Disarm(Slot::Bid);
     cmdBidClick2(rig.app, 0);
-    EXPECT_EQ(rig.app.captureNotes.lastBidResult, CaptureResult::NoPlayersRead);
+    EXPECT_EQ(rig.app.capture.notes.lastBidResult, CaptureResult::NoPlayersRead);
     EXPECT_EQ(rig.MessageCodes(), std::vector<int>{15}) << "no players: nothing to tell";
     EXPECT_TRUE(rig.SlotOf(Slot::Bid).armed && rig.BidFile().empty());
 }
@@ -49,8 +49,8 @@ TEST(AuctionCapture, AReadErrorIsShownInTheInterfacesLanguageAndKeepsNothing) {
     rig.app.jpnInterface = true;
     rig.StartAuctionOver(PlayedBoard(12)).Cover(4, {0, 40, 240, 110});
     cmdBidClick2(rig.app, 1);
-    EXPECT_EQ(rig.app.captureNotes.lastBidResult, CaptureResult::ScoreUnreadable);
-    EXPECT_EQ(rig.app.captureNotes.errors,
+    EXPECT_EQ(rig.app.capture.notes.lastBidResult, CaptureResult::ScoreUnreadable);
+    EXPECT_EQ(rig.app.capture.notes.errors,
               std::vector<std::string>{"Bridge Score 読み取りのエラー."});
     EXPECT_TRUE(rig.SlotOf(Slot::Bid).armed && rig.BidFile().empty());
 }
@@ -69,11 +69,11 @@ TEST(AuctionCapture, ATooShortWindowGrowsUntilTheAuctionFitsAndGetsItsHeightBack
     const WindowHandle bidding = rig.client->Handle(1);
     ReduceAuctionHeight(rig.app);
     EXPECT_EQ(rig.desktop.WindowRect(bidding).Height(), 8 * 16);
-    for (int attempts = 1; rig.app.keptRounds == 0; ++attempts) {
+    for (int attempts = 1; rig.app.capture.keptRounds == 0; ++attempts) {
         ASSERT_LT(attempts, 6);
         cmdBidClick2(rig.app, 1);
     }
-    EXPECT_EQ(rig.app.keptRounds, 8);
+    EXPECT_EQ(rig.app.capture.keptRounds, 8);
     EXPECT_GT(rig.desktop.WindowRect(bidding).Height(), 8 * 16);
     PrepCaptNextBid(rig.app);
     EXPECT_EQ(rig.desktop.WindowRect(bidding).Height(), 8 * 16);
@@ -92,11 +92,11 @@ TEST_P(AuctionMissingWindow, IsReportedOnceTheTableIsSettledAndTheCaptureTriesAg
     for (int ticks : {5, 11}) {
         CaptureRig rig;
         rig.StartAuctionOver(PlayedBoard(17));
-        rig.app.tickCounter = ticks;
-        for (WindowKind kind : c.missing) rig.app.windows.handle[std::size_t(kind)] = 0;
+        rig.app.loop.tickCounter = ticks;
+        for (WindowKind kind : c.missing) rig.app.game.windows.handle[std::size_t(kind)] = 0;
         cmdBidClick2(rig.app, 1);
-        EXPECT_EQ(Code(rig.app.captureNotes.lastBidResult), c.code);
-        const auto& missing = rig.app.captureNotes.missing;
+        EXPECT_EQ(Code(rig.app.capture.notes.lastBidResult), c.code);
+        const auto& missing = rig.app.capture.notes.missing;
         ASSERT_EQ(missing.size(), ticks < 11 ? 0u : 1u);
         if (!missing.empty()) {
             EXPECT_TRUE(missing[0].kind == c.reported && missing[0].code == c.code);
@@ -115,19 +115,19 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(RandomMessage, IsShownInABorrowedLanguageThatIsGivenBackAfterwards) {
     CaptureRig rig;
-    rig.app.gamePresent = 0;
-    rig.app.windows.language = 4;
+    rig.app.loop.gamePresent = 0;
+    rig.app.game.windows.language = 4;
     // language 0.25 * 10 + 0.45 = 2.95 -> 3; message 0.5 * 25 + 0.45 = 12.95 -> 13
     rig.random = SequenceRandom(1, {0.25, 0.5, 0.001, 0.999});
     cmdBid_Click(rig.app);
     EXPECT_EQ(rig.MessageCodes(), std::vector<int>{13});
-    EXPECT_EQ(rig.app.captureNotes.messages[0].language, 3);
-    EXPECT_EQ(rig.app.windows.language, 4);
+    EXPECT_EQ(rig.app.capture.notes.messages[0].language, 3);
+    EXPECT_EQ(rig.app.game.windows.language, 4);
     // A draw that rounds to no language at all borrows a real one, and still gives it back.
     cmdBid_Click(rig.app);
     EXPECT_EQ(rig.MessageCodes(), (std::vector<int>{13, 25}));
-    EXPECT_EQ(rig.app.captureNotes.messages[1].language, 1);
-    EXPECT_EQ(rig.app.windows.language, 4);
+    EXPECT_EQ(rig.app.capture.notes.messages[1].language, 1);
+    EXPECT_EQ(rig.app.game.windows.language, 4);
 }
 
 }  // namespace

@@ -29,14 +29,14 @@ TEST(AuctionEnd, ABidBoxClosedDuringTheCaptureLeavesTheNextDealsBoxToStartTheHan
     const SimBoard board = PlayedBoard(40);
     const int calls = int(board.calls.size());
     SimClient& client = rig.Start(board, SimStage::Auction, calls - 1);
-    ASSERT_NE(rig.app.windows.Handle(WindowKind::BidBox), 0u);
+    ASSERT_NE(rig.app.game.windows.Handle(WindowKind::BidBox), 0u);
     rig.clock.After(20, [&] {
         client.SetStage(SimStage::Auction, calls);
         client.Close(kBidBox);
     });
     cmdBidClick2(rig.app, 1);
-    ASSERT_EQ(rig.app.captureNotes.lastBidResult, CaptureResult::Read);
-    EXPECT_FALSE(rig.app.bidBoxAtAuction);
+    ASSERT_EQ(rig.app.capture.notes.lastBidResult, CaptureResult::Read);
+    EXPECT_FALSE(rig.app.capture.bidBoxAtAuction);
 
     client.SetStage(SimStage::Done);
     SimBoard following = PlayedBoard(41);
@@ -54,8 +54,8 @@ TEST(AuctionEnd, ABidBoxOpenThroughTheCaptureStartsNoHandCapture) {
     CaptureRig rig;
     rig.StartAuctionOver(PlayedBoard(42));
     cmdBidClick2(rig.app, 1);
-    ASSERT_EQ(rig.app.captureNotes.lastBidResult, CaptureResult::Read);
-    EXPECT_TRUE(rig.app.bidBoxAtAuction);
+    ASSERT_EQ(rig.app.capture.notes.lastBidResult, CaptureResult::Read);
+    EXPECT_TRUE(rig.app.capture.bidBoxAtAuction);
     Background_Job(rig.app);
     EXPECT_TRUE(rig.Records().empty());
 }
@@ -65,10 +65,10 @@ TEST(AuctionEnd, ABidBoxOpenThroughTheCaptureStartsNoHandCapture) {
 TEST(AuctionEnd, ANewAuctionForgetsTheTrickCountRowsOfTheBoardBefore) {
     CaptureRig rig;
     rig.StartAuctionOver(PlayedBoard(47));
-    rig.app.infoBox.remembered = {60, 75};
+    rig.app.game.infoBox.remembered = {60, 75};
     cmdBidClick2(rig.app, 1);
-    ASSERT_EQ(rig.app.captureNotes.lastBidResult, CaptureResult::Read);
-    EXPECT_EQ(rig.app.infoBox.remembered, (std::array<int, 2>{-1, -1}));
+    ASSERT_EQ(rig.app.capture.notes.lastBidResult, CaptureResult::Read);
+    EXPECT_EQ(rig.app.game.infoBox.remembered, (std::array<int, 2>{-1, -1}));
 }
 
 // Waiting for an auction, the bid box closing brings the capture forward to a few seconds
@@ -130,15 +130,15 @@ TEST(MixedCapture, AHandPlayedIsNotJoinedToAPassedOutAuctionAndTheNextBoardIsRec
     CaptureRig rig;
     rig.StartAuctionOver(PassedOutBoard(44));
     cmdBidClick2(rig.app, 1);
-    ASSERT_EQ(rig.app.captureNotes.lastBidResult, CaptureResult::Read);
+    ASSERT_EQ(rig.app.capture.notes.lastBidResult, CaptureResult::Read);
     const std::string kept = rig.BidFile();
     SimClient& client = rig.Start(PlayedBoard(45), SimStage::Done);
     cmdHandClick2(rig.app, 1);
-    EXPECT_EQ(rig.app.captureNotes.lastHandResult, CaptureResult::HandNotOfAuction);
-    EXPECT_EQ(rig.app.captureNotes.handRefused, "cards were played on a passed-out auction");
+    EXPECT_EQ(rig.app.capture.notes.lastHandResult, CaptureResult::HandNotOfAuction);
+    EXPECT_EQ(rig.app.capture.notes.handRefused, "cards were played on a passed-out auction");
     EXPECT_TRUE(rig.Records().empty());
     EXPECT_EQ(rig.BidFile(), kept);
-    EXPECT_TRUE(rig.app.captureNotes.messages.empty() && rig.app.captureNotes.errors.empty());
+    EXPECT_TRUE(rig.app.capture.notes.messages.empty() && rig.app.capture.notes.errors.empty());
     EXPECT_FALSE(rig.SlotOf(Slot::Hand).armed);
     EXPECT_FALSE(rig.SlotOf(Slot::Bid).armed) << "not the finished board's auction on the screen";
 
@@ -152,7 +152,7 @@ TEST(MixedCapture, AHandPlayedIsNotJoinedToAPassedOutAuctionAndTheNextBoardIsRec
     ASSERT_TRUE(rig.SlotOf(Slot::Bid).armed);
     EXPECT_EQ(rig.SlotOf(Slot::Bid).due, rig.clock.Ticks() + 3000);
     cmdBidClick2(rig.app, 1);
-    ASSERT_EQ(rig.app.captureNotes.lastBidResult, CaptureResult::Read);
+    ASSERT_EQ(rig.app.capture.notes.lastBidResult, CaptureResult::Read);
     client.SetStage(SimStage::Done);
     cmdHandClick2(rig.app, 0);
     ASSERT_EQ(rig.Records().size(), 1u);

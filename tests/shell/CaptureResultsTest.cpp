@@ -18,10 +18,10 @@ Told Tell(CaptureFlow flow, R result, bool manual, bool japanese = false, int ti
     CaptureRig rig;
     rig.Start(PlayedBoard(3), SimStage::Auction);
     rig.app.jpnInterface = japanese;
-    rig.app.tickCounter = ticks;
+    rig.app.loop.tickCounter = ticks;
     ActOnFailure(rig.app, flow, result, manual);
-    Told told{rig.app.captureNotes.errors, rig.MessageCodes(), {}};
-    for (const auto& m : rig.app.captureNotes.missing) told.missing.push_back(m.code);
+    Told told{rig.app.capture.notes.errors, rig.MessageCodes(), {}};
+    for (const auto& m : rig.app.capture.notes.missing) told.missing.push_back(m.code);
     return told;
 }
 

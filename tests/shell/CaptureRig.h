@@ -20,19 +20,19 @@ namespace tallowen::testing {
 
 struct CaptureRig : ShellRig {
     CaptureRig() {
-        LoadCardImages(app.cardImages, sound);
-        app.naming.RecordPrefix = "12_06_";
+        LoadCardImages(app.game.cardImages, sound);
+        app.writes.naming.RecordPrefix = "12_06_";
     }
 
     SimClient& Start(const SimBoard& board, SimStage stage, int progress = 0, int language = 1) {
         StartClient(language, board, stage);
         client->SetStage(stage, progress);
-        app.windows.language = language;
-        app.windows.table = client->Handle(0);
-        for (int k = 1; k <= 5; ++k) app.windows.handle[std::size_t(k)] = client->Handle(k);
-        app.gamePresent = 1;
-        app.tickCounter = 20;
-        PrepareReading(app.reading, app.infoBox);
+        app.game.windows.language = language;
+        app.game.windows.table = client->Handle(0);
+        for (int k = 1; k <= 5; ++k) app.game.windows.handle[std::size_t(k)] = client->Handle(k);
+        app.loop.gamePresent = 1;
+        app.loop.tickCounter = 20;
+        PrepareReading(app.game.reading, app.game.infoBox);
         return *client;
     }
     // The client with the board's auction over.
@@ -41,7 +41,7 @@ struct CaptureRig : ShellRig {
     }
     std::vector<int> MessageCodes() const {
         std::vector<int> codes;
-        for (const auto& m : app.captureNotes.messages) codes.push_back(m.code);
+        for (const auto& m : app.capture.notes.messages) codes.push_back(m.code);
         return codes;
     }
     std::vector<std::string> Records() const {
@@ -61,7 +61,7 @@ struct CaptureRig : ShellRig {
         EXPECT_TRUE(ReadDealFile(deal, recordName, app.folders, app.seams.codePage).ok);
         return deal;
     }
-    const CaptureSlot& SlotOf(Slot s) const { return app.schedule[s]; }
+    const CaptureSlot& SlotOf(Slot s) const { return app.loop.schedule[s]; }
     const ControlState& Ctl(Control c) const { return views.main.controls[std::size_t(c)]; }
 };
 

@@ -53,7 +53,7 @@ TEST(FormLoad, AnIllegalKeyAbortsAndTheWaitEndsAfterTenSecondsOrAtEnd) {
     EXPECT_TRUE(Printed(rig, "Colour Of Sky=blue   invalid keyword."));
     const std::uint32_t began = rig.clock.Ticks();
     Abort(rig.app);
-    EXPECT_TRUE(rig.app.ending);
+    EXPECT_TRUE(rig.app.loop.ending);
     EXPECT_GE(rig.clock.Ticks() - began, 10000u);
     EXPECT_LT(rig.clock.Ticks() - began, 10200u);
     EXPECT_EQ(rig.views.main.lines.back(), "  Waiting . . . ");
@@ -71,7 +71,7 @@ TEST(FormLoad, AnIllegalKeyAbortsAndTheWaitEndsAfterTenSecondsOrAtEnd) {
 
 TEST(FormLoad, WithoutSettingsItSaysSoInOneOrTwoLinesAsTheFolderFits) {
     ShellRig rig;
-    rig.app.mainRect = {0, 0, 4000, 300};  // wide enough for any folder
+    rig.app.display.mainRect = {0, 0, 4000, 300};  // wide enough for any folder
     ASSERT_EQ(FormLoad(rig.app, {}), StartOutcome::Running);
     const std::string folder = PathToUtf8(rig.folder);
     EXPECT_TRUE(Printed(rig, "  " + folder + "\\Tallowen.INI"));
@@ -79,7 +79,7 @@ TEST(FormLoad, WithoutSettingsItSaysSoInOneOrTwoLinesAsTheFolderFits) {
     EXPECT_TRUE(Printed(rig, "  Tallowen.exe is running with standard setting."));
 
     ShellRig narrow;
-    narrow.app.mainRect = {0, 0, 100, 300};
+    narrow.app.display.mainRect = {0, 0, 100, 300};
     ASSERT_EQ(FormLoad(narrow.app, {}), StartOutcome::Running);
     EXPECT_TRUE(Printed(narrow, "  " + PathToUtf8(narrow.folder)));
     EXPECT_TRUE(Printed(narrow, "  \\Tallowen.INI  is not found."));

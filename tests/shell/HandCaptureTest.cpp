@@ -14,7 +14,7 @@ constexpr std::uint32_t kWaitHand = 300000;
 SimClient& AuctionTaken(CaptureRig& rig, const SimBoard& board) {
     SimClient& client = rig.StartAuctionOver(board);
     cmdBidClick2(rig.app, 1);
-    EXPECT_EQ(rig.app.captureNotes.lastBidResult, CaptureResult::Read);
+    EXPECT_EQ(rig.app.capture.notes.lastBidResult, CaptureResult::Read);
     client.SetStage(SimStage::Done);
     return client;
 }
@@ -27,8 +27,8 @@ void ExpectRetry(CaptureRig& rig) {
     const std::uint32_t due = rig.SlotOf(Slot::Hand).due, now = rig.clock.Ticks();
     EXPECT_LE(due, now + kWaitHand);
     EXPECT_GE(due + 1000, now + kWaitHand);
-    EXPECT_EQ(rig.app.keptScore, ScorePair{});
-    EXPECT_FALSE(rig.app.busy.hand);
+    EXPECT_EQ(rig.app.capture.keptScore, ScorePair{});
+    EXPECT_FALSE(rig.app.loop.busy.hand);
 }
 
 TEST(HandCapture, TheSameHandAgainIsUnchangedAndRecordsNothing) {
@@ -36,16 +36,16 @@ TEST(HandCapture, TheSameHandAgainIsUnchangedAndRecordsNothing) {
     const SimBoard board = PlayedBoard(26);
     AuctionTaken(rig, board);
     cmdHandClick2(rig.app, 0);
-    ASSERT_EQ(rig.app.captureNotes.lastHandResult, CaptureResult::Read);
+    ASSERT_EQ(rig.app.capture.notes.lastHandResult, CaptureResult::Read);
     // The score moved on, but the last-hand window still shows the board recorded.
     SimBoard moved = board;
     moved.after[0].Score += 100;
     rig.Start(moved, SimStage::Done);
     cmdHandClick2(rig.app, 0);
-    EXPECT_EQ(rig.app.captureNotes.lastHandResult, CaptureResult::HandUnchanged);
+    EXPECT_EQ(rig.app.capture.notes.lastHandResult, CaptureResult::HandUnchanged);
     EXPECT_EQ(rig.MessageCodes(), std::vector<int>{24});
     EXPECT_EQ(rig.Records().size(), 1u);
-    EXPECT_EQ(rig.app.keptScore, board.after);
+    EXPECT_EQ(rig.app.capture.keptScore, board.after);
     EXPECT_TRUE(rig.SlotOf(Slot::Hand).armed);
 }
 
@@ -56,7 +56,7 @@ TEST(HandCapture, AScoreNotYetMovedOnIsUnchanged) {
     stale.staleScore = true;
     client.SetFaults(stale);
     cmdHandClick2(rig.app, 1);  // automatic: silent
-    EXPECT_EQ(rig.app.captureNotes.lastHandResult, CaptureResult::ScoreUnchanged);
+    EXPECT_EQ(rig.app.capture.notes.lastHandResult, CaptureResult::ScoreUnchanged);
     EXPECT_TRUE(rig.MessageCodes().empty());
     cmdHandClick2(rig.app, 0);
     EXPECT_EQ(rig.MessageCodes(), std::vector<int>{7});
@@ -74,7 +74,7 @@ TEST(HandCapture, APassedOutBoardIsRecordedThoughItsScoreCannotMove) {
     ASSERT_EQ(board.after, board.before);
     AuctionTaken(rig, board);
     cmdHandClick2(rig.app, 1);
-    EXPECT_EQ(rig.app.captureNotes.lastHandResult, CaptureResult::Read);
+    EXPECT_EQ(rig.app.capture.notes.lastHandResult, CaptureResult::Read);
     for (const std::string& d : RecordDifferences(rig.ReadBack("12_06_001"), board))
         ADD_FAILURE() << d;
 }
@@ -87,8 +87,8 @@ TEST(HandCapture, AnUnreadableHandIsReportedAndTriedAgain) {
     faults.misdrawnGlyph = 8;  // a glyph of the first line's cards
     client.SetFaults(faults);
     cmdHandClick2(rig.app, 1);
-    EXPECT_EQ(rig.app.captureNotes.lastHandResult, CaptureResult::HandUnreadable);
-    EXPECT_EQ(rig.app.captureNotes.errors.size(), 1u);
+    EXPECT_EQ(rig.app.capture.notes.lastHandResult, CaptureResult::HandUnreadable);
+    EXPECT_EQ(rig.app.capture.notes.errors.size(), 1u);
     ExpectRetry(rig);
 }
 
@@ -102,14 +102,14 @@ TEST(Captures, ARunningCaptureKeepsAnotherFromStarting) {
         void (*click)(AppContext&, int) = hand ? &cmdHandClick2 : &cmdBidClick2;
         int nestedCopies = -1;
         rig.clock.After(50, [&] {
-            EXPECT_TRUE(hand ? rig.app.busy.hand : rig.app.busy.bid);
+            EXPECT_TRUE(hand ? rig.app.loop.busy.hand : rig.app.loop.busy.bid);
             const int copies = rig.desktop.Copies();
             click(rig.app, 1);
             nestedCopies = rig.desktop.Copies() - copies;
         });
         click(rig.app, 1);
         EXPECT_EQ(nestedCopies, 0) << hand;
-        EXPECT_EQ(hand ? rig.Records().size() : std::size_t(rig.app.keptRounds > 0), 1u);
+        EXPECT_EQ(hand ? rig.Records().size() : std::size_t(rig.app.capture.keptRounds > 0), 1u);
     }
 }
 

@@ -51,21 +51,21 @@ struct Loop {
 TEST(TableAppears, TheFirstTickOnlyBringsTheTableUpAndArrangesItsWindows) {
     Loop loop(4);
     AppContext& app = loop.app;
-    app.schedule.Arm(Slot::Trick, loop.Now());
+    app.loop.schedule.Arm(Slot::Trick, loop.Now());
     app.settings.minimizeLastHand = true;
     app.settings.log = "on";
     loop.rig.views.log.loaded = true;
     loop.StartTicks();
     loop.Tick();
-    EXPECT_EQ(app.gamePresent, 1);
-    EXPECT_EQ(app.tickCounter, 1);
+    EXPECT_EQ(app.loop.gamePresent, 1);
+    EXPECT_EQ(app.loop.tickCounter, 1);
     EXPECT_GT(loop.rig.clock.Elapsed(), 2 * kTickInterval) << "ticks arrived inside its waits";
-    EXPECT_FALSE(app.turnFront) << "no slot runs on the first tick";
-    EXPECT_TRUE(app.Language() == 4 && app.reading.glyphs.ready && !loop.rig.views.log.loaded);
+    EXPECT_FALSE(app.display.turnFront) << "no slot runs on the first tick";
+    EXPECT_TRUE(app.Language() == 4 && app.game.reading.glyphs.ready && !loop.rig.views.log.loaded);
     EXPECT_TRUE(loop.Window(loop.client->Handle(3)).minimized);
     loop.Tick();
-    EXPECT_EQ(app.tickCounter, 2);
-    EXPECT_TRUE(app.turnFront) << "the trick slot ran and saw the user's turn";
+    EXPECT_EQ(app.loop.tickCounter, 2);
+    EXPECT_TRUE(app.display.turnFront) << "the trick slot ran and saw the user's turn";
     EXPECT_TRUE(loop.Window(loop.Table()).topmost);
 }
 
@@ -73,17 +73,17 @@ TEST(TableGoes, ExitProcResetsThePerTableState) {
     Loop loop(4);
     loop.Settle();
     AppContext& app = loop.app;
-    app.schedule.Arm(Slot::Hand, loop.Now() + 3600000);
-    app.schedule.Arm(Slot::Bid, loop.Now() + 3600000);
+    app.loop.schedule.Arm(Slot::Hand, loop.Now() + 3600000);
+    app.loop.schedule.Arm(Slot::Bid, loop.Now() + 3600000);
     SetVisible(app, Control::picBox, true);
     SetBox(app, 1);
     loop.client->Close(0);
     loop.Tick();
-    EXPECT_EQ(app.gamePresent, 0);
+    EXPECT_EQ(app.loop.gamePresent, 0);
     EXPECT_EQ(app.Language(), 1);
-    EXPECT_FALSE(app.schedule[Slot::Hand].armed);
-    EXPECT_FALSE(app.schedule[Slot::Bid].armed) << "follows the AutoCapt Bid setting";
-    EXPECT_FALSE(app.reading.glyphs.ready || app.windows.placed[0]);
+    EXPECT_FALSE(app.loop.schedule[Slot::Hand].armed);
+    EXPECT_FALSE(app.loop.schedule[Slot::Bid].armed) << "follows the AutoCapt Bid setting";
+    EXPECT_FALSE(app.game.reading.glyphs.ready || app.game.windows.placed[0]);
     EXPECT_FALSE(loop.Shown(Control::picBox).visible);
     EXPECT_EQ(app.records.currentList, 0);
 }
@@ -104,16 +104,16 @@ class BusyTick : public ::testing::TestWithParam<bool BusyFlags::*> {};
 
 TEST_P(BusyTick, ATickDuringAnyBusyFlagOnlyTakesTheTime) {
     Loop loop(1);
-    loop.app.busy.*GetParam() = true;
+    loop.app.loop.busy.*GetParam() = true;
     loop.StartTicks();
     loop.Tick();
     loop.Tick();
-    EXPECT_EQ(loop.app.gamePresent, 0);
-    EXPECT_EQ(loop.app.tickCounter, 0);
-    EXPECT_LT(loop.Now() - loop.app.lastTick, kTickInterval);
-    loop.app.busy.*GetParam() = false;
+    EXPECT_EQ(loop.app.loop.gamePresent, 0);
+    EXPECT_EQ(loop.app.loop.tickCounter, 0);
+    EXPECT_LT(loop.Now() - loop.app.loop.lastTick, kTickInterval);
+    loop.app.loop.busy.*GetParam() = false;
     loop.Tick();
-    EXPECT_EQ(loop.app.gamePresent, 1);
+    EXPECT_EQ(loop.app.loop.gamePresent, 1);
 }
 INSTANTIATE_TEST_SUITE_P(Flags, BusyTick,
                          ::testing::Values(&BusyFlags::bid, &BusyFlags::hand, &BusyFlags::trick,
@@ -126,16 +126,17 @@ TEST_P(DueTime, ASlotRunsOnTheFirstTickPastItsDueTime) {
     Loop loop(1, GetParam());
     loop.Settle();
     const std::uint32_t due = loop.Now() + 30000;
-    loop.app.schedule.Arm(Slot::Trick, due);
+    loop.app.loop.schedule.Arm(Slot::Trick, due);
     while (std::int32_t(due - loop.Now()) >= std::int32_t(kTickInterval)) loop.Tick();
-    EXPECT_FALSE(loop.app.turnFront);
+    EXPECT_FALSE(loop.app.display.turnFront);
     loop.Tick();
     loop.Tick();
-    EXPECT_TRUE(loop.app.turnFront);
+    EXPECT_TRUE(loop.app.display.turnFront);
     if (GetParam() > 0x80000000u) {
         EXPECT_LT(loop.Now(), GetParam()) << "the counter wrapped";
     }
-    EXPECT_EQ(loop.app.schedule[Slot::Trick].due, due) << "the trick slot keeps its past due time";
+    EXPECT_EQ(loop.app.loop.schedule[Slot::Trick].due, due)
+        << "the trick slot keeps its past due time";
 }
 INSTANTIATE_TEST_SUITE_P(Clocks, DueTime, ::testing::Values(5000u, 0xFFFFFFFFu - 10000));
 
@@ -149,26 +150,27 @@ class Pause : public ::testing::TestWithParam<PauseCase> {};
 TEST_P(Pause, SlotsKeepTheirRemainingTimeAndTheTableGoesBehind) {
     Loop loop(1);
     AppContext& app = loop.app;
-    app.gamePresent = 1;
-    app.windows.table = loop.Table();
+    app.loop.gamePresent = 1;
+    app.game.windows.table = loop.Table();
     const std::uint32_t t0 = loop.Now();  // 0: a pause may begin at tick 0
-    for (int k = 1; k <= 5; ++k) app.schedule.slots[std::size_t(k)] = {true, t0 + 1000u * k, 0};
-    app.schedule[Slot::Hand] = {true, t0 - 500, 99999};  // due already; an old pause's rest
+    for (int k = 1; k <= 5; ++k)
+        app.loop.schedule.slots[std::size_t(k)] = {true, t0 + 1000u * k, 0};
+    app.loop.schedule[Slot::Hand] = {true, t0 - 500, 99999};  // due already; an old pause's rest
     GetParam().click(app);
-    EXPECT_TRUE(app.pauseStart != 0 && !loop.Window(loop.Table()).topmost);
+    EXPECT_TRUE(app.loop.pauseStart != 0 && !loop.Window(loop.Table()).topmost);
     loop.rig.clock.Wait(4999);
     const std::uint32_t resume = loop.Now();
     GetParam().click(app);
-    EXPECT_EQ(app.pauseStart, 0u);
+    EXPECT_EQ(app.loop.pauseStart, 0u);
     for (int k : {1, 2, 4, 5}) {
         const std::uint32_t shift = k <= GetParam().lastShifted ? resume - t0 : 0;
-        EXPECT_EQ(app.schedule.slots[std::size_t(k)].due, t0 + 1000u * k + shift) << k;
+        EXPECT_EQ(app.loop.schedule.slots[std::size_t(k)].due, t0 + 1000u * k + shift) << k;
     }
-    EXPECT_EQ(app.schedule[Slot::Hand].due, resume) << "a due slot stays due";
+    EXPECT_EQ(app.loop.schedule[Slot::Hand].due, resume) << "a due slot stays due";
     EXPECT_TRUE(loop.Window(loop.Table()).topmost);
-    app.gamePresent = 0;  // no game, no pause
+    app.loop.gamePresent = 0;  // no game, no pause
     GetParam().click(app);
-    EXPECT_EQ(app.pauseStart, 0u);
+    EXPECT_EQ(app.loop.pauseStart, 0u);
 }
 INSTANTIATE_TEST_SUITE_P(Controls, Pause,
                          ::testing::Values(PauseCase{&cmdTimer_Click, 3},
@@ -177,14 +179,14 @@ INSTANTIATE_TEST_SUITE_P(Controls, Pause,
 TEST(Pause, AJapaneseCaptionComesBack) {
     Loop loop(1);
     AppContext& app = loop.app;
-    app.gamePresent = 1;
+    app.loop.gamePresent = 1;
     app.jpnInterface = true;
     SetCaption(app, Control::cmdTimer, "休止");
     cmdTimer_Click(app);
     EXPECT_EQ(loop.Shown(Control::cmdTimer).caption, "0");
     cmdTimer_Click(app);
     EXPECT_EQ(loop.Shown(Control::cmdTimer).caption, "休止");
-    EXPECT_EQ(app.picBoxPause, 0);
+    EXPECT_EQ(app.loop.picBoxPause, 0);
 }
 
 class PauseAlert : public ::testing::TestWithParam<const char*> {};
@@ -196,7 +198,7 @@ TEST_P(PauseAlert, TwoAndThreeMinutesIntoAPauseTheAlertSounds) {
     const std::size_t perAlert = *GetParam() ? 1 : 0;  // an empty name plays nothing
     const auto plays = [&] { return loop.rig.sound.aliases.size(); };
     cmdTimer_Click(loop.app);
-    const std::uint32_t start = loop.app.pauseStart;
+    const std::uint32_t start = loop.app.loop.pauseStart;
     const auto until = [&](std::uint32_t ms) { loop.rig.clock.Wait(start + ms - loop.Now()); };
     until(119000);
     EXPECT_EQ(plays(), 0u);
@@ -219,7 +221,7 @@ INSTANTIATE_TEST_SUITE_P(Sounds, PauseAlert, ::testing::Values("Asterisk", ""));
 TEST(TurnTest, InkAboveABlankRowMeansTheUsersTurn) {
     Loop loop(1);
     EXPECT_FALSE(TestMyTurn(loop.app)) << "no table known yet";
-    loop.app.windows.table = loop.Table();
+    loop.app.game.windows.table = loop.Table();
     for (auto [ink112, ink113, turn] : {std::tuple{true, false, true},
                                         {false, false, false},
                                         {true, true, false},
@@ -232,15 +234,15 @@ TEST(TurnTest, InkAboveABlankRowMeansTheUsersTurn) {
 TEST(Pause, ADueTimeReachedDuringThePauseWaitsForItsEnd) {
     Loop loop(1);
     loop.Settle();
-    loop.app.schedule.Arm(Slot::Trick, loop.Now() + 1000);
+    loop.app.loop.schedule.Arm(Slot::Trick, loop.Now() + 1000);
     cmdTimer_Click(loop.app);
     loop.rig.clock.Wait(5000);
-    EXPECT_FALSE(loop.app.turnFront) << "nothing runs while paused";
+    EXPECT_FALSE(loop.app.display.turnFront) << "nothing runs while paused";
     cmdTimer_Click(loop.app);
     loop.rig.clock.Wait(800);
-    EXPECT_FALSE(loop.app.turnFront) << "the time left is counted from the resume";
+    EXPECT_FALSE(loop.app.display.turnFront) << "the time left is counted from the resume";
     loop.rig.clock.Wait(600);
-    EXPECT_TRUE(loop.app.turnFront);
+    EXPECT_TRUE(loop.app.display.turnFront);
 }
 
 TEST(KeepInFront, TheMessageAndTheScoreWindowStayInFront) {
@@ -248,11 +250,11 @@ TEST(KeepInFront, TheMessageAndTheScoreWindowStayInFront) {
     loop.Settle();
     const WindowHandle score = loop.client->Handle(4);
     loop.rig.desktop.SetTopmost(score, false);
-    loop.app.messages.visible = true;
+    loop.app.display.messages.visible = true;
     loop.Tick();
     EXPECT_TRUE(loop.rig.views.message.topmost);
     EXPECT_FALSE(loop.Window(score).topmost) << "not while the score is hidden";
-    loop.app.showScore = 2;
+    loop.app.display.showScore = 2;
     loop.Tick();
     EXPECT_TRUE(loop.Window(score).topmost);
 }

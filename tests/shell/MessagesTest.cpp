@@ -39,14 +39,14 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Messages, ErrorShowsTheWindowSetsTheFlagAndAlerts) {
     ShellRig rig;
-    rig.app.windows.platform = 2;
+    rig.app.game.windows.platform = 2;
     ShowError(rig.app, "Can't Read Score.");
-    EXPECT_TRUE(rig.views.message.visible && rig.app.messages.visible);
+    EXPECT_TRUE(rig.views.message.visible && rig.app.display.messages.visible);
     EXPECT_EQ(rig.sound.aliases, std::vector<std::string>{"SystemExclamation"});
     HideMessage(rig.app);
-    EXPECT_FALSE(rig.views.message.visible || rig.app.messages.visible);
-    EXPECT_TRUE(rig.app.messages.shown);  // never cleared: waiting windows stay retried
-    rig.app.windows.platform = 1;         // the oldest system only beeps
+    EXPECT_FALSE(rig.views.message.visible || rig.app.display.messages.visible);
+    EXPECT_TRUE(rig.app.display.messages.shown);  // never cleared: waiting windows stay retried
+    rig.app.game.windows.platform = 1;            // the oldest system only beeps
     PutMsg(rig.app, 1);
     EXPECT_EQ(rig.sound.beeps, 1);
 }
@@ -54,11 +54,11 @@ TEST(Messages, ErrorShowsTheWindowSetsTheFlagAndAlerts) {
 TEST(Messages, CodeWithoutTextShowsAnEmptyWindowAndStillAlerts) {
     for (auto [language, code] : {std::pair{4, 25}, {1, 99}, {11, 1}}) {
         ShellRig rig;
-        rig.app.windows.language = language;
+        rig.app.game.windows.language = language;
         PutMsg(rig.app, code);
         ASSERT_EQ(rig.views.message.shown.size(), 1u) << language << "/" << code;
         EXPECT_EQ(rig.views.message.shown[0].text, "");
-        EXPECT_TRUE(rig.views.message.visible && rig.app.messages.shown &&
+        EXPECT_TRUE(rig.views.message.visible && rig.app.display.messages.shown &&
                     (rig.sound.beeps > 0 || !rig.sound.aliases.empty()));
     }
 }
@@ -78,10 +78,10 @@ TEST(Messages, JapaneseTextsAreShownInTheInterfaceFont) {
     EXPECT_EQ(NumberedMessage(1, 3, true), NumberedMessage(1, 3, false));
     ShellRig rig;
     rig.app.interfaceFont = kMeiryo;
-    rig.app.windows.language = 2;
+    rig.app.game.windows.language = 2;
     PutMsg(rig.app, 15);
     EXPECT_EQ(rig.views.message.shown.back().font, kMeiryo);
-    rig.app.windows.language = 1;
+    rig.app.game.windows.language = 1;
     rig.app.jpnInterface = true;
     PutMsg(rig.app, 21);
     EXPECT_EQ(rig.views.message.shown.back().font, kMeiryo);

@@ -109,16 +109,16 @@ TEST(RecordList, ListClicksAreIgnoredWhileACaptureRuns) {
     ShellRig rig;
     WriteRecords(rig, {"12_06_001.brg"});
     for (bool BusyFlags::*flag : {&BusyFlags::bid, &BusyFlags::hand, &BusyFlags::listClick}) {
-        rig.app.busy.*flag = true;
+        rig.app.loop.busy.*flag = true;
         filBox_Click(rig.app, "12_06_001");
-        rig.app.busy.*flag = false;
+        rig.app.loop.busy.*flag = false;
     }
     EXPECT_EQ(rig.views.main.dealsShown, 0);
     filBox_Click(rig.app, "");
     EXPECT_EQ(rig.sound.beeps, 1);
     filBox_Click(rig.app, "12_06_001");
     EXPECT_EQ(rig.views.main.dealsShown, 1);
-    EXPECT_FALSE(rig.app.busy.listClick);
+    EXPECT_FALSE(rig.app.loop.busy.listClick);
 }
 
 TEST(RecordList, RenameOntoAnExistingNameKeepsBothFilesAndSaysSo) {
@@ -144,7 +144,7 @@ TEST(RecordList, RenameOntoAnExistingNameKeepsBothFilesAndSaysSo) {
 TEST(RecordList, OnlyBackupsOfferARestoreAndListTheRecordsNewestFirst) {
     ShellRig rig;
     WriteRecords(rig, {"BAK12_06_001.brg", "BAK12_06_002.brg", "BAK01_03_005.brg"});
-    rig.app.schedule.Arm(Slot::Bid, 0);
+    rig.app.loop.schedule.Arm(Slot::Bid, 0);
     rig.clock.Wait(1000);
     cmdDelFiles_Click(rig.app);
     EXPECT_EQ(Names(rig),
@@ -152,9 +152,9 @@ TEST(RecordList, OnlyBackupsOfferARestoreAndListTheRecordsNewestFirst) {
     EXPECT_EQ(rig.views.main.list,
               (std::vector<std::string>{"12_06_002", "12_06_001", "01_03_005"}));
     // The calendar says December 6th: the day's next record is the third.
-    EXPECT_EQ(rig.app.naming.RecordPrefix, "12_06_");
-    EXPECT_EQ(rig.app.naming.RecordCounter, 3);
-    EXPECT_EQ(rig.app.schedule[Slot::Bid].due, rig.clock.Ticks() + 3000);
+    EXPECT_EQ(rig.app.writes.naming.RecordPrefix, "12_06_");
+    EXPECT_EQ(rig.app.writes.naming.RecordCounter, 3);
+    EXPECT_EQ(rig.app.loop.schedule[Slot::Bid].due, rig.clock.Ticks() + 3000);
     EXPECT_TRUE(rig.views.delWork.restore);
 }
 
@@ -165,35 +165,35 @@ TEST(RecordList, DeleteAllDiscardsOldBackupsAndBacksUpTheRecords) {
     WriteRecord(rig, "BAK11_30_004.brg", samples::Japanese());
     RefreshFileBox(rig.app);
     auto before = Folder(rig);
-    rig.app.keptRounds = 3;
-    rig.app.keptCalls[1][0] = "1S";
-    rig.app.naming = {"12_06_", 3};
+    rig.app.capture.keptRounds = 3;
+    rig.app.capture.keptCalls[1][0] = "1S";
+    rig.app.writes.naming = {"12_06_", 3};
     cmdDelFiles_Click(rig.app);
     auto after = Folder(rig);
     EXPECT_EQ(Names(rig), (std::set<std::string>{"BAK12_06_001.brg", "BAK12_06_002.brg"}));
     EXPECT_EQ(after["BAK12_06_001.brg"], before["12_06_001.brg"]);
     EXPECT_TRUE(rig.views.main.list.empty());
-    EXPECT_EQ(rig.app.keptRounds, 0);
-    EXPECT_EQ(rig.app.keptCalls[1][0], "");
-    EXPECT_EQ(rig.app.naming.RecordCounter, 1);
+    EXPECT_EQ(rig.app.capture.keptRounds, 0);
+    EXPECT_EQ(rig.app.capture.keptCalls[1][0], "");
+    EXPECT_EQ(rig.app.writes.naming.RecordCounter, 1);
 }
 
 TEST(RecordList, DeleteAllAnsweredNoOrDuringACaptureChangesNothingAndJapaneseAsksInJapanese) {
     ShellRig rig;
     WriteRecords(rig, {"12_06_001.brg", "BAK12_06_001.brg"});
     auto before = Folder(rig);
-    rig.app.busy.hand = true;
+    rig.app.loop.busy.hand = true;
     cmdDelFiles_Click(rig.app);
     EXPECT_EQ(rig.views.delWork.asked, 0);
-    rig.app.busy.hand = false;
+    rig.app.loop.busy.hand = false;
     rig.views.delWork.answer = false;
-    rig.app.keptRounds = 2;
+    rig.app.capture.keptRounds = 2;
     rig.app.jpnInterface = true;
     cmdDelFiles_Click(rig.app);
     EXPECT_EQ(rig.views.delWork.asked, 1);
     EXPECT_EQ(rig.views.delWork.caption, "作業用フォルダを空にする");
     EXPECT_EQ(Folder(rig), before);
-    EXPECT_EQ(rig.app.keptRounds, 2);
+    EXPECT_EQ(rig.app.capture.keptRounds, 2);
 }
 
 TEST(RecordList, ShowFileDrawsTheRecordAndReportsOneThatCannotBeRead) {
@@ -201,25 +201,25 @@ TEST(RecordList, ShowFileDrawsTheRecordAndReportsOneThatCannotBeRead) {
     Deal sample = samples::Western();
     sample.Names[1] = "";
     WriteRecord(rig, "12_06_001.brg", sample);
-    rig.app.deals.shown.AuctionNames = {"", "Robert", "", ""};
-    rig.app.rotation = {2, 3, 0, 1};
+    rig.app.capture.deals.shown.AuctionNames = {"", "Robert", "", ""};
+    rig.app.display.rotation = {2, 3, 0, 1};
     Show_File(rig.app, "12_06_001");
     EXPECT_EQ(rig.views.main.auctionsShown, 1);
     ASSERT_EQ(rig.views.main.dealsShown, 1);
     const Deal& shown = rig.views.main.shownDeal;
     EXPECT_EQ(shown.Contract, "1NT");
     EXPECT_EQ(shown.Names[1], "Robert");  // the name seen at the auction fills the gap
-    EXPECT_EQ(rig.views.main.rotation, rig.app.rotation);
+    EXPECT_EQ(rig.views.main.rotation, rig.app.display.rotation);
     EXPECT_EQ(rig.app.records.onDisplay, "12_06_001");
     Show_File(rig.app, "12_06_001");  // already on display
     EXPECT_EQ(rig.views.main.dealsShown, 1);
-    const Deal before = rig.app.deals.shown;
+    const Deal before = rig.app.capture.deals.shown;
     // Plainly no record: binary bytes.
     samples::WriteBytesTo(rig.app.folders.WorkFile("12_06_002.brg"),
                           std::string("Ann\0Bob\r\n", 10));
     Show_File(rig.app, "12_06_002");
     Show_File(rig.app, "12_06_003");  // not there
-    EXPECT_EQ(rig.app.deals.shown, before);
+    EXPECT_EQ(rig.app.capture.deals.shown, before);
     EXPECT_EQ(rig.app.records.onDisplay, "12_06_001");
     EXPECT_EQ(rig.views.main.dealsShown, 1);
     ASSERT_EQ(rig.views.message.shown.size(), 2u);
@@ -252,9 +252,10 @@ TEST(RecordList, AShownRecordTurnsToTheLastSeatWhoseNameMatchesAnId) {
         sample.Names = c.names;
         WriteRecord(rig, "12_06_001.brg", sample);
         rig.app.settings.myYahooID = c.ids;
-        rig.app.rotation = {1, 2, 3, 0};
+        rig.app.display.rotation = {1, 2, 3, 0};
         Show_File(rig.app, "12_06_001");
-        EXPECT_EQ(rig.app.rotation[0], c.bottom < 0 ? 1 : c.bottom) << c.names[0] << c.ids[0];
+        EXPECT_EQ(rig.app.display.rotation[0], c.bottom < 0 ? 1 : c.bottom)
+            << c.names[0] << c.ids[0];
     }
 }
 

@@ -24,7 +24,7 @@ TEST_P(Rotation, LabelsGoClockwiseFromTheBottomSeatAndInvSeatUndoesIt) {
     sitNESW(rig.app, GetParam().first);
     EXPECT_EQ(Labels(rig), GetParam().second);
     for (int position = 0; position < 4; ++position)
-        EXPECT_EQ(InvSeat(rig.app, rig.app.rotation[std::size_t(position)]), position);
+        EXPECT_EQ(InvSeat(rig.app, rig.app.display.rotation[std::size_t(position)]), position);
     EXPECT_EQ(InvSeat(rig.app, 7), 0) << "a seat not in the rotation";
 }
 INSTANTIATE_TEST_SUITE_P(Seats, Rotation,
@@ -38,7 +38,7 @@ TEST(LabelClick, TheClickedSeatComesToTheBottomAndTheRecordIsDrawnAgain) {
     Lbl_Click(rig.app, 2);  // half a turn
     EXPECT_EQ(Labels(rig), "ESWN");
     EXPECT_EQ(rig.views.main.dealsShown, 1) << "the record drawn again";
-    EXPECT_FALSE(rig.app.redrawRequest) << "the redraw took the request";
+    EXPECT_FALSE(rig.app.display.redrawRequest) << "the redraw took the request";
     for (int index : {0, 4, -1}) Lbl_Click(rig.app, index);
     EXPECT_EQ(Labels(rig), "ESWN");
     EXPECT_EQ(rig.views.main.dealsShown, 1);
@@ -58,9 +58,9 @@ TEST_P(UserSeat, TheFirstIDFoundInANameGivesTheSeat) {
     const UserSeatCase c = GetParam();
     ShellRig rig;
     rig.app.settings.myYahooID = c.ids;
-    rig.app.yahooIdIndex = c.remembered;
+    rig.app.capture.yahooIdIndex = c.remembered;
     EXPECT_EQ(FindUserSeat(rig.app, {"Nora", "Emil", "Sam", "KesTrel_99"}), c.seat);
-    EXPECT_EQ(rig.app.yahooIdIndex, c.index);
+    EXPECT_EQ(rig.app.capture.yahooIdIndex, c.index);
 }
 INSTANTIATE_TEST_SUITE_P(
     Names, UserSeat,

@@ -36,7 +36,7 @@ inline SessionOutcome PlaySession(ShellRig& rig, SimSessionOptions options,
     rig.app.settings.myYahooID = {options.plan.userId};
     RecordsRead written(rig.app.folders, AnsiCodePage());
     written.onRead = [](const RecordRead& r) { EXPECT_TRUE(r.ok) << r.name << ": " << r.error; };
-    rig.app.recordListener = &written;
+    rig.app.writes.listener = &written;
     SimSession session(rig.desktop, rig.clock, options);
     if (during) during(session);
     const int ticks = rig.clock.Every(kTickInterval, [&rig] { Timer1_Timer(rig.app); });
@@ -45,7 +45,7 @@ inline SessionOutcome PlaySession(ShellRig& rig, SimSessionOptions options,
     // The last hand is taken once the next deal shows, at the latest when the hand timer runs out.
     rig.clock.Wait(std::uint32_t(rig.app.settings.waitTimeHand) + 30000);
     rig.clock.Cancel(ticks);
-    rig.app.recordListener = nullptr;
+    rig.app.writes.listener = nullptr;
 
     SessionOutcome out{session.Played(), session.Faults(), written.Readable(), {}};
     for (const MessageText& m : rig.views.message.shown) out.messages.push_back(m.text);

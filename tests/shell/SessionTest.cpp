@@ -38,7 +38,7 @@ TEST(WholeSession, JapaneseKanaAreUnreadableSoNothingIsRecordedAndTheLogSaysWhyO
     EXPECT_EQ(out.played.size(), 3u);
     EXPECT_TRUE(out.records.empty());
     EXPECT_TRUE(out.messages.empty());
-    EXPECT_FALSE(rig.app.busy.Any());
+    EXPECT_FALSE(rig.app.loop.busy.Any());
     int told = 0;
     for (const std::string& line : rig.views.log.lines)
         told += line.find("kana") != std::string::npos;

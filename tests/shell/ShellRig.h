@@ -39,8 +39,8 @@ struct ShellRig {
         std::filesystem::create_directories(folder / "Work");
         app.folders.app = folder;
         SetTallowenDefaults(app.settings);
-        LoadGlyphTable(app.reading.glyphs, sound);
-        SetWinTitle(app.windows, AnsiCodePage());
+        LoadGlyphTable(app.game.reading.glyphs, sound);
+        SetWinTitle(app.game.windows, AnsiCodePage());
     }
     ~ShellRig() {
         client.reset();

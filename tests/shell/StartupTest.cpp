@@ -15,13 +15,13 @@ TEST(Startup, WithoutASettingsFileTheDefaultsHoldAndTheDaysCounterGoesOn) {
     WriteFile(rig.folder / "Work" / "12_06_004.brg", "x\r\n");
     WriteFile(rig.folder / "Work" / "12_05_020.brg", "x\r\n");
     const StartupResult r = InitWatcher(rig.app);
-    EXPECT_EQ(rig.app.naming.RecordPrefix, "12_06_");
-    EXPECT_EQ(rig.app.naming.RecordCounter, 5);
+    EXPECT_EQ(rig.app.writes.naming.RecordPrefix, "12_06_");
+    EXPECT_EQ(rig.app.writes.naming.RecordCounter, 5);
     EXPECT_TRUE(Shown(rig, Control::menuBid).checked && Shown(rig, Control::menuHand).checked);
     EXPECT_FALSE(r.settingsFound || r.illegalKey || rig.app.jpnInterface);
     EXPECT_EQ(rig.app.settings.alertTime, 90000);
-    EXPECT_GT(rig.app.reading.glyphs.templates.size(), 100u);
-    EXPECT_EQ(rig.app.cardImages.images[14].count, 9) << "the ace's image is loaded";
+    EXPECT_GT(rig.app.game.reading.glyphs.templates.size(), 100u);
+    EXPECT_EQ(rig.app.game.cardImages.images[14].count, 9) << "the ace's image is loaded";
     EXPECT_FALSE(Shown(rig, Control::cmdTimer).visible) << "shown only while a game is on";
 }
 
@@ -57,13 +57,14 @@ TEST(Startup, TheLayoutFileFillsTheSavedPlaces) {
         rig.folder / "Tallowen.CFG", rig.desktop.DesktopRect().Width(), PointXY{600, 5}, layout,
         [](int) { return std::optional<LiveRect>(); }, AnsiCodePage());
     ASSERT_TRUE(written.ok) << written.error;
-    rig.app.mainRect = {0, 0, 300, 500};
+    rig.app.display.mainRect = {0, 0, 300, 500};
     const StartupResult r = InitWatcher(rig.app);
     EXPECT_TRUE(r.layoutError.empty());
-    EXPECT_EQ(Point(rig.app.windows.saved[0].left, rig.app.windows.saved[0].top), Point(12, 34));
-    EXPECT_EQ(rig.app.windows.saved[5].top, 300);
-    EXPECT_EQ(rig.app.boardRect.left, 90);
-    EXPECT_EQ(rig.app.mainRect, (Rect{600, 5, 900, 505}));
+    EXPECT_EQ(Point(rig.app.game.windows.saved[0].left, rig.app.game.windows.saved[0].top),
+              Point(12, 34));
+    EXPECT_EQ(rig.app.game.windows.saved[5].top, 300);
+    EXPECT_EQ(rig.app.display.boardRect.left, 90);
+    EXPECT_EQ(rig.app.display.mainRect, (Rect{600, 5, 900, 505}));
 }
 
 }  // namespace tallowen::testing

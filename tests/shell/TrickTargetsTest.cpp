@@ -25,7 +25,7 @@ INSTANTIATE_TEST_SUITE_P(TrickTargets, Targets,
 
 TEST(TrickTargets, ARecordedAuctionSetsTheTargetRowAndEmptiesTheTakenRow) {
     ShellRig rig;
-    rig.app.rotation = {1, 2, 3, 0};  // East at the bottom
+    rig.app.display.rotation = {1, 2, 3, 0};  // East at the bottom
     for (Control c : {Control::WeT, Control::ThT, Control::sumT}) rig.app.Ctl(c).caption = "5";
     Deal deal;
     deal.Level = 3;

@@ -15,7 +15,7 @@ int Shown(CaptureRig& rig, Control label) {
 SimClient& PlayStarts(CaptureRig& rig, const SimBoard& board) {
     SimClient& client = rig.StartAuctionOver(board);
     cmdBidClick2(rig.app, 1);
-    EXPECT_EQ(rig.app.captureNotes.lastBidResult, CaptureResult::Read);
+    EXPECT_EQ(rig.app.capture.notes.lastBidResult, CaptureResult::Read);
     return client;
 }
 
@@ -25,13 +25,13 @@ void PlayOut(CaptureRig& rig, SimClient& client) {
         client.SetStage(SimStage::Play, t);
         CmdTrick(rig.app);
         CmdTrick(rig.app);
-        ASSERT_EQ(rig.app.cardsSeen, 4 * t) << "each trick counts once";
+        ASSERT_EQ(rig.app.capture.cardsSeen, 4 * t) << "each trick counts once";
         EXPECT_EQ(Shown(rig, Control::sumT), t);
     }
     EXPECT_TRUE(rig.Records().empty());
     client.SetStage(SimStage::Done);
     CmdTrick(rig.app);
-    EXPECT_EQ(rig.app.cardsSeen, 52);
+    EXPECT_EQ(rig.app.capture.cardsSeen, 52);
 }
 
 TEST(TrickWatch, CountsEachTrickOnceAndCapturesTheHandAfterFiftyTwoCards) {
@@ -60,15 +60,15 @@ TEST(TrickWatch, TheLabelsNeverGoDown) {
     CaptureRig rig;
     SimClient& client = PlayStarts(rig, PlayedBoard(42));
     for (Control c : {Control::WeT, Control::ThT, Control::sumT}) SetCaption(rig.app, c, "9");
-    rig.app.shown.tricks = {9, 9, 9};
+    rig.app.display.shown.tricks = {9, 9, 9};
     client.SetStage(SimStage::Play, 3);
     CmdTrick(rig.app);
     for (Control c : {Control::WeT, Control::ThT, Control::sumT}) EXPECT_EQ(Shown(rig, c), 9);
-    EXPECT_EQ(rig.app.lastTotalShown, 3);
+    EXPECT_EQ(rig.app.capture.lastTotalShown, 3);
     // A total that reads no higher than the last one shown changes nothing.
-    rig.app.lastTotalShown = 10;
+    rig.app.capture.lastTotalShown = 10;
     SetCaption(rig.app, Control::sumT, "");
-    rig.app.shown.tricks[2] = 0;
+    rig.app.display.shown.tricks[2] = 0;
     client.SetStage(SimStage::Play, 4);
     CmdTrick(rig.app);
     EXPECT_EQ(rig.Ctl(Control::sumT).caption, "");
@@ -77,11 +77,11 @@ TEST(TrickWatch, TheLabelsNeverGoDown) {
 TEST(TrickWatch, AMissingLastTrickWindowIsReportedAtOnce) {
     CaptureRig rig;
     PlayStarts(rig, PlayedBoard(44));
-    rig.app.tickCounter = 2;
-    rig.app.windows.handle[std::size_t(WindowKind::LastTrick)] = 0;
+    rig.app.loop.tickCounter = 2;
+    rig.app.game.windows.handle[std::size_t(WindowKind::LastTrick)] = 0;
     CmdTrick(rig.app);
-    ASSERT_EQ(rig.app.captureNotes.missing.size(), 1u);
-    EXPECT_EQ(rig.app.captureNotes.missing[0].code, 25);
+    ASSERT_EQ(rig.app.capture.notes.missing.size(), 1u);
+    EXPECT_EQ(rig.app.capture.notes.missing[0].code, 25);
 }
 
 TEST(TricksCountMend, TheTableIsNeverLeftInFrontOfEveryWindow) {
@@ -91,17 +91,17 @@ TEST(TricksCountMend, TheTableIsNeverLeftInFrontOfEveryWindow) {
     auto readLeavesItBehind = [&] {
         rig.desktop.SetTopmost(table, true);
         int we = 0, they = 0;
-        CaptureTotalTricks(rig.app.reading, rig.app.infoBox, we, they);
+        CaptureTotalTricks(rig.app.game.reading, rig.app.game.infoBox, we, they);
         return !rig.desktop.Find(table)->topmost;
     };
     EXPECT_TRUE(readLeavesItBehind()) << "read";
-    rig.app.windows.language = 0;
+    rig.app.game.windows.language = 0;
     EXPECT_TRUE(readLeavesItBehind()) << "no label for the language";
-    rig.app.windows.language = 1;
-    rig.app.infoBox = InfoBoxState{};
+    rig.app.game.windows.language = 1;
+    rig.app.game.infoBox = InfoBoxState{};
     rig.client->Cover(0, {0, 0, 800, 537});
     EXPECT_TRUE(readLeavesItBehind()) << "the box not found";
-    EXPECT_FALSE(rig.app.infoBox.located);
+    EXPECT_FALSE(rig.app.game.infoBox.located);
 }
 
 }  // namespace

@@ -29,20 +29,20 @@ TEST(WorkWrites, AnAuctionFileThatCannotBeWrittenIsKeptAndWrittenLater) {
     SimClient& client = rig.StartAuctionOver(board);
     BlockWork(rig.folder);
     cmdBidClick2(rig.app, 1);
-    EXPECT_EQ(rig.app.captureNotes.lastBidResult, CaptureResult::Read)
+    EXPECT_EQ(rig.app.capture.notes.lastBidResult, CaptureResult::Read)
         << "the auction is taken all the same";
     EXPECT_TRUE(rig.SlotOf(Slot::Hand).armed);
-    ASSERT_EQ(rig.app.captureNotes.errors.size(), 1u);
-    EXPECT_NE(rig.app.captureNotes.errors[0].find("Work"), std::string::npos);
+    ASSERT_EQ(rig.app.capture.notes.errors.size(), 1u);
+    EXPECT_NE(rig.app.capture.notes.errors[0].find("Work"), std::string::npos);
     WriteUnwritten(rig.app);
     WriteUnwritten(rig.app);
-    EXPECT_EQ(rig.app.captureNotes.errors.size(), 1u) << "told once while the fault lasts";
+    EXPECT_EQ(rig.app.capture.notes.errors.size(), 1u) << "told once while the fault lasts";
 
     UnblockWork(rig.folder);
     WriteUnwritten(rig.app);
     EXPECT_NE(rig.BidFile(), "");
-    ASSERT_EQ(rig.app.captureNotes.errors.size(), 2u);
-    EXPECT_NE(rig.app.captureNotes.errors[1].find("again"), std::string::npos);
+    ASSERT_EQ(rig.app.capture.notes.errors.size(), 2u);
+    EXPECT_NE(rig.app.capture.notes.errors[1].find("again"), std::string::npos);
     client.SetStage(SimStage::Done);
     cmdHandClick2(rig.app, 1);
     ASSERT_EQ(rig.Records().size(), 1u);
@@ -68,7 +68,7 @@ TEST(WorkWrites, AnAuctionFileLeftFromTheBoardBeforeIsNeverJoinedToTheHand) {
     const fs::path blocker = TemporaryName(rig.folder / "Work" / "BridgeBid.brg");
     fs::create_directory(blocker);
     cmdBidClick2(rig.app, 1);
-    ASSERT_EQ(rig.app.captureNotes.lastBidResult, CaptureResult::Read);
+    ASSERT_EQ(rig.app.capture.notes.lastBidResult, CaptureResult::Read);
     EXPECT_EQ(rig.BidFile(), before);
     client.SetStage(SimStage::Done);
     cmdHandClick2(rig.app, 1);
@@ -88,8 +88,8 @@ TEST(WorkWrites, AnAuctionFileGoneWithItsFolderIsTakenFromMemory) {
     fs::remove_all(rig.folder / "Work");
     client.SetStage(SimStage::Done);
     cmdHandClick2(rig.app, 1);
-    ASSERT_EQ(rig.app.captureNotes.lastHandResult, CaptureResult::Read);
-    EXPECT_TRUE(rig.app.captureNotes.errors.empty());
+    ASSERT_EQ(rig.app.capture.notes.lastHandResult, CaptureResult::Read);
+    EXPECT_TRUE(rig.app.capture.notes.errors.empty());
     ASSERT_EQ(rig.Records().size(), 1u);
     for (const std::string& d : RecordDifferences(rig.ReadBack("12_06_001"), board))
         ADD_FAILURE() << d;
@@ -106,22 +106,22 @@ TEST(WorkWrites, ARecordThatCannotBeWrittenIsWrittenOnceTheFolderTakesIt) {
     client.SetStage(SimStage::Done);
     BlockWork(rig.folder);
     cmdHandClick2(rig.app, 1);
-    EXPECT_EQ(rig.app.captureNotes.lastHandResult, CaptureResult::Read);
-    EXPECT_TRUE(rig.app.unwrittenRecord.has_value());
+    EXPECT_EQ(rig.app.capture.notes.lastHandResult, CaptureResult::Read);
+    EXPECT_TRUE(rig.app.writes.unwrittenRecord.has_value());
     EXPECT_TRUE(rig.SlotOf(Slot::Bid).armed) << "on to the next auction";
     EXPECT_FALSE(rig.SlotOf(Slot::Hand).armed);
     for (int tick = 0; tick < 5; ++tick) WriteUnwritten(rig.app);
-    EXPECT_EQ(rig.app.captureNotes.errors.size(), 1u);
+    EXPECT_EQ(rig.app.capture.notes.errors.size(), 1u);
 
     UnblockWork(rig.folder);
     WriteUnwritten(rig.app);
-    EXPECT_FALSE(rig.app.unwrittenRecord.has_value());
+    EXPECT_FALSE(rig.app.writes.unwrittenRecord.has_value());
     ASSERT_EQ(rig.Records().size(), 1u);
     for (const std::string& d : RecordDifferences(rig.ReadBack("12_06_001"), board))
         ADD_FAILURE() << d;
     EXPECT_EQ(rig.app.records.listed, std::vector<std::string>{"12_06_001"});
-    EXPECT_EQ(rig.app.captureNotes.errors.size(), 2u);
-    EXPECT_EQ(rig.app.recordsLostToWrites, 0);
+    EXPECT_EQ(rig.app.capture.notes.errors.size(), 2u);
+    EXPECT_EQ(rig.app.writes.recordsLostToWrites, 0);
 }
 
 // Sessions as the client plays them whose Work folder a second process removes, or blocks for
@@ -143,7 +143,7 @@ TEST(WorkWrites, ASessionWhoseWorkFolderIsRemovedOrBlockedRecordsEveryBoard) {
         const SessionAccount account = Account(out);
         EXPECT_EQ(account.right, 10)
             << AccountSummary(account) << (block ? " blocked" : " removed");
-        EXPECT_EQ(rig.app.recordsLostToWrites, 0);
+        EXPECT_EQ(rig.app.writes.recordsLostToWrites, 0);
         int over = 0;
         for (const std::string& m : out.messages) over += m.find("takes files again") != m.npos;
         EXPECT_TRUE(!block || over > 0) << "the blocks never met a write";

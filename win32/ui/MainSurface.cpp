@@ -30,7 +30,7 @@ MainLayout MainSurface::Layout() const {
     layout.backColor = kDesignBack;
     if (app_) {
         TakeSettings(layout, app_->settings);
-        TakeGameWindows(layout, app_->windows);
+        TakeGameWindows(layout, app_->game.windows);
     }
     return layout;
 }

@@ -160,10 +160,10 @@ void MainWindow::CreateControls() {
 
 void MainWindow::Attach(AppContext& app) {
     app_ = &app;
-    app.mainWindow = WindowHandle(reinterpret_cast<std::uintptr_t>(Handle()));
+    app.display.mainWindow = WindowHandle(reinterpret_cast<std::uintptr_t>(Handle()));
     RECT r;
     GetWindowRect(Handle(), &r);
-    app.mainRect = Rect{r.left, r.top, r.right, r.bottom};
+    app.display.mainRect = Rect{r.left, r.top, r.right, r.bottom};
     RECT client;
     GetClientRect(Handle(), &client);
     const Placement& end = kPlacements[std::size(kPlacements) - 1];
@@ -488,7 +488,7 @@ void MainWindow::Leave() {
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM w, LPARAM l) {
     switch (message) {
         case WM_TIMER:
-            if (w == kTimer1 && app_ && !app_->ending) Timer1_Timer(*app_);
+            if (w == kTimer1 && app_ && !app_->loop.ending) Timer1_Timer(*app_);
             break;
         case WM_COMMAND:
             OnCommand(LOWORD(w), HIWORD(w));
@@ -517,7 +517,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM w, LPARAM l) {
             if (app_) {
                 RECT r;
                 GetWindowRect(Handle(), &r);
-                app_->mainRect = Rect{r.left, r.top, r.right, r.bottom};
+                app_->display.mainRect = Rect{r.left, r.top, r.right, r.bottom};
             }
             break;
         case WM_CLOSE:
@@ -527,7 +527,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM w, LPARAM l) {
         default:
             return Default(message, w, l);
     }
-    if (app_ && app_->ending) Leave();
+    if (app_ && app_->loop.ending) Leave();
     return 0;
 }
 

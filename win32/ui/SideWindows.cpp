@@ -78,7 +78,7 @@ void SideWindowsWin32::ShowBidding(const Deal& deal, const ScorePair& vulnerabil
     HWND window = board_.window->Handle();
     if (fresh) {
         // Where the user left it, else at the configured point, at its design size.
-        const Rect saved = app_->boardRect;
+        const Rect saved = app_->display.boardRect;
         const bool unset = saved.left == 0 && saved.top == 0;
         const int x = unset ? app_->settings.showBiddingSequence.x : saved.left;
         const int y = unset ? app_->settings.showBiddingSequence.y : saved.top;
@@ -88,8 +88,8 @@ void SideWindowsWin32::ShowBidding(const Deal& deal, const ScorePair& vulnerabil
     BoardLayout layout;
     layout.japaneseInterface = app_->jpnInterface;
     layout.language = app_->Language();
-    layout.spareHeight = app_->windows.titleBarAllowance;
-    layout.runtimeKind = app_->reading.glyphs.currentSet;  // the client's Java runtime
+    layout.spareHeight = app_->game.windows.titleBarAllowance;
+    layout.runtimeKind = app_->game.reading.glyphs.currentSet;  // the client's Java runtime
     layout.backColor = Background();
     layout.place = ScreenRect(window);
     layout.screenBottom = app_->seams.desktop.DesktopRect().bottom;

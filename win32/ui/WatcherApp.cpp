@@ -67,7 +67,7 @@ int RunWatcher() {
     if (!app.settings.log.empty()) app.views.log.Load();
     main.StartTimer();
     MSG message;
-    while (!app.ending && GetMessageW(&message, nullptr, 0, 0) > 0) {
+    while (!app.loop.ending && GetMessageW(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
