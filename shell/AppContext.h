@@ -81,6 +81,9 @@ struct CaptureSchedule {
     const CaptureSlot& operator[](Slot s) const { return slots[std::size_t(s)]; }
     void Arm(Slot s, std::uint32_t due) { (*this)[s] = {true, due, (*this)[s].remaining}; }
     void Disarm(Slot s) { (*this)[s].armed = false; }
+    void Set(Slot s, bool armed, std::uint32_t due) {
+        (*this)[s] = {armed, due, (*this)[s].remaining};
+    }
 };
 
 struct BusyFlags {

@@ -83,11 +83,11 @@ void cmdBidClick2(AppContext& app, int automatic) {
     if (app.loop.gamePresent == 0) {
         const std::uint32_t wait =
             automatic == 1 ? kAutoRetryMs : std::uint32_t(app.settings.waitTimeBid);
-        SetSlot(app, Slot::Bid, true, Now(app) + wait);
+        app.loop.schedule.Set(Slot::Bid, true, Now(app) + wait);
         return;
     }
-    CaptureResult result =
-        MissingWindow(app, {WindowKind::LastHand, WindowKind::Bidding, WindowKind::Score});
+    CaptureResult result = MissingWindow(
+        app.game.windows, {WindowKind::LastHand, WindowKind::Bidding, WindowKind::Score});
     if (result == CaptureResult::Read) {
         app.loop.busy.bid = true;
         SetEnabled(app, Control::cmdBid, false);
@@ -101,7 +101,7 @@ void cmdBidClick2(AppContext& app, int automatic) {
     } else {
         // Also when no player was read: the auction is still to be taken.
         ActOnFailure(app, CaptureFlow::Auction, result, automatic == 0);
-        SetSlot(app, Slot::Bid, true, Now(app) + std::uint32_t(app.settings.waitTimeBid));
+        app.loop.schedule.Set(Slot::Bid, true, Now(app) + std::uint32_t(app.settings.waitTimeBid));
     }
     SetEnabled(app, Control::cmdBid, true);
     SetVisible(app, Control::cmdHand, true);
@@ -118,9 +118,10 @@ void cmdBid_MouseDown(AppContext& app, int button) {
     if (on) {
         app.views.main.AlertBorder(false);
         app.loop.schedule.Disarm(Slot::Reminder);
-        SetSlot(app, Slot::Bid, true, Now(app) + kAutoRetryMs);
+        app.loop.schedule.Set(Slot::Bid, true, Now(app) + kAutoRetryMs);
     } else {
-        SetSlot(app, Slot::Reminder, true, Now(app) + std::uint32_t(app.settings.alertTime));
+        app.loop.schedule.Set(Slot::Reminder, true,
+                              Now(app) + std::uint32_t(app.settings.alertTime));
         app.loop.schedule.Disarm(Slot::Bid);
         app.capture.awaitAuctionEnd = false;
     }
@@ -134,11 +135,11 @@ void PrepCaptNextBid(AppContext& app) {
     ReduceAuctionHeight(app);
     if (app.settings.boxPosition.x != 0) MinimizeGameWindow(app, WindowKind::LastTrick);
     const std::uint32_t now = Now(app);
-    SetSlot(app, Slot::Reminder, !app.settings.autoCaptBid,
-            now + std::uint32_t(app.settings.alertTime));
+    app.loop.schedule.Set(Slot::Reminder, !app.settings.autoCaptBid,
+                          now + std::uint32_t(app.settings.alertTime));
     app.capture.deals.capture.Strain = 4;  // no trump suit known before the auction
-    SetSlot(app, Slot::Bid, app.settings.autoCaptBid,
-            now + std::uint32_t(app.settings.waitTimeBid));
+    app.loop.schedule.Set(Slot::Bid, app.settings.autoCaptBid,
+                          now + std::uint32_t(app.settings.waitTimeBid));
     app.loop.schedule.Disarm(Slot::Trick);
     app.loop.schedule.Disarm(Slot::Hand);
     SetBackColour(app, Control::cmdBid, kOrange);
@@ -146,7 +147,7 @@ void PrepCaptNextBid(AppContext& app) {
 }
 
 void ReduceAuctionHeight(AppContext& app) {
-    if (!WindowKnown(app, WindowKind::Bidding)) return;
+    if (!WindowKnown(app.game.windows, WindowKind::Bidding)) return;
     const int step = app.game.reading.glyphs.LineStep();
     // Without a known line step there is no standard height: never squash the window.
     if (step <= 0) return;

@@ -65,13 +65,13 @@ bool SameHand(const Deal& recorded, const HandReading& hand) {
     return true;
 }
 
-bool WindowKnown(const AppContext& app, WindowKind kind) {
-    return app.game.windows.Handle(kind) != 0;
+bool WindowKnown(const GameWindows& windows, WindowKind kind) {
+    return windows.Handle(kind) != 0;
 }
 
-CaptureResult MissingWindow(const AppContext& app, std::initializer_list<WindowKind> order) {
+CaptureResult MissingWindow(const GameWindows& windows, std::initializer_list<WindowKind> order) {
     for (const WindowKind kind : order)
-        if (!WindowKnown(app, kind)) return MissingResult(kind);
+        if (!WindowKnown(windows, kind)) return MissingResult(kind);
     return CaptureResult::Read;
 }
 
@@ -97,18 +97,13 @@ LogSink& ScoringLog(AppContext& app) {
     return app.scoringLog ? *app.scoringLog : none;
 }
 
-void SetSlot(AppContext& app, Slot slot, bool armed, std::uint32_t due) {
-    CaptureSlot& s = app.loop.schedule[slot];
-    s.armed = armed;
-    s.due = due;
-}
-
 std::uint32_t Now(AppContext& app) {
     return app.seams.clock.Ticks();
 }
 
 void MinimizeGameWindow(AppContext& app, WindowKind kind) {
-    if (WindowKnown(app, kind)) app.seams.desktop.Minimize(app.game.windows.Handle(kind));
+    if (WindowKnown(app.game.windows, kind))
+        app.seams.desktop.Minimize(app.game.windows.Handle(kind));
 }
 
 void EnsureRecordPrefix(AppContext& app) {

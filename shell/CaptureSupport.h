@@ -36,16 +36,15 @@ void HandToDeal(const HandReading& hand, Deal& deal);
 // The same cards with the same marks, seat by seat, as the deal recorded.
 bool SameHand(const Deal& recorded, const HandReading& hand);
 
-bool WindowKnown(const AppContext& app, WindowKind kind);
+bool WindowKnown(const GameWindows& windows, WindowKind kind);
 // The result of the first window in `order` that is not known; Read when all are.
-CaptureResult MissingWindow(const AppContext& app, std::initializer_list<WindowKind> order);
+CaptureResult MissingWindow(const GameWindows& windows, std::initializer_list<WindowKind> order);
 
 // Up to `tries` readings of the score window until one reads both scores; the last result
 // when none does (ScoreUnreadable when a reading gave no score at all).
 CaptureResult ReadScore(AppContext& app, ScorePair& score, int tries);
 
 LogSink& ScoringLog(AppContext& app);
-void SetSlot(AppContext& app, Slot slot, bool armed, std::uint32_t due);
 std::uint32_t Now(AppContext& app);
 void MinimizeGameWindow(AppContext& app, WindowKind kind);
 // The record name of the day: the prefix is taken from today's date when none was set yet.

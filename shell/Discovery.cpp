@@ -248,17 +248,17 @@ void SetBox(AppContext& app, int swtch) {
     RefreshFileBox(app);
 }
 
-Rect BoxWindowPlace(const AppContext& app) {
-    const int x = app.game.windows.tableRect.right + 5;
-    const int y = app.settings.boxPosition.y;
-    const int height = int(RoundHalfEven(app.game.windows.titleBarAllowance * 1.5 + 105 + 7));
+Rect BoxWindowPlace(const GameWindows& windows, const Settings& settings) {
+    const int x = windows.tableRect.right + 5;
+    const int y = settings.boxPosition.y;
+    const int height = int(RoundHalfEven(windows.titleBarAllowance * 1.5 + 105 + 7));
     return Rect{x, y, x + kBoxWidth, y + height};
 }
 
 void LoadBoxWindow(AppContext& app) {
     if (app.settings.boxPosition.x == 0) return;  // the box is not wanted
-    app.views.side.ShowBox(BoxWindowPlace(app), app.capture.deals.capture,
-                           app.capture.deals.capture.Strain);
+    app.views.side.ShowBox(BoxWindowPlace(app.game.windows, app.settings),
+                           app.capture.deals.capture, app.capture.deals.capture.Strain);
     app.views.side.KeepBoxInFront();
     app.display.boxLoaded = true;
 }

@@ -29,7 +29,7 @@ void ReopenWindow(AppContext& app, WindowKind kind);
 void LookupWindows(AppContext& app);
 void SetBox(AppContext& app, int swtch);
 // Where frmMyBOX goes: beside the table, at the height the settings give.
-Rect BoxWindowPlace(const AppContext& app);
+Rect BoxWindowPlace(const GameWindows& windows, const Settings& settings);
 // frmMyBOX: loads the remaining-cards box beside the table (when configured).
 void LoadBoxWindow(AppContext& app);
 

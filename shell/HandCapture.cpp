@@ -137,8 +137,8 @@ void cmdHandClick2(AppContext& app, int automatic) {
     if (app.loop.busy.hand) return;
     if (automatic == 1 && !app.loop.schedule[Slot::Hand].armed) return;
     if (app.loop.gamePresent == 0) return;
-    CaptureResult result =
-        MissingWindow(app, {WindowKind::Score, WindowKind::LastHand, WindowKind::Bidding});
+    CaptureResult result = MissingWindow(
+        app.game.windows, {WindowKind::Score, WindowKind::LastHand, WindowKind::Bidding});
     std::string recordName;
     if (result == CaptureResult::Read) {
         app.loop.busy.hand = true;
@@ -148,14 +148,16 @@ void cmdHandClick2(AppContext& app, int automatic) {
     }
     app.capture.notes.lastHandResult = result;
     if (result == CaptureResult::Read) {
-        const int seat = FindUserSeat(app, app.capture.deals.capture.Names);
+        const int seat =
+            FindUserSeat(app.settings, app.capture.yahooIdIndex, app.capture.deals.capture.Names);
         if (seat >= 0) sitNESW(app, seat);
         ShowRecorded(app, recordName);
         PrepCaptNextBid(app);
     } else if (result == CaptureResult::HandNotOfAuction) {
         StartOverFromAuction(app);
     } else {
-        SetSlot(app, Slot::Hand, true, Now(app) + std::uint32_t(app.settings.waitTimeHand));
+        app.loop.schedule.Set(Slot::Hand, true,
+                              Now(app) + std::uint32_t(app.settings.waitTimeHand));
         ActOnFailure(app, CaptureFlow::Hand, result, automatic == 0);
     }
     SetVisible(app, Control::cmdBid, true);
@@ -190,12 +192,12 @@ void PrepCaptNextHand(AppContext& app) {
     if (app.settings.showTrickBox) SetVisible(app, Control::picBox, true);
     // The last-trick window may still show the last trick of the board before: keep it as
     // the trick already seen, so that only the tricks of this board are counted.
-    if (WindowKnown(app, WindowKind::LastTrick))
+    if (WindowKnown(app.game.windows, WindowKind::LastTrick))
         CaptTrick(app.game.reading, app.game.cardImages, app.game.trick, TrickMode::ResetCount);
     app.game.trick.cardCount = 0;
     app.game.infoBox.remembered = {-1,
                                    -1};  // the count rows of the board before are not this one's
-    if (WindowKnown(app, WindowKind::Bidding))
+    if (WindowKnown(app.game.windows, WindowKind::Bidding))
         app.seams.desktop.SetTopmost(app.game.windows.Handle(WindowKind::Bidding), false);
     app.game.trick.playedCard = [&app](int suit, int rank) {
         if (app.display.boxLoaded) app.views.side.TickPlayedCard(suit, rank);
@@ -205,9 +207,9 @@ void PrepCaptNextHand(AppContext& app) {
     app.loop.schedule.Disarm(Slot::Bid);
     app.capture.awaitAuctionEnd = false;
     const std::uint32_t now = Now(app);
-    SetSlot(app, Slot::Hand, app.settings.autoCaptHand,
-            now + std::uint32_t(app.settings.waitTimeHand));
-    SetSlot(app, Slot::Trick, true, now + kTrickWatchDelay);
+    app.loop.schedule.Set(Slot::Hand, app.settings.autoCaptHand,
+                          now + std::uint32_t(app.settings.waitTimeHand));
+    app.loop.schedule.Set(Slot::Trick, true, now + kTrickWatchDelay);
     SetBackToSetting(app, Control::cmdBid);
     SetBackColour(app, Control::cmdHand, kOrange);
     app.capture.lastTotalShown = 0;

@@ -86,7 +86,7 @@ void RunDueSlots(AppContext& app) {
             // The turn test copies the table and so waits: a tick arriving meanwhile must
             // find the flag set, like one arriving during the watch itself.
             app.loop.busy.trick = true;
-            if (!app.display.turnFront && TestMyTurn(app)) {
+            if (!app.display.turnFront && TestMyTurn(app.game.reading)) {
                 app.seams.desktop.SetTopmost(app.game.windows.table, true);
                 app.display.turnFront = true;
             }
@@ -333,11 +333,10 @@ void ExitProc(AppContext& app) {
     SetBox(app, 0);
 }
 
-bool TestMyTurn(AppContext& app) {
+bool TestMyTurn(ReadingContext& reading) {
     constexpr int kLeft = 107, kTop = 112, kRight = 128, kBottom = 114;
-    if (CaptureTableWindowRect(app.game.reading, Rect{kLeft, kTop, kRight, kBottom}) <= 0)
-        return false;
-    const PixelView view = app.game.reading.Screen();
+    if (CaptureTableWindowRect(reading, Rect{kLeft, kTop, kRight, kBottom}) <= 0) return false;
+    const PixelView view = reading.Screen();
     for (int y = kTop; y < kBottom; ++y) {
         bool blank = true;
         for (int x = kLeft; x < kRight && blank; ++x) blank = view.Black(x, y);

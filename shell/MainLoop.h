@@ -27,7 +27,7 @@ void Timer1_Timer(AppContext& app);
 void Background_Job(AppContext& app);
 void OffToOn(AppContext& app);
 void ExitProc(AppContext& app);
-bool TestMyTurn(AppContext& app);
+bool TestMyTurn(ReadingContext& reading);
 
 void cmdTimer_Click(AppContext& app);
 void picBox_Click(AppContext& app);

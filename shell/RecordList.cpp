@@ -6,6 +6,7 @@
 #include "records/DealOps.h"
 #include "records/PlayAnalysis.h"
 #include "records/RecordFiles.h"
+#include "shell/CaptureSupport.h"
 #include "shell/Captures.h"
 #include "shell/Controls.h"
 #include "shell/Messages.h"
@@ -22,11 +23,6 @@ constexpr std::uint32_t kBidDelayAfterClear = 3000;
 
 Control CurrentList(const AppContext& app) {
     return app.records.currentList == 0 ? Control::filBox0 : Control::filBox1;
-}
-
-LogSink& ScoringLog(AppContext& app) {
-    static NullLogSink none;
-    return app.scoringLog ? *app.scoringLog : none;
 }
 
 void ShowListed(AppContext& app) {
@@ -128,7 +124,7 @@ void Show_File(AppContext& app, const std::string& name) {
     app.records.onDisplay = name;
     // A newly shown record is turned to the user's seat; a redraw after the user turned the
     // table keeps the user's choice.
-    const int seat = ShownUserSeat(app, deal.Names);
+    const int seat = ShownUserSeat(app.settings, deal.Names);
     if (seat >= 0) sitNESW(app, seat);
     LongerName(deal.Names, deal.AuctionNames);
     app.views.main.ShowDeal(deal, app.display.rotation);

@@ -54,9 +54,9 @@ void sitNESW(AppContext& app, int bottomSeat) {
     }
 }
 
-int InvSeat(const AppContext& app, int seat) {
+int InvSeat(const std::array<int, 4>& rotation, int seat) {
     for (int position = 0; position < 4; ++position)
-        if (app.display.rotation[std::size_t(position)] == seat) return position;
+        if (rotation[std::size_t(position)] == seat) return position;
     return 0;
 }
 
@@ -79,9 +79,9 @@ void MenuSeat_Click(AppContext& app, int index) {
     if (!app.loop.busy.hand) RedrawShownRecord(app);
 }
 
-int FindUserSeat(AppContext& app, const SeatNames& names) {
-    const auto& ids = app.settings.myYahooID;
-    const int remembered = app.capture.yahooIdIndex;
+int FindUserSeat(const Settings& settings, int& idIndex, const SeatNames& names) {
+    const auto& ids = settings.myYahooID;
+    const int remembered = idIndex;
     if (remembered >= 1 && std::size_t(remembered) <= ids.size()) {
         const int seat = SeatHolding(names, ids[std::size_t(remembered - 1)]);
         if (seat >= 0) return seat;
@@ -91,15 +91,15 @@ int FindUserSeat(AppContext& app, const SeatNames& names) {
         if (ids[i].empty()) break;
         const int seat = SeatHolding(names, ids[i]);
         if (seat < 0) continue;
-        app.capture.yahooIdIndex = int(i) + 1;
+        idIndex = int(i) + 1;
         return seat;
     }
     return -1;
 }
 
 // The IDs are kept in lower case, as for the hand capture.
-int ShownUserSeat(const AppContext& app, const SeatNames& names) {
-    const auto& ids = app.settings.myYahooID;
+int ShownUserSeat(const Settings& settings, const SeatNames& names) {
+    const auto& ids = settings.myYahooID;
     int found = -1;
     for (int seat = 0; seat < 4; ++seat)
         for (std::size_t i = 0; i < ids.size() && i < kMaxYahooIDs && !ids[i].empty(); ++i)

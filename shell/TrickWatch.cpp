@@ -26,7 +26,7 @@ void Raise(AppContext& app, Control label, int& shown, int value) {
 
 void CmdTrick(AppContext& app) {
     if (app.loop.gamePresent != 1) return;
-    if (!WindowKnown(app, WindowKind::LastTrick)) {
+    if (!WindowKnown(app.game.windows, WindowKind::LastTrick)) {
         TellMissingNow(app, WindowKind::LastTrick, 25);
         return;
     }

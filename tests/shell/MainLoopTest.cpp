@@ -220,14 +220,14 @@ INSTANTIATE_TEST_SUITE_P(Sounds, PauseAlert, ::testing::Values("Asterisk", ""));
 // Ink in row 112 above a blank row 113 of the table's turn marker is the user's turn.
 TEST(TurnTest, InkAboveABlankRowMeansTheUsersTurn) {
     Loop loop(1);
-    EXPECT_FALSE(TestMyTurn(loop.app)) << "no table known yet";
+    EXPECT_FALSE(TestMyTurn(loop.app.game.reading)) << "no table known yet";
     loop.app.game.windows.table = loop.Table();
     for (auto [ink112, ink113, turn] : {std::tuple{true, false, true},
                                         {false, false, false},
                                         {true, true, false},
                                         {false, true, false}}) {
         PaintTurnRows(loop.rig.desktop, loop.Table(), ink112, ink113);
-        EXPECT_EQ(TestMyTurn(loop.app), turn) << ink112 << ink113;
+        EXPECT_EQ(TestMyTurn(loop.app.game.reading), turn) << ink112 << ink113;
     }
 }
 

@@ -24,8 +24,10 @@ TEST_P(Rotation, LabelsGoClockwiseFromTheBottomSeatAndInvSeatUndoesIt) {
     sitNESW(rig.app, GetParam().first);
     EXPECT_EQ(Labels(rig), GetParam().second);
     for (int position = 0; position < 4; ++position)
-        EXPECT_EQ(InvSeat(rig.app, rig.app.display.rotation[std::size_t(position)]), position);
-    EXPECT_EQ(InvSeat(rig.app, 7), 0) << "a seat not in the rotation";
+        EXPECT_EQ(
+            InvSeat(rig.app.display.rotation, rig.app.display.rotation[std::size_t(position)]),
+            position);
+    EXPECT_EQ(InvSeat(rig.app.display.rotation, 7), 0) << "a seat not in the rotation";
 }
 INSTANTIATE_TEST_SUITE_P(Seats, Rotation,
                          ::testing::Values(std::pair{0, "NESW"}, std::pair{1, "ESWN"},
@@ -59,7 +61,9 @@ TEST_P(UserSeat, TheFirstIDFoundInANameGivesTheSeat) {
     ShellRig rig;
     rig.app.settings.myYahooID = c.ids;
     rig.app.capture.yahooIdIndex = c.remembered;
-    EXPECT_EQ(FindUserSeat(rig.app, {"Nora", "Emil", "Sam", "KesTrel_99"}), c.seat);
+    EXPECT_EQ(FindUserSeat(rig.app.settings, rig.app.capture.yahooIdIndex,
+                           {"Nora", "Emil", "Sam", "KesTrel_99"}),
+              c.seat);
     EXPECT_EQ(rig.app.capture.yahooIdIndex, c.index);
 }
 INSTANTIATE_TEST_SUITE_P(
