@@ -35,8 +35,6 @@ struct ReadingContext {
 
     GlyphTable glyphs;
 
-    bool showScore = false;  // leave the score window open after reading it
-
     // Asks the shell to re-open a game window of this kind and to find its handle again.
     std::function<void(int kind)> reopenWindow;
     // The date and time that diagnostic reports carry; none: they carry none.

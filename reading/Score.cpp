@@ -130,7 +130,7 @@ bool ReadVulnerability(ReadingContext& ctx, ScorePair& scores, CaptureResult& er
 
 }  // namespace
 
-ScoreReading CaptScore(ReadingContext& ctx) {
+ScoreReading CaptScore(ReadingContext& ctx, bool leaveShown) {
     ScoreReading reading;
     ScorePair& scores = reading.scores;
     CaptureResult& error = reading.result;
@@ -157,7 +157,7 @@ ScoreReading CaptScore(ReadingContext& ctx) {
     }
     if (readVulnerability) ReadVulnerability(ctx, scores, error);
     ctx.desktop.SetTopmost(window, false);
-    if (!ctx.showScore) ctx.desktop.Minimize(window);
+    if (!leaveShown) ctx.desktop.Minimize(window);
     return reading;
 }
 

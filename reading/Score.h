@@ -15,6 +15,7 @@ struct ScoreReading {
     ScorePair scores;
 };
 
-ScoreReading CaptScore(ReadingContext& ctx);
+// The score window is minimised afterwards unless leaveShown: the user keeps it up.
+ScoreReading CaptScore(ReadingContext& ctx, bool leaveShown = false);
 
 }  // namespace tallowen

@@ -78,7 +78,7 @@ CaptureResult MissingWindow(const GameWindows& windows, std::initializer_list<Wi
 CaptureResult ReadScore(AppContext& app, ScorePair& score, int tries) {
     CaptureResult result = CaptureResult::ScoreUnreadable;
     for (int attempt = 1; attempt <= tries; ++attempt) {
-        const ScoreReading read = CaptScore(app.game.reading);
+        const ScoreReading read = CaptScore(app.game.reading, app.display.showScore != 0);
         result = read.result;
         // A record needs both scores: a reading without one has failed too.
         if (result == CaptureResult::Read &&

@@ -24,6 +24,8 @@ void ReadSettings(AppContext& app, StartupResult& result) {
     result.settingsFound = true;
     const IniResult ini = ReadINI(*file, app.seams.codePage, app.settings);
     if (ini.fileError) result.settingsError = ini.error;
+    // The setting is the score window's starting mode: kept up and topmost from the first read.
+    if (app.settings.topMostScoreWindow) app.display.showScore = 2;
     if (ini.illegal) {
         result.illegalKey = true;
         result.badKey = ini.badKey;

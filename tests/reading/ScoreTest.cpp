@@ -16,8 +16,8 @@ struct ScoreRig : ReadingRig {
         desktop.SetPlace(Rect{300, 200, 300 + picture.width, 200 + height});
         desktop.repaint = [this](Image555& image, int, int h) { picture.Paint(image, h); };
     }
-    void Read() {
-        const ScoreReading read = CaptScore(ctx);
+    void Read(bool leaveShown = false) {
+        const ScoreReading read = CaptScore(ctx, leaveShown);
         scores = read.scores;
         error = read.result;
     }
@@ -103,8 +103,7 @@ TEST(ScoreWindow, ShortWindowIsGrownAndReadAgain) {
 
 TEST(ScoreWindow, ShowScoreLeavesItOpenAndAnUncopiableOneIsUnreadable) {
     ScoreRig shown(Scores("120", "-50"));
-    shown.ctx.showScore = true;
-    shown.Read();
+    shown.Read(true);
     EXPECT_FALSE(shown.desktop.Minimized());
     EXPECT_FALSE(shown.desktop.Topmost());
 

@@ -7,6 +7,7 @@
 #include "ShellRig.h"
 #include "TableSetup.h"
 #include "reading/Buttons.h"
+#include "shell/CaptureSupport.h"
 #include "shell/Controls.h"
 #include "shell/Discovery.h"
 
@@ -279,4 +280,26 @@ TEST(LinkMenu, HelpOpensTheGuideInTheProgramFolderAndTheWebPageOnlyWithoutIt) {
 }
 
 }  // namespace
+}  // namespace tallowen::testing
+
+namespace tallowen::testing {
+
+// Once the user shows the score window, reading the score must not minimise it again; once
+// hidden, a read puts it back down.
+TEST(ShowScore, AShownScoreWindowStaysUpWhenTheScoreIsRead) {
+    Loop loop(1);
+    loop.Settle();
+    const WindowHandle score = loop.client->Handle(4);
+    ScorePair read;
+    cmdScore_Click(loop.app);
+    ASSERT_EQ(loop.Shown(Control::cmdScore).caption, "Hide Score");
+    EXPECT_EQ(ReadScore(loop.app, read, 1), CaptureResult::Read);
+    EXPECT_FALSE(loop.Window(score).minimized);
+
+    cmdScore_Click(loop.app);
+    loop.rig.desktop.Restore(score);
+    EXPECT_EQ(ReadScore(loop.app, read, 1), CaptureResult::Read);
+    EXPECT_TRUE(loop.Window(score).minimized);
+}
+
 }  // namespace tallowen::testing

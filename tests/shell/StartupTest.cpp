@@ -29,9 +29,10 @@ TEST(Startup, SettingsAreReadInMillisecondsAndTheJapaneseInterface) {
     ShellRig rig;
     WriteFile(rig.folder / "Tallowen.INI",
               "AlertTime = 5\r\nJPN = yes\r\nAlertSound = SystemHand\r\n"
-              "AutoCapt Bid = no\r\nAutoCapt Hand = no\r\n");
+              "AutoCapt Bid = no\r\nAutoCapt Hand = no\r\nTopMostScoreWindow = yes\r\n");
     const StartupResult r = InitWatcher(rig.app);
     EXPECT_TRUE(r.settingsFound);
+    EXPECT_EQ(rig.app.display.showScore, 2) << "the score window starts kept up";
     EXPECT_EQ(rig.app.settings.alertTime, 5000);
     EXPECT_TRUE(EqualsNoCase(rig.app.settings.alertSound, "SystemHand"));
     EXPECT_TRUE(rig.app.jpnInterface);
