@@ -1,5 +1,6 @@
 #include "shell/MainLoop.h"
 
+#include "common/Edition.h"
 #include "common/Text.h"
 #include "reading/Buttons.h"
 #include "reading/Capture.h"
@@ -326,7 +327,7 @@ void ExitProc(AppContext& app) {
     SetVisible(app, Control::picBox, false);
     SetVisible(app, Control::BoxStat, false);
     app.schedule[Slot::Bid].armed = app.settings.autoCaptBid;
-    app.windows.language = 1;
+    app.windows.language = ToInt(Edition::English);
     app.schedule.Disarm(Slot::Hand);
     SetWindowCaption(app, app.baseCaption);
     SetBox(app, 0);
