@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "common/Edition.h"
 #include "reading/Bidding.h"
 #include "reading/Buttons.h"
 #include "reading/LastHand.h"
@@ -116,7 +117,7 @@ inline std::vector<SimBenchWindow> MakeSimBenchWindows() {
             client.SetStage(SimStage::Done);
             client.OpenAll();
             const WindowHandle h = client.Handle(kind);
-            if (kind == 3 && language >= 5 && language <= 9) {  // as the reader widens it
+            if (kind == 3 && HasWideCardWords(language)) {  // as the reader widens it
                 Rect r = desktop.WindowRect(h);
                 r.right = r.left + 580;
                 desktop.MoveWindow(h, r);

@@ -20,7 +20,7 @@ constexpr int ToInt(Suit s) {
 constexpr int ToInt(Seat s) {
     return static_cast<int>(s);
 }
-constexpr int kNoTrump = 4;
+constexpr int kNoTrump = ToInt(Suit::NoTrump);
 constexpr int kSeatCount = 4;
 constexpr int kTrickCount = 13;
 constexpr int SideOf(int seat) {

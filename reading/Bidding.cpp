@@ -1,5 +1,6 @@
 #include "reading/Bidding.h"
 
+#include "common/Edition.h"
 #include "common/Notation.h"
 #include "common/Text.h"
 #include "reading/Capture.h"
@@ -19,19 +20,19 @@ struct StrainWords {
 };
 
 bool StrainWordsOf(int language, StrainWords& words) {
-    switch (language) {
-        case 3:
+    switch (EditionOf(language)) {
+        case Edition::German:
             words = {"SA", "TDCP"};
             return true;
-        case 5:
+        case Edition::Italian:
             words = {"NT", "FQCP"};
             return true;
-        case 6:
+        case Edition::Spanish:
             words = {"ST", "TRCP"};
             return true;
-        case 7:
-        case 8:
-        case 9:
+        case Edition::Mexican:
+        case Edition::Espanol:
+        case Edition::Argentine:
             words = {"ST", "TDCP"};
             return true;
         default:

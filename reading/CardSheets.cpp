@@ -135,8 +135,8 @@ void dspSuitMarkH(Canvas& target, const CardMetrics& m, int& px, int py, int sui
         const int x = m.MarkWidth * suit;
         const int y = 2 * m.CellHeight;
         // The symbol font sets the club a little high and left, the diamond a little high.
-        const int dx = suit == 0 ? 1 : 0;
-        const int dy = suit <= 1 ? 1 : 0;
+        const int dx = suit == ToInt(Suit::Clubs) ? 1 : 0;
+        const int dy = suit <= ToInt(Suit::Diamonds) ? 1 : 0;
         target.Blit(kHandSheet, Rect{x, y, x + m.MarkWidth, y + m.CellHeight - 2},
                     Point{px + dx, py + 1 + dy});
     }

@@ -9,7 +9,7 @@ namespace tallowen {
 
 namespace {
 
-struct Edition {
+struct EditionTitles {
     std::string_view country;
     std::array<std::string_view, 6> titles;  // by window kind 0..5
     std::string_view tricksLabel;
@@ -18,7 +18,7 @@ struct Edition {
 };
 
 // The client's titles carry no accents; they are compared exactly as written here.
-constexpr std::array<Edition, kLanguageCount> kEditions{{
+constexpr std::array<EditionTitles, kLanguageCount> kEditions{{
     {"USA",
      {"Game: Bridge", "Bridge Bidding", "Last Trick", "Last Hand", "Bridge Score", "Bridge Bid"},
      "Tricks:",
@@ -81,30 +81,30 @@ constexpr std::array<Edition, kLanguageCount> kEditions{{
 constexpr std::array<std::string_view, 6> kButtonNames{"Auction", "Trick", "Hand",
                                                        "Score",   "Board", "ShowAuction"};
 
-const Edition* EditionOf(int language) {
-    if (language < 1 || language > kLanguageCount) return nullptr;
+const EditionTitles* TitlesOf(int language) {
+    if (!IsEdition(language)) return nullptr;
     return &kEditions[std::size_t(language - 1)];
 }
 
 }  // namespace
 
 std::string_view TitleTable::Title(int kind, int language) {
-    const Edition* e = EditionOf(language);
+    const EditionTitles* e = TitlesOf(language);
     return e && kind >= 0 && kind <= 5 ? e->titles[std::size_t(kind)] : std::string_view();
 }
 
 std::string_view TitleTable::Country(int language) {
-    const Edition* e = EditionOf(language);
+    const EditionTitles* e = TitlesOf(language);
     return e ? e->country : std::string_view();
 }
 
 std::string_view TitleTable::TricksLabel(int language) {
-    const Edition* e = EditionOf(language);
+    const EditionTitles* e = TitlesOf(language);
     return e ? e->tricksLabel : std::string_view();
 }
 
 std::string_view TitleTable::ButtonKeyword(int kind, int language) {
-    const Edition* e = EditionOf(language);
+    const EditionTitles* e = TitlesOf(language);
     return e && kind >= 1 && kind <= 4 ? e->buttons[std::size_t(kind - 1)] : std::string_view();
 }
 
@@ -113,7 +113,7 @@ std::string_view TitleTable::ButtonName(int kind) {
 }
 
 std::string_view TitleTable::VulnerableWord(int language) {
-    const Edition* e = EditionOf(language);
+    const EditionTitles* e = TitlesOf(language);
     return e ? e->vulnerable : std::string_view();
 }
 

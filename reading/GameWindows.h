@@ -8,15 +8,12 @@
 #include <string_view>
 #include <vector>
 
+#include "common/Edition.h"
 #include "platform/Desktop.h"
 
 namespace tallowen {
 
 class CodePage;
-
-// Language editions: 1 English, 2 Japanese, 3 German, 4 French, 5 Italian, 6..9 Spanish,
-// 10 Portuguese.
-constexpr int kLanguageCount = 10;
 
 enum class WindowKind : int {
     Table = 0,
@@ -48,7 +45,7 @@ struct GameWindows {
     std::int32_t tableWidth = 0, tableHeight = 0;
     std::vector<TitleCandidate> candidates;  // at most kMaxCandidates per scan
     int minTitleWidth = 0, maxTitleWidth = 0;
-    int language = 1;
+    int language = ToInt(Edition::English);
     int gameType = 0;  // always bridge
     int platform = 2;
     int titleBarAllowance = 0;

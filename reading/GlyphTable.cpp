@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/Edition.h"
 #include "common/Text.h"
 #include "common/Utf8.h"
 #include "platform/Sound.h"
@@ -221,12 +222,14 @@ void PrepareGlyphSet(GlyphTable& table, int set, int language) {
     if (set < 0 || set >= kGlyphSetCount) return;
     const int start = std::max(1, table.setStart[std::size_t(set)]);
     const int end = std::min(table.setEnd[std::size_t(set)], int(table.templates.size()) - 1);
+    const Edition edition = EditionOf(language);
     for (int i = start; i <= end; ++i) {
         GlyphTemplate& t = table.templates[std::size_t(i)];
         if (t.wideKey != 0)
-            t.columns[1] = language == 2 ? t.wideKey : 0;
+            t.columns[1] = edition == Edition::Japanese ? t.wideKey : 0;
         else if (t.entityKey != 0)
-            t.columns[1] = (language == 1 || language == 2) ? 0 : t.entityKey;
+            t.columns[1] =
+                edition == Edition::English || edition == Edition::Japanese ? 0 : t.entityKey;
     }
     std::fill(table.index.begin(), table.index.end(), 0);
     for (int i = start; i <= end; ++i) table.templates[std::size_t(i)].chain = 0;

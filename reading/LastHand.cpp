@@ -1,5 +1,6 @@
 #include "reading/LastHand.h"
 
+#include "common/Edition.h"
 #include "common/Text.h"
 #include "reading/Capture.h"
 #include "reading/Glyphs.h"
@@ -14,7 +15,7 @@ constexpr int kAttempts = 4;
 constexpr int kWideEnough = 580;  // the card words of some editions need this width
 
 char MapRank(char r, int language) {
-    if (language == 4) {  // roi, dame, valet
+    if (EditionOf(language) == Edition::French) {  // roi, dame, valet
         if (r == 'R') return 'K';
         if (r == 'D') return 'Q';
         if (r == 'V') return 'J';
@@ -25,19 +26,19 @@ char MapRank(char r, int language) {
 // The suit letter in C, D, H, S; 0 for a letter of the language's list that has no suit.
 char MapSuit(char s, int language) {
     std::string_view list;
-    switch (language) {
-        case 3:
-        case 9:
+    switch (EditionOf(language)) {
+        case Edition::German:
+        case Edition::Argentine:
             list = "TDCP";
             break;
-        case 4:
+        case Edition::French:
             list = "TKCP";
             break;  // trefle, carreau, coeur, pique
-        case 5:
+        case Edition::Italian:
             list = "FQCP";
             break;
-        case 7:
-        case 8:
+        case Edition::Mexican:
+        case Edition::Espanol:
             return s == 'P' ? 'S' : s;
         default:
             return s;
@@ -109,7 +110,7 @@ bool NormaliseCardWord(std::string w, int language, std::string& card, std::uint
 
 HandReading CaptHand(ReadingContext& ctx, bool minimizeAfter) {
     const int language = ctx.Language();
-    if (language >= 5 && language <= 9 && ctx.glyphs.currentSet != 0) WidenWindow(ctx);
+    if (HasWideCardWords(language) && ctx.glyphs.currentSet != 0) WidenWindow(ctx);
     HandReading hand;
     int y0 = -1;
     for (int attempt = 1; attempt <= kAttempts; ++attempt) {

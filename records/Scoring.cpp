@@ -14,7 +14,7 @@ std::int32_t ClampInt32(std::int64_t n) {
 }
 
 bool IsMinor(int strain) {
-    return strain == 0 || strain == 1;
+    return strain == ToInt(Suit::Clubs) || strain == ToInt(Suit::Diamonds);
 }
 
 // Multiplier of the trick score: 1 undoubled, 2 doubled, 4 redoubled.
@@ -30,7 +30,7 @@ bool VulsKnown(const Deal& deal) {
 }
 
 bool HasContract(const Deal& deal) {
-    return deal.Level >= 1 && deal.Strain >= 0 && deal.Strain <= 4 && deal.Declarer >= 0 &&
+    return deal.Level >= 1 && deal.Strain >= 0 && deal.Strain <= kNoTrump && deal.Declarer >= 0 &&
            deal.Declarer < kSeatCount && deal.DeclarerSide == deal.Declarer % 2;
 }
 
@@ -97,8 +97,8 @@ int TricksFromPoints(const Deal& deal, std::int64_t points, int vul, int vulAfte
 }  // namespace
 
 int TrickScore(int level, int strain, int doubled) {
-    if (strain < 0 || strain > 4) return 0;
-    int base = IsMinor(strain) ? 20 * level : strain == 4 ? 30 * level + 10 : 30 * level;
+    if (strain < 0 || strain > kNoTrump) return 0;
+    int base = IsMinor(strain) ? 20 * level : strain == kNoTrump ? 30 * level + 10 : 30 * level;
     return base * DoubleFactor(doubled);
 }
 
@@ -112,10 +112,10 @@ int OvertrickScore(int overtricks, int strain, int doubled, int vul) {
 
 int GameBonus(int level, int strain, int doubled, int vul) {
     int bonus = 50;
-    if (strain >= 0 && strain <= 4) {
+    if (strain >= 0 && strain <= kNoTrump) {
         // Lowest game level in minors, majors and no trump, by doubling.
         static constexpr int kGameLevel[3][3] = {{5, 4, 3}, {3, 2, 2}, {2, 1, 1}};
-        int kind = IsMinor(strain) ? 0 : strain == 4 ? 2 : 1;
+        int kind = IsMinor(strain) ? 0 : strain == kNoTrump ? 2 : 1;
         int d = std::clamp(doubled, 0, 2);
         if (level >= kGameLevel[d][kind]) bonus = vul == 0 ? 300 : 500;
     }

@@ -12,7 +12,7 @@ namespace tallowen {
 
 namespace {
 
-constexpr int kSpades = 3;
+constexpr int kSpades = ToInt(Suit::Spades);
 
 // The contract part of the bidding table's last row.
 std::string ContractMarkup(const Deal& deal) {
@@ -119,44 +119,43 @@ void print_Cards(PageText& page, const Board& board, int seat, int suit) {
 }
 
 void WriteHandTable(PageText& page, const PageContext& ctx, const Board& board) {
-    enum { North = 0, East = 1, South = 2, West = 3 };
     WriteLangChoice(page, ctx.style, "<!-- ハンド -->", "<!-- Hand -->");
     page.Line(ctx.style.strict ? "<table border=0 class=hand>"
                                : "<table border=0 align=left class=hand>");
     page.Line(" <tr>");
     WriteEmptyCells(page, 2);
-    prnHTM_HandName(page, ctx, board, North);
+    prnHTM_HandName(page, ctx, board, ToInt(Seat::North));
     for (int suit = kSpades; suit >= 0; --suit) {
         page.Line(" <tr>");
-        if (suit == 0)
-            prnHTM_HandName(page, ctx, board, West);
+        if (suit == ToInt(Suit::Clubs))
+            prnHTM_HandName(page, ctx, board, ToInt(Seat::West));
         else
             WriteEmptyCells(page, 2);
         WriteSuitCell(page, ctx.style, suit);
-        print_Cards(page, board, North, suit);
-        if (suit == 0)
-            prnHTM_HandName(page, ctx, board, East);
+        print_Cards(page, board, ToInt(Seat::North), suit);
+        if (suit == ToInt(Suit::Clubs))
+            prnHTM_HandName(page, ctx, board, ToInt(Seat::East));
         else
             WriteEmptyCells(page, 2);
     }
     for (int suit = kSpades; suit >= 0; --suit) {
         page.Line(" <tr>");
         WriteSuitCell(page, ctx.style, suit);
-        print_Cards(page, board, West, suit);
+        print_Cards(page, board, ToInt(Seat::West), suit);
         WriteEmptyCells(page, 2);
         WriteSuitCell(page, ctx.style, suit);
-        print_Cards(page, board, East, suit);
+        print_Cards(page, board, ToInt(Seat::East), suit);
     }
     for (int suit = kSpades; suit >= 0; --suit) {
         page.Line(" <tr>");
         WriteEmptyCells(page, 2);
         WriteSuitCell(page, ctx.style, suit);
-        print_Cards(page, board, South, suit);
+        print_Cards(page, board, ToInt(Seat::South), suit);
         WriteEmptyCells(page, 2);
     }
     page.Line(" <tr>");
     WriteEmptyCells(page, 2);
-    prnHTM_HandName(page, ctx, board, South);
+    prnHTM_HandName(page, ctx, board, ToInt(Seat::South));
     page.Line("</table>");
     page.Line();
     if (board.dd) WriteDdHtml(page, ctx.style, *board.dd);

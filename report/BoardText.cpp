@@ -55,15 +55,16 @@ void WriteAuctionBlock(TextTwin& twin, const Board& board) {
 }
 
 void WriteDiagram(TextTwin& twin, const Deal& d) {
-    enum { North = 0, East = 1, South = 2, West = 3 };
     const std::string indent(kNorthIndent, ' ');
-    for (int suit = 3; suit >= 0; --suit) twin.TextOut(indent + SuitLine(d, North, suit).substr(1));
+    for (int suit = 3; suit >= 0; --suit)
+        twin.TextOut(indent + SuitLine(d, ToInt(Seat::North), suit).substr(1));
     for (int suit = 3; suit >= 0; --suit) {
-        std::string west = SuitLine(d, West, suit);
+        std::string west = SuitLine(d, ToInt(Seat::West), suit);
         west.resize(MaxOf(kWestColumn, static_cast<int>(west.size())), ' ');
-        twin.TextOut(west + kBoxPieces[suit] + SuitLine(d, East, suit));
+        twin.TextOut(west + kBoxPieces[suit] + SuitLine(d, ToInt(Seat::East), suit));
     }
-    for (int suit = 3; suit >= 0; --suit) twin.TextOut(indent + SuitLine(d, South, suit).substr(1));
+    for (int suit = 3; suit >= 0; --suit)
+        twin.TextOut(indent + SuitLine(d, ToInt(Seat::South), suit).substr(1));
 }
 
 void WritePlayGrid(TextTwin& twin, const Board& board) {

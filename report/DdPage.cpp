@@ -16,7 +16,7 @@ constexpr int kRowSeats[4] = {0, 2, 1, 3};
 constexpr int kColumnStrains[5] = {4, 3, 2, 1, 0};
 
 std::string Strain(int strain, const PageStyle* marks) {
-    if (strain == 4) return "NT";
+    if (strain == kNoTrump) return "NT";
     return marks ? SuitMarkup(*marks, strain) : SuitLetter(strain);
 }
 

@@ -52,7 +52,7 @@ const DdsCode kDdsCodes[] = {
 
 // Our suits count up from clubs; DDS's count down from spades. No trump is 4 in both.
 constexpr int DdsStrain(int ourStrain) {
-    return ourStrain == 4 ? 4 : 3 - ourStrain;
+    return ourStrain == kNoTrump ? 4 : 3 - ourStrain;
 }
 
 // One CalcAllTables call solves at most this many boards in all five strains.
@@ -291,7 +291,7 @@ std::optional<KnownPlay> PlayOf(const Deal& deal, std::string& why) {
         return std::nullopt;
     }
     if (!HasContract(deal) || deal.Declarer < 0 || deal.Declarer >= kSeats || deal.Strain < 0 ||
-        deal.Strain > 4) {
+        deal.Strain > kNoTrump) {
         why = "no contract";
         return std::nullopt;
     }

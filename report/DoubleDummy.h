@@ -48,7 +48,7 @@ struct DdPar {
 // The play of a board as the solver takes it: the opening lead from declarer's left, then
 // every card in the order played, up to the first one not known (a claim ends the play).
 struct KnownPlay {
-    int trump = 4;                    // our strain numbers, 4 no trump
+    int trump = kNoTrump;             // our strain numbers
     int leader = 0;                   // the opening leader
     std::vector<std::int16_t> codes;  // in the order played
     std::vector<int> seats;           // who played each

@@ -92,7 +92,7 @@ void WriteDoubleDummyTable(PageText& pbn, const DdResult& dd) {
     pbn.Line("[OptimumResultTable \"Declarer;Denomination\\2R;Result\\2R\"]");
     for (int seat : {0, 2, 1, 3}) {
         for (int strain : {4, 3, 2, 1, 0}) {
-            std::string denomination = strain == 4 ? "NT" : " " + SuitLetter(strain);
+            std::string denomination = strain == kNoTrump ? "NT" : " " + SuitLetter(strain);
             int tricks = dd.table.tricks[strain][seat];
             pbn.Line(SeatLetter(seat) + " " + denomination + " " + (tricks < 10 ? " " : "") +
                      NumText(tricks));
@@ -113,7 +113,7 @@ std::string PbnString(std::string_view text) {
 
 std::string PbnContract(const Deal& deal) {
     if (deal.Contract == "Pass Out") return "Pass";
-    if (!HasContract(deal) || deal.Strain < 0 || deal.Strain > 4) return "?";
+    if (!HasContract(deal) || deal.Strain < 0 || deal.Strain > kNoTrump) return "?";
     std::string doubled = deal.Doubled == 1 ? "X" : deal.Doubled == 2 ? "XX" : "";
     return NumText(deal.Level) + SuitLetter(deal.Strain) + doubled;
 }
@@ -203,13 +203,13 @@ void WritePbnBoard(PageText& pbn, const Board& board, std::string_view date, con
     pbn.Line(Tag("Site", "?"));
     pbn.Line(Tag("Date", date));
     pbn.Line(Tag("Board", NumText(board.number)));
-    pbn.Line(Tag("West", name(3)));
-    pbn.Line(Tag("North", name(0)));
-    pbn.Line(Tag("East", name(1)));
-    pbn.Line(Tag("South", name(2)));
+    pbn.Line(Tag("West", name(ToInt(Seat::West))));
+    pbn.Line(Tag("North", name(ToInt(Seat::North))));
+    pbn.Line(Tag("East", name(ToInt(Seat::East))));
+    pbn.Line(Tag("South", name(ToInt(Seat::South))));
     pbn.Line(Tag("Dealer", dealerKnown ? SeatLetter(d.Dealer) : "?"));
     pbn.Line(Tag("Vulnerable", Vulnerable(d)));
-    pbn.Line(Tag("Deal", PbnDeal(d, dealerKnown ? d.Dealer : 0)));
+    pbn.Line(Tag("Deal", PbnDeal(d, dealerKnown ? d.Dealer : ToInt(Seat::North))));
     pbn.Line(Tag("Scoring", "?"));
     pbn.Line(Tag("Declarer", contract ? SeatLetter(d.Declarer) : passedOut ? "" : "?"));
     pbn.Line(Tag("Contract", PbnContract(d)));

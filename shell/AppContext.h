@@ -47,24 +47,6 @@ private:
     AppContext& app_;
 };
 
-// The game client's language edition: 1 English, 2 Japanese, 3 German, 4 French, 5 Italian,
-// 6..9 Spanish, 10 Portuguese. Files and tables keep the plain number.
-enum class Edition : int {
-    English = 1,
-    Japanese = 2,
-    German = 3,
-    French = 4,
-    Italian = 5,
-    Spanish = 6,
-    Mexican = 7,
-    Espanol = 8,
-    Argentine = 9,
-    Portuguese = 10,
-};
-constexpr int ToInt(Edition e) {
-    return static_cast<int>(e);
-}
-
 // Slots of the capture schedule.
 enum class Slot : int { Reminder = 0, Trick = 2, Hand = 3, Bid = 4 };
 constexpr int kSlotCount = 6;

@@ -2,6 +2,8 @@
 // the switch of automatic auction capture.
 #include <algorithm>
 
+#include "common/Edition.h"
+#include "common/Notation.h"
 #include "common/Text.h"
 #include "reading/Bidding.h"
 #include "records/Contract.h"
@@ -74,7 +76,7 @@ void cmdBid_Click(AppContext& app) {
     const auto code = RoundHalfEven(app.seams.random.Next() * kMessageChoices + 0.45);
     app.game.windows.language = int(std::clamp<std::int64_t>(language, 1, kLanguageCount));
     TellMessage(app, int(code));
-    app.game.windows.language = previous >= 1 && previous <= kLanguageCount ? previous : 1;
+    app.game.windows.language = IsEdition(previous) ? previous : ToInt(Edition::English);
 }
 
 void cmdBidClick2(AppContext& app, int automatic) {
@@ -137,7 +139,7 @@ void PrepCaptNextBid(AppContext& app) {
     const std::uint32_t now = Now(app);
     app.loop.schedule.Set(Slot::Reminder, !app.settings.autoCaptBid,
                           now + std::uint32_t(app.settings.alertTime));
-    app.capture.deals.capture.Strain = 4;  // no trump suit known before the auction
+    app.capture.deals.capture.Strain = kNoTrump;  // no trump suit known before the auction
     app.loop.schedule.Set(Slot::Bid, app.settings.autoCaptBid,
                           now + std::uint32_t(app.settings.waitTimeBid));
     app.loop.schedule.Disarm(Slot::Trick);

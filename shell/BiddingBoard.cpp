@@ -119,7 +119,7 @@ void BoardBid(Surface& s, std::string_view call) {
     }
     const int suit = SuitIndex(call.substr(call.size() - 1));
     // The club picture sits a pixel to the left of the others.
-    int x = s.pen.X - (suit == 0 ? 1 : 0);
+    int x = s.pen.X - (suit == ToInt(Suit::Clubs) ? 1 : 0);
     const int start = x;
     dspSuitMarkH2(s.canvas, s.cards, x, s.pen.Y + 1, suit);
     s.pen.X += x - start;
@@ -134,7 +134,7 @@ void BoardContract(Surface& s, std::string_view contract) {
         Prnt(s, rest);
         return;
     }
-    dspSuitMarkH2(s.canvas, s.cards, s.pen.X, s.pen.Y - (suit == 0 ? 2 : 1), suit);
+    dspSuitMarkH2(s.canvas, s.cards, s.pen.X, s.pen.Y - (suit == ToInt(Suit::Clubs) ? 2 : 1), suit);
     if (rest.size() > 1) Prnt(s, rest.substr(1));
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "common/Edition.h"
 #include "common/Text.h"
 #include "reading/Buttons.h"
 #include "shell/Controls.h"
@@ -25,7 +26,7 @@ bool IsOwnOrDialog(std::string_view title) {
 }
 
 std::string_view English(int kind) {
-    return TitleTable::Title(kind, 1);
+    return TitleTable::Title(kind, ToInt(Edition::English));
 }
 
 // The language whose table title the window title holds (0: none).
@@ -39,8 +40,7 @@ int TableLanguage(std::string_view title) {
 void ChangeLanguage(AppContext& app, int language) {
     if (language == app.game.windows.language) return;
     app.game.windows.language = language;
-    constexpr int kJapanese = 2;
-    if (language == kJapanese && !app.capture.kanaToldOnce) {
+    if (EditionOf(language) == Edition::Japanese && !app.capture.kanaToldOnce) {
         app.capture.kanaToldOnce = true;
         LogLine(app,
                 "The Japanese edition of the game client draws its calls in kana, which this "
@@ -52,7 +52,9 @@ void ChangeLanguage(AppContext& app, int language) {
 void AdoptTableLanguage(AppContext& app, int found) {
     // An English title says nothing about the edition (several show English titles), and the
     // Espanol edition is only told from the others by its bidding window.
-    if (found == 1 || app.game.windows.language == 8) return;
+    if (EditionOf(found) == Edition::English ||
+        EditionOf(app.game.windows.language) == Edition::Espanol)
+        return;
     ChangeLanguage(app, found);
 }
 
@@ -81,9 +83,9 @@ std::string_view ByClientHeight(AppContext& app, WindowHandle window) {
 // The English title of a candidate, looking only at kinds first..last; the title itself when
 // none of them matches.
 std::string Translated(AppContext& app, const TitleCandidate& candidate, int first, int last) {
-    if (app.game.windows.language == 1) return candidate.title;
-    constexpr int kEspanol = 8, kSpain = 6;
-    if (app.game.windows.language == kSpain &&
+    if (EditionOf(app.game.windows.language) == Edition::English) return candidate.title;
+    constexpr int kEspanol = ToInt(Edition::Espanol);
+    if (EditionOf(app.game.windows.language) == Edition::Spanish &&
         candidate.title == TitleTable::Title(int(WindowKind::Bidding), kEspanol))
         ChangeLanguage(app, kEspanol);
     const int language = app.game.windows.language;

@@ -1,5 +1,6 @@
 #include "shell/MainLoop.h"
 
+#include "common/Edition.h"
 #include "common/Text.h"
 #include "reading/Buttons.h"
 #include "reading/Capture.h"
@@ -327,7 +328,7 @@ void ExitProc(AppContext& app) {
     SetVisible(app, Control::picBox, false);
     SetVisible(app, Control::BoxStat, false);
     app.loop.schedule[Slot::Bid].armed = app.settings.autoCaptBid;
-    app.game.windows.language = 1;
+    app.game.windows.language = ToInt(Edition::English);
     app.loop.schedule.Disarm(Slot::Hand);
     SetWindowCaption(app, app.baseCaption);
     SetBox(app, 0);

@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include "common/Edition.h"
 #include "shell/EntityText.h"
 #include "shell/Messages.h"
 
@@ -114,10 +115,10 @@ constexpr EditionTexts kEnglishForJapanese{
      "%Hが オープンしていません.", "", "%Tが オープンしていません."}};
 
 const EditionTexts* TextsOf(int language) {
-    static constexpr std::array<const EditionTexts*, 10> kByLanguage{
+    static constexpr std::array<const EditionTexts*, kLanguageCount> kByLanguage{
         &kEnglish, &kJapanese,       &kGerman,         &kFrench,         &kItalian,
         &kSpanish, &kSpanishApuesta, &kSpanishApuesta, &kSpanishApuesta, &kPortuguese};
-    if (language < 1 || language > 10) return nullptr;
+    if (!IsEdition(language)) return nullptr;
     return kByLanguage[std::size_t(language - 1)];
 }
 
@@ -156,10 +157,11 @@ MessageText NumberedMessageText(int code, int language, bool jpnInterface,
     const EditionTexts* edition = TextsOf(language);
     int index = CodeIndex(code);
     if (!edition || index < 0) return message;
-    if (jpnInterface && language == 1 && !kEnglishForJapanese.texts[std::size_t(index)].empty()) {
+    if (jpnInterface && EditionOf(language) == Edition::English &&
+        !kEnglishForJapanese.texts[std::size_t(index)].empty()) {
         edition = &kEnglishForJapanese;
         message.font = interfaceFont;
-    } else if (language == 2) {
+    } else if (EditionOf(language) == Edition::Japanese) {
         message.font = interfaceFont;
         message.points = 12;
     }

@@ -43,7 +43,7 @@ int SeatHolding(const SeatNames& names, const std::string& id) {
 void InitNESW(AppContext& app) {
     const auto& ids = app.settings.myYahooID;
     if (!ids.empty() && !ids.front().empty()) SetChecked(app, SeatItem(kAutoItem), true);
-    sitNESW(app, 0);
+    sitNESW(app, ToInt(Seat::North));
 }
 
 void sitNESW(AppContext& app, int bottomSeat) {

@@ -111,7 +111,8 @@ void Dsp_Bid(Surface& s, std::string_view call) {
         return;
     }
     const int suit = SuitIndex(call.substr(call.size() - 1));
-    dspSuitMarkH(s.canvas, s.cards, s.pen.X, suit <= 1 ? s.pen.Y - 1 : s.pen.Y, suit);
+    dspSuitMarkH(s.canvas, s.cards, s.pen.X, suit <= ToInt(Suit::Diamonds) ? s.pen.Y - 1 : s.pen.Y,
+                 suit);
 }
 
 void DspContract(Surface& s, std::string_view contract, int mode) {
@@ -124,7 +125,7 @@ void DspContract(Surface& s, std::string_view contract, int mode) {
         Prnt(s, rest);
         return;
     }
-    const int y = s.pen.Y - (suit == 0 ? 4 : 3) + (mode == 1 ? 2 : 0);
+    const int y = s.pen.Y - (suit == ToInt(Suit::Clubs) ? 4 : 3) + (mode == 1 ? 2 : 0);
     dspSuitMarkH(s.canvas, s.cards, s.pen.X, y, suit);
     if (rest.size() > 1) {
         s.pen.X += 2;

@@ -1,5 +1,6 @@
 #include "sim/ClientWindows.h"
 
+#include "common/Notation.h"
 #include "sim/Editions.h"
 
 namespace tallowen {
@@ -14,7 +15,7 @@ void HLine(Image555& image, int y, std::uint16_t colour) {
 }
 
 std::uint16_t SuitInk(int suit) {
-    return suit == 1 || suit == 2 ? kSimRed : kSimBlack;
+    return suit == ToInt(Suit::Diamonds) || suit == ToInt(Suit::Hearts) ? kSimRed : kSimBlack;
 }
 
 // The 18 codes of a face, suit symbol first, each from its bottom row.

@@ -1,5 +1,6 @@
 #include "sim/Editions.h"
 
+#include "common/Edition.h"
 #include "common/Notation.h"
 #include "reading/GameWindows.h"
 
@@ -15,16 +16,16 @@ struct Letters {
 // Strain letters of the auction: the editions whose readers map letters draw their own,
 // the others draw the English ones.
 Letters BidLetters(int language) {
-    switch (language) {
-        case 3:
+    switch (EditionOf(language)) {
+        case Edition::German:
             return {"SA", "TDCP"};
-        case 5:
+        case Edition::Italian:
             return {"NT", "FQCP"};
-        case 6:
+        case Edition::Spanish:
             return {"ST", "TRCP"};
-        case 7:
-        case 8:
-        case 9:
+        case Edition::Mexican:
+        case Edition::Espanol:
+        case Edition::Argentine:
             return {"ST", "TDCP"};
         default:
             return {"NT", "CDHS"};
@@ -33,16 +34,16 @@ Letters BidLetters(int language) {
 
 // Suit letters of the hand window.
 std::string_view HandSuits(int language) {
-    switch (language) {
-        case 3:
-        case 9:
+    switch (EditionOf(language)) {
+        case Edition::German:
+        case Edition::Argentine:
             return "TDCP";
-        case 4:
+        case Edition::French:
             return "TKCP";  // trefle, carreau, coeur, pique
-        case 5:
+        case Edition::Italian:
             return "FQCP";
-        case 7:
-        case 8:
+        case Edition::Mexican:
+        case Edition::Espanol:
             return "CDHP";
         default:
             return "CDHS";
@@ -52,19 +53,19 @@ std::string_view HandSuits(int language) {
 }  // namespace
 
 std::string_view PassWord(int language) {
-    switch (language) {
-        case 2:
+    switch (EditionOf(language)) {
+        case Edition::Japanese:
             return "パス";
-        case 3:
-        case 4:
+        case Edition::German:
+        case Edition::French:
             return "Passe";
-        case 5:
-        case 10:
+        case Edition::Italian:
+        case Edition::Portuguese:
             return "Passo";
-        case 6:
-        case 7:
-        case 8:
-        case 9:
+        case Edition::Spanish:
+        case Edition::Mexican:
+        case Edition::Espanol:
+        case Edition::Argentine:
             return "Paso";
         default:
             return "Pass";
@@ -74,7 +75,7 @@ std::string_view PassWord(int language) {
 std::string BidWord(int level, int strain, int language) {
     const Letters letters = BidLetters(language);
     std::string word(1, char('0' + level));
-    if (strain == 4) return word + std::string(letters.noTrump);
+    if (strain == kNoTrump) return word + std::string(letters.noTrump);
     return word + letters.suits[std::size_t(strain) & 3];
 }
 
@@ -90,7 +91,7 @@ std::string CardWord(int rank, int suit, int language) {
     std::string word;
     if (rank == 10) {
         word = "10";
-    } else if (language == 4 && rank >= 11 && rank <= 13) {
+    } else if (EditionOf(language) == Edition::French && rank >= 11 && rank <= 13) {
         word = std::string(1, "VDR"[rank - 11]);  // valet, dame, roi
     } else {
         word = RankText(rank);
@@ -104,7 +105,7 @@ std::string TableWindowTitle(int language, int table) {
 }
 
 std::string_view ButtonCaption(int kind, int language) {
-    static constexpr std::array<std::array<std::string_view, 4>, 10> kCaptions{{
+    static constexpr std::array<std::array<std::string_view, 4>, kLanguageCount> kCaptions{{
         {"Bidding", "Last Trick", "Last Hand", "Score"},
         {"ビッド経過", "最後のトリック", "最後のハンド", "スコア"},
         {"Reizung anzeigen", "Letzter Stich", "Letztes Spiel", "Punktestand"},
@@ -116,7 +117,7 @@ std::string_view ButtonCaption(int kind, int language) {
         {"Ver apuestas", "Ultima baza", "Ultima mano", "Puntos"},
         {"Ver leilao", "Ultima jogada", "Ultima rodada", "Pontuacao"},
     }};
-    if (language < 1 || language > 10 || kind < 1 || kind > 4) return {};
+    if (!IsEdition(language) || kind < 1 || kind > 4) return {};
     return kCaptions[std::size_t(language - 1)][std::size_t(kind - 1)];
 }
 

@@ -126,10 +126,10 @@ std::vector<std::string> MakeAuction(std::uint32_t seed, int minBids) {
         const bool opponent = (seat - lastBid) % 2 == 1;
         const int roll = rng.Below(100);
         const bool wantBid = bids < minBids || roll < std::max(10, 45 - 4 * bids);
-        if (wantBid && !(level == 7 && strain == 4)) {
+        if (wantBid && !(level == 7 && strain == kNoTrump)) {
             strain = strain + 1 + rng.Below(2);
-            if (strain > 4) strain -= 5, ++level;
-            if (level > 7) level = 7, strain = 4;
+            if (strain > kNoTrump) strain -= 5, ++level;
+            if (level > 7) level = 7, strain = kNoTrump;
             calls.push_back(BidText(level, strain));
             lastBid = seat, doubled = 0, passes = 0, ++bids;
         } else if (opponent && doubled == 0 && roll >= 90) {

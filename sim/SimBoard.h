@@ -17,8 +17,9 @@ namespace tallowen {
 struct SimBoard {
     std::array<std::string, 4> names{"Nora", "Emil", "Sam", "Wanda"};  // by seat N, E, S, W
     int dealer = 0;
-    int vulnerable = 0;              // bit 0 North-South, bit 1 East-West
-    int userSeat = 2;                // the player whose client this is (bottom of the trick window)
+    int vulnerable = 0;  // bit 0 North-South, bit 1 East-West
+    // The player whose client this is, at the bottom of the trick window.
+    int userSeat = ToInt(Seat::South);
     std::vector<std::string> calls;  // "1S", "3NT", "X", "XX", "Pass"
     DealtHands hands{};              // card codes, each hand highest first
 

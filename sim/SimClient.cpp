@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/Edition.h"
 #include "common/Text.h"
 #include "platform/Sound.h"
 #include "reading/Score.h"
@@ -270,7 +271,7 @@ const SimBoard* SimClient::HandShown() const {
 HandView SimClient::Hand() const {
     HandView view;
     // The Italian and Spanish editions space their cards wider.
-    view.cell = language_ >= 5 && language_ <= 9 ? 36 : 34;
+    view.cell = HasWideCardWords(language_) ? 36 : 34;
     const SimBoard* shown = HandShown();
     if (!shown) return view;  // no board completed yet
     for (int seat = 0; seat < 4; ++seat) {
@@ -337,7 +338,9 @@ AuctionReading SimClient::ExpectedAuction() const {
         const int i = (row - 1) * 4 + column - board_.dealer;
         if (i < 0 || i >= shown) return {};
         const std::string& call = board_.calls[std::size_t(i)];
-        if (IsPass(call)) return language_ == 2 ? std::string() : std::string(PassWord(language_));
+        if (IsPass(call))
+            return EditionOf(language_) == Edition::Japanese ? std::string()
+                                                             : std::string(PassWord(language_));
         return call;
     };
     int passes = -1;
@@ -394,7 +397,7 @@ ScoreReading SimClient::ExpectedScore() const {
     ScoreReading reading;
     ScorePair& scores = reading.scores;
     ScoreShown(scores);
-    if (language_ == 2 && (scores[0].Vul == 1 || scores[1].Vul == 1)) {
+    if (EditionOf(language_) == Edition::Japanese && (scores[0].Vul == 1 || scores[1].Vul == 1)) {
         // The word in Japanese script is unreadable on every row tried.
         reading.result = CaptureResult::BadVulnerable;
         scores[0].Vul = scores[1].Vul = -1;
@@ -405,7 +408,8 @@ ScoreReading SimClient::ExpectedScore() const {
 void SimClient::ExpectedTricks(int& we, int& they) const {
     const TableView view = Table();
     we = they = -1;
-    if (language_ == 2) return;  // a label in Japanese script cannot be found
+    // A label in Japanese script cannot be found.
+    if (EditionOf(language_) == Edition::Japanese) return;
     // A count of 0 cannot be told from no count.
     if (view.tricks[0] > 0) we = view.tricks[0];
     if (view.tricks[1] > 0) they = view.tricks[1];
@@ -422,7 +426,7 @@ std::array<Point, 5> SimClient::ExpectedButtons() const {
         for (char ch : caption)
             if (ch != ' ') joined += ch;
         const std::size_t at = joined.find(keyword);
-        if (language_ == 2 || at == std::string::npos) continue;
+        if (EditionOf(language_) == Edition::Japanese || at == std::string::npos) continue;
         const Rect b = TableView::Button(kind - 1);
         const int x = place.left + kCaptionFrame.left + b.left + TableView::kCaptionX;
         const int y = place.top + kCaptionFrame.top + b.top + TableView::kCaptionDown;

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/Edition.h"
 #include "common/Files.h"
 #include "common/Notation.h"
 #include "reading/Bidding.h"
@@ -111,7 +112,7 @@ int main(int argc, char** argv) {
     int windowKind = -1;
     for (const auto& [name, k] : kinds)
         if (name == kind) windowKind = k;
-    if (windowKind < 0 || file.empty() || language < 1 || language > kLanguageCount) return Usage();
+    if (windowKind < 0 || file.empty() || !IsEdition(language)) return Usage();
     BmpRead bmp = LoadBmp(PathFromUtf8(file));
     if (!bmp.ok) {
         std::fprintf(stderr, "tallowen-read: %s\n", bmp.error.c_str());

@@ -7,6 +7,7 @@
 
 #include "ReaderPictures.h"
 #include "ReadingFixture.h"
+#include "common/Edition.h"
 #include "reading/Bidding.h"
 #include "reading/Bmp.h"
 #include "reading/Buttons.h"
@@ -130,9 +131,10 @@ TEST_P(OddPictures, NeverBreakTheReaders) {
     const bool huge = w * h > 1000000;
     for (bool landmarks : {false, true}) {
         const Image555 picture = Noise(w, h, unsigned(w + h), landmarks);
-        for (int language : {1, 4, 5}) {
-            if (huge && (landmarks || language != 1)) continue;  // once is enough, and slow
-            ReadingRig rig(picture, language, "Game: Bridge");
+        for (Edition edition : {Edition::English, Edition::French, Edition::Italian}) {
+            // The huge picture only once: once is enough, and it is slow.
+            if (huge && (landmarks || edition != Edition::English)) continue;
+            ReadingRig rig(picture, ToInt(edition), "Game: Bridge");
             rig.desktop.SetPlace(Rect{0, 0, w, h});
             ReadEverything(rig, images);
         }

@@ -6,6 +6,7 @@
 
 #include "ShellRig.h"
 #include "TableSetup.h"
+#include "common/Edition.h"
 #include "reading/Buttons.h"
 #include "shell/CaptureSupport.h"
 #include "shell/Controls.h"
@@ -50,7 +51,7 @@ struct Loop {
 }  // namespace
 
 TEST(TableAppears, TheFirstTickOnlyBringsTheTableUpAndArrangesItsWindows) {
-    Loop loop(4);
+    Loop loop(ToInt(Edition::French));
     AppContext& app = loop.app;
     app.loop.schedule.Arm(Slot::Trick, loop.Now());
     app.settings.minimizeLastHand = true;
@@ -62,7 +63,8 @@ TEST(TableAppears, TheFirstTickOnlyBringsTheTableUpAndArrangesItsWindows) {
     EXPECT_EQ(app.loop.tickCounter, 1);
     EXPECT_GT(loop.rig.clock.Elapsed(), 2 * kTickInterval) << "ticks arrived inside its waits";
     EXPECT_FALSE(app.display.turnFront) << "no slot runs on the first tick";
-    EXPECT_TRUE(app.Language() == 4 && app.game.reading.glyphs.ready && !loop.rig.views.log.loaded);
+    EXPECT_TRUE(EditionOf(app.Language()) == Edition::French && app.game.reading.glyphs.ready &&
+                !loop.rig.views.log.loaded);
     EXPECT_TRUE(loop.Window(loop.client->Handle(3)).minimized);
     loop.Tick();
     EXPECT_EQ(app.loop.tickCounter, 2);

@@ -2,6 +2,7 @@
 // tests (not taken from the readers' tables), and every glyph of the font read back.
 #include <gtest/gtest.h>
 
+#include "common/Edition.h"
 #include "reading/Capture.h"
 #include "reading/Glyphs.h"
 #include "reading/HandFont.h"
@@ -59,7 +60,7 @@ TEST_F(FontFixture, EveryGlyphReadsBackAsItself) {
         const GlyphTemplate& t = table.templates[i];
         if (t.name == "~") continue;  // never matched: the client does not show it
         // Accented glyphs exist only for the European editions other than English.
-        const int language = t.entityKey != 0 ? 3 : 1;
+        const int language = ToInt(t.entityKey != 0 ? Edition::German : Edition::English);
         Image555 image(40, 16);
         painter.Draw(image, 3, 2, t.entityKey != 0 ? "&" + t.name : t.name);
         EXPECT_EQ(ReadBand(image, language), t.name) << i;

@@ -32,7 +32,7 @@ int NoTrumpLevel(int points) {
 }
 
 int SuitLevel(int points, int strain) {
-    bool major = strain >= 2;
+    bool major = strain >= ToInt(Suit::Hearts);
     if (points >= 37) return 7;
     if (points >= 33) return 6;
     if (major) return points >= 25 ? 4 : points >= 23 ? 3 : points >= 19 ? 2 : 1;
@@ -50,15 +50,15 @@ Bid ChooseTarget(const Hand& a, const Hand& b) {
     if (flat || points >= 25 || fit[minor] < 8) {
         if (!flat && fit[minor] >= 7 && points < 23) return {SuitLevel(points, minor), minor};
         if (!flat && fit[major] >= 7 && points < 23) return {SuitLevel(points, major), major};
-        return {NoTrumpLevel(points), 4};
+        return {NoTrumpLevel(points), kNoTrump};
     }
     return {SuitLevel(points + 2 * (fit[minor] - 8), minor), minor};
 }
 
 Bid OpeningBid(const Hand& hand) {
     int points = Points(hand);
-    if (Balanced(hand) && points >= 15 && points <= 17) return {1, 4};
-    if (Balanced(hand) && points >= 20 && points <= 21) return {2, 4};
+    if (Balanced(hand) && points >= 15 && points <= 17) return {1, kNoTrump};
+    if (Balanced(hand) && points >= 20 && points <= 21) return {2, kNoTrump};
     int spades = Length(hand, 3), hearts = Length(hand, 2);
     if (std::max(spades, hearts) >= 5) return {1, spades >= hearts ? 3 : 2};
     int clubs = Length(hand, 0), diamonds = Length(hand, 1);
@@ -73,7 +73,7 @@ Bid AceAnswer(const Hand& hand) {
 
 // A slam try over the fit, then the slam.
 void AddSlamTry(std::vector<Bid>& route, const Hand& answerer, Bid target) {
-    route.push_back({4, 4});
+    route.push_back({4, kNoTrump});
     route.push_back(AceAnswer(answerer));
     route.push_back(target);
 }
@@ -87,7 +87,7 @@ std::vector<Bid> Route(const Hand& opener, const Hand& responder, Bid target) {
     if (Points(responder) < 6 && target.level < 3) return route;
     if (open.strain == s) {
         if (target.level <= open.level) return route;
-        if (target.level >= 6 && s < 4) {
+        if (target.level >= 6 && s < kNoTrump) {
             route.push_back({3, s});
             AddSlamTry(route, responder, target);
         } else {
@@ -95,11 +95,11 @@ std::vector<Bid> Route(const Hand& opener, const Hand& responder, Bid target) {
         }
         return route;
     }
-    if (s == 4) {
+    if (s == kNoTrump) {
         for (int y = 3; y > open.strain && open.level == 1; --y) {
             if (Length(responder, y) < 4) continue;
             route.push_back({1, y});
-            route.push_back(target.level == 1 ? Bid{1, 4} : target);
+            route.push_back(target.level == 1 ? Bid{1, kNoTrump} : target);
             return route;
         }
         route.push_back(target);
@@ -117,7 +117,8 @@ std::vector<Bid> Route(const Hand& opener, const Hand& responder, Bid target) {
         return route;
     }
     // The opener holds the suit: a waiting answer, the suit, then the raise.
-    route.push_back(open.strain == 4 ? Cheapest(0, Rank(open)) : Bid{1, 4});
+    route.push_back(open.strain == kNoTrump ? Cheapest(ToInt(Suit::Clubs), Rank(open))
+                                            : Bid{1, kNoTrump});
     route.push_back(Cheapest(s, Rank(route.back())));
     if (Rank(target) > Rank(route.back())) route.push_back(target);
     return route;

@@ -44,7 +44,7 @@ std::optional<Evaluated> Evaluate(const Hands& hands, int dealer, const Plan& pl
 }
 
 int GameLevel(int strain) {
-    return strain == 4 ? 3 : strain >= 2 ? 4 : 5;
+    return strain == kNoTrump ? 3 : strain >= ToInt(Suit::Hearts) ? 4 : 5;
 }
 
 // Players who would take many more tricks than their points promise bid on (to game, and to

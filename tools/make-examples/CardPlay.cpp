@@ -97,7 +97,8 @@ private:
         if (trick == 0) return OpeningLead(seat);
         const Hand& hand = left_[seat];
         bool declaring = seat % 2 == declarer_ % 2;
-        if (declaring && trump_ < 4 && Length(hand, trump_) > 0 && OpponentsHold(seat, trump_)) {
+        if (declaring && trump_ < kNoTrump && Length(hand, trump_) > 0 &&
+            OpponentsHold(seat, trump_)) {
             Hand trumps = CardsOfSuit(hand, trump_);
             return IsTop(seat, trumps.front()) ? trumps.front() : trumps.back();
         }
@@ -123,7 +124,7 @@ private:
                 if (Beats(*it, best)) return *it;
             return same.back();
         }
-        if (!partnerWins && trump_ < 4) {
+        if (!partnerWins && trump_ < kNoTrump) {
             Hand trumps = CardsOfSuit(hand, trump_);
             for (auto it = trumps.rbegin(); it != trumps.rend(); ++it)
                 if (Beats(*it, best)) return *it;

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/Edition.h"
 #include "common/Files.h"
 #include "reading/Bmp.h"
 #include "sim/SimClient.h"
@@ -94,7 +95,7 @@ bool Parse(const std::vector<std::string>& args, Options& o) {
             return false;
         }
     }
-    return !o.file.empty() && o.language >= 1 && o.language <= kLanguageCount;
+    return !o.file.empty() && IsEdition(o.language);
 }
 
 }  // namespace
@@ -121,7 +122,7 @@ int main(int argc, char** argv) {
     client.OpenAll();
     const WindowHandle window = client.Handle(windowKind);
     desktop.SetTopmost(window, true);
-    if (windowKind == 3 && o.language >= 5 && o.language <= 9) {
+    if (windowKind == 3 && HasWideCardWords(o.language)) {
         Rect r = desktop.WindowRect(window);
         r.right = r.left + 580;
         desktop.MoveWindow(window, r);
