@@ -5,13 +5,15 @@ namespace tallowen::testing {
 namespace {
 
 TEST_F(Drawing, TheWindowGrowsWithTheAuctionAndLessWithoutSpareHeight) {
-    const Deal deal = Auction(20);
-    EXPECT_EQ(DrawAuctionArea(s, layout, deal, 0, border), (WindowSize{390, 420 + 411}));
+    // The longest auction adds 58.75 row units, 411.25 pixels; 25 fewer without spare height.
+    const WindowSize base{layout.baseWidth, layout.baseHeight};
+    EXPECT_EQ(DrawAuctionArea(s, layout, Auction(kMaxRounds), 0, border),
+              (WindowSize{base.width, base.height + 411}));
     layout.spareHeight = 0;
-    EXPECT_EQ(AuctionWindowSize(layout, 20), (WindowSize{390, 420 + 411 - 25}));
-    EXPECT_EQ(AuctionWindowSize(layout, 400), AuctionWindowSize(layout, 20)) << "at most 20";
+    EXPECT_EQ(AuctionWindowSize(layout, kMaxRounds), (WindowSize{base.width, base.height + 386}));
+    EXPECT_EQ(AuctionWindowSize(layout, 400), AuctionWindowSize(layout, kMaxRounds));
     canvas.calls.clear();
-    EXPECT_EQ(DrawAuctionArea(s, layout, Auction(0), 1, border), (WindowSize{390, 420}));
+    EXPECT_EQ(DrawAuctionArea(s, layout, Auction(0), 1, border), base);
     EXPECT_TRUE(canvas.calls.empty()) << "no auction: the base size, nothing drawn";
 }
 
@@ -21,7 +23,8 @@ TEST_F(Drawing, CallsSitOnTheirRoundsWithHalvesRoundedToEven) {
     deal.Calls[2][2] = "1S";
     deal.Calls[1][1] = "1NT";
     DrawAuctionArea(s, layout, deal, 0, border);
-    // Round 2 lies 52.5 pixels into the area, the third column 172.5 from its left.
+    // The area's origin is (92, 388). Round 2 lies 52.5 pixels below it, round 1 35; a call of
+    // two characters in the third column 172.5 right of it, one of four in the first 22.5.
     const CanvasCall level = TextsOf("1").back();
     EXPECT_EQ(level.rect.top, 440);
     EXPECT_EQ(level.rect.left, 264);
@@ -30,6 +33,16 @@ TEST_F(Drawing, CallsSitOnTheirRoundsWithHalvesRoundedToEven) {
     EXPECT_EQ(pass.rect.left, 114);
     EXPECT_EQ(pass.font, (FontSpec{"Times New Roman", 14, false}));
     EXPECT_EQ(TextOf("NT").rect.top, 423) << "round 1 on a whole pixel";
+    // Everything lies inside the frame: the headings above its rule, the calls below it.
+    const Rect frame = canvas.Of(Op::Frame).at(0).rect;
+    const int rule = canvas.Of(Op::Line).back().from.y;
+    for (const CanvasCall& c : canvas.Texts()) {
+        EXPECT_TRUE(c.rect.left >= frame.left && c.rect.right <= frame.right &&
+                    c.rect.top >= frame.top && c.rect.bottom <= frame.bottom)
+            << c.text;
+        EXPECT_EQ(c.rect.bottom <= rule, c.font.points == 13) << c.text;
+        EXPECT_EQ(c.rect.top > rule, c.font.points == 14) << c.text;
+    }
 }
 
 TEST_F(Drawing, HeadingsAreCutToFitRedWhenVulnerableAndUnderscoresAreStrokes) {
@@ -43,7 +56,7 @@ TEST_F(Drawing, HeadingsAreCutToFitRedWhenVulnerableAndUnderscoresAreStrokes) {
         lines.insert(c.rect.top);
         EXPECT_LE(c.rect.Width(), 68);
         const bool eastWest = c.text.rfind("East", 0) == 0 || c.text.rfind("Wolf", 0) == 0;
-        EXPECT_EQ(c.colour, eastWest ? kRed : 0u) << c.text;
+        EXPECT_EQ(c.colour, eastWest ? kVulnerableRed : 0u) << c.text;
     }
     EXPECT_EQ(lines.size(), 1u) << "every heading on one line";
     EXPECT_FALSE(Drew("Al_Bo"));
@@ -97,9 +110,9 @@ TEST_F(Drawing, TheFrameIsBlueRightAfterTheAuctionCaptureAndNavyOtherwise) {
         DrawAuctionArea(s, layout, Auction(2), mode, border);
         const auto frames = canvas.Of(Op::Frame);
         ASSERT_EQ(frames.size(), 1u);
-        EXPECT_EQ(frames[0].colour, mode == 1 ? ColourRef(0, 0, 232) : ColourRef(16, 16, 80));
+        EXPECT_EQ(frames[0].colour, mode == 1 ? kFrameBlue : kNavy);
         EXPECT_EQ(frames[0].rect.Height(), 66) << "9.5 rows of 7 pixels, 66.5 to even";
-        EXPECT_EQ(frames[0].rect.Width(), 300);
+        EXPECT_EQ(frames[0].rect.Width(), 60 * kColumnUnit);
         const auto rules = canvas.Of(Op::Line);
         ASSERT_FALSE(rules.empty());
         EXPECT_EQ(rules.back().colour, frames[0].colour);
@@ -132,7 +145,7 @@ TEST_F(Drawing, TheBorderIsDrawnOnceErasedCompletelyAndForgottenWhenTheAreaIsCle
     ASSERT_EQ(canvas.calls.size(), 1u);
     const Rect bar = canvas.calls[0].rect;
     EXPECT_EQ(canvas.calls[0].colour, ColourRef(255, 0, 0));
-    EXPECT_EQ(bar.Height(), 4);
+    EXPECT_EQ(bar, (Rect{0, layout.borderY - 1, layout.innerWidth, layout.borderY + 3}));
     EraseBorderLine(canvas, layout, border);
     EraseBorderLine(canvas, layout, border);
     ASSERT_EQ(canvas.calls.size(), 2u);
@@ -143,7 +156,8 @@ TEST_F(Drawing, TheBorderIsDrawnOnceErasedCompletelyAndForgottenWhenTheAreaIsCle
     DrawBorderLine(canvas, layout, border);
     ClrAuctionArea(canvas, layout, border);
     EXPECT_FALSE(border);
-    EXPECT_EQ(canvas.calls.back().rect, (Rect{0, 380, 380, 800}));
+    EXPECT_EQ(canvas.calls.back().rect,
+              (Rect{0, layout.cmdEndBottom, canvas.extent.right, canvas.extent.bottom}));
     DrawBorderLine(canvas, layout, border);
     EXPECT_EQ(canvas.calls.back().colour, ColourRef(255, 0, 0)) << "drawn again";
 }

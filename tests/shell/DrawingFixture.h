@@ -15,7 +15,6 @@ namespace tallowen::testing {
 using Op = CanvasCall::Op;
 constexpr std::uint32_t kBack = 0xD8E0E4;
 constexpr std::uint32_t kBack2 = 0xCDCDCD;
-constexpr std::uint32_t kRed = ColourRef(192, 0, 48);
 
 class Drawing : public ::testing::Test {
 protected:

@@ -31,11 +31,11 @@ TEST_F(Drawing, PrntMovesXAndCrLfGoesToTheNextLine) {
     EXPECT_EQ(TextOf("de").rect.left, TextOf("abc").rect.right);
     EXPECT_EQ(pen.X, TextOf("de").rect.right);
     CrLf(s);
-    EXPECT_EQ(pen.X, 2);
-    EXPECT_EQ(pen.Y, 66);
+    EXPECT_EQ(pen.X, kLeftMargin);
+    EXPECT_EQ(pen.Y, 50 + kTextLineStep);
     truncTextPrint(s, "abcdefghij", 30);
     EXPECT_LE(canvas.Texts().back().rect.Width(), 30);
-    EXPECT_EQ(canvas.Texts().back().rect.left, 2);
+    EXPECT_EQ(canvas.Texts().back().rect.left, kLeftMargin);
 }
 
 TEST_F(Drawing, PrintUnderscoreDrawsStrokesAndEndsTheLine) {
