@@ -16,6 +16,7 @@
 #include "shell/Discovery.h"
 #include "shell/Messages.h"
 #include "shell/TrickTargets.h"
+#include "shell/ViewFacts.h"
 #include "shell/WorkWrites.h"
 
 namespace tallowen {
@@ -56,7 +57,7 @@ CaptureResult RecordAuction(AppContext& app) {
     if (app.display.boardLoaded)
         ShowRecordedAuction(app);
     else
-        app.views.main.ShowAuction(deal, 1);
+        app.views.main.ShowAuction(deal, 1, ClientOf(app));
     // The new contract's targets; the tricks taken so far belong to the board before.
     ShowTrickTargets(app, deal);
     return CaptureResult::Read;

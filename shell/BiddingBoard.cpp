@@ -62,6 +62,11 @@ void DrawNames(Surface& s, const BoardAuction& auction, int top) {
 
 }  // namespace
 
+Point BoardOpening(const Rect& saved, const PointXY& configured) {
+    if (saved.left == 0 && saved.top == 0) return Point{configured.x, configured.y};
+    return Point{saved.left, saved.top};
+}
+
 BoardResult BoardPlace(const BoardLayout& layout, int rounds, bool withContract) {
     rounds = std::clamp(rounds, 0, kMaxRounds);
     BoardResult result;

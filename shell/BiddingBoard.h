@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/Settings.h"
 #include "records/Deal.h"
 #include "shell/TextPen.h"
 
@@ -25,6 +26,17 @@ struct BoardLayout {
     Rect place;            // the board's outer rectangle on the screen now
     int screenBottom = 0;  // the bottom of the screen
 };
+
+// How the board is to be shown: where it opens when it is not up, and its drawing's layout
+// but for its place, which the window fills in.
+struct BoardSetup {
+    Point opening;
+    BoardLayout layout;
+};
+
+// Where the board opens when it is not up: where the user left it (as the layout file keeps
+// it), else at the configured point. A saved place at 0, 0 stands for none.
+Point BoardOpening(const Rect& saved, const PointXY& configured);
 
 // The auction to show. A contract level of 0 shows no contract yet.
 struct BoardAuction {

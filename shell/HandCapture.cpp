@@ -15,6 +15,7 @@
 #include "shell/Messages.h"
 #include "shell/RecordList.h"
 #include "shell/Seats.h"
+#include "shell/ViewFacts.h"
 #include "shell/WorkWrites.h"
 
 namespace tallowen {
@@ -130,7 +131,8 @@ void cmdHand_Click(AppContext& app) {
     // A sample board to look at without a game; the kept deal itself stays as it was.
     Deal sample = app.capture.previousDeal;
     sample.Names = sample.AuctionNames = {"Hawk", "Panda", "Sheep", "Mouse"};
-    app.views.side.ShowBidding(sample, sample.ScoreBefore, sample.Level, sample.Declarer);
+    app.views.side.ShowBidding(sample, sample.ScoreBefore, sample.Level, sample.Declarer,
+                               BoardSetupOf(app));
 }
 
 void cmdHandClick2(AppContext& app, int automatic) {

@@ -173,4 +173,13 @@ std::string NumberedMessage(int code, int language, bool jpnInterface) {
     return NumberedMessageText(code, language, jpnInterface, "").text;
 }
 
+Rect MessageWindowPlace(const Rect& mainWindow, int frameWidth, int captionHeight) {
+    constexpr int kClientWidth = 380, kClientHeight = 100;
+    constexpr int kGrowth = 600 / 15;  // twips at 15 to the pixel
+    const int width = frameWidth * 2 + kClientWidth + kGrowth;
+    const int height = captionHeight + kClientHeight + kGrowth;
+    const int left = mainWindow.left - width > 0 ? mainWindow.left - width : 0;
+    return Rect{left, mainWindow.top, left + width, mainWindow.top + height};
+}
+
 }  // namespace tallowen

@@ -5,6 +5,7 @@
 #include "platform/CodePage.h"
 #include "reading/Buttons.h"
 #include "shell/MessageTexts.h"
+#include "shell/ViewFacts.h"
 
 namespace tallowen {
 
@@ -75,13 +76,19 @@ void ShowRunningAuction(AppContext& app) {
     deal.Level = 0;
     // Until the board is scored, the score after still holds what the previous board left:
     // this board's vulnerability.
-    app.views.side.ShowBidding(deal, deal.ScoreAfter, 0, -1);
+    app.views.side.ShowBidding(deal, deal.ScoreAfter, 0, -1, BoardSetupOf(app));
 }
 
 void ShowRecordedAuction(AppContext& app) {
     if (!app.display.boardLoaded) return;
     const Deal& deal = app.capture.deals.capture;
-    app.views.side.ShowBidding(deal, deal.ScoreBefore, deal.Level, deal.Declarer);
+    app.views.side.ShowBidding(deal, deal.ScoreBefore, deal.Level, deal.Declarer,
+                               BoardSetupOf(app));
+}
+
+void MainWindowPlaced(AppContext& app, WindowHandle window, Rect place) {
+    app.display.mainWindow = window;
+    app.display.mainRect = place;
 }
 
 void BoardMoved(AppContext& app, Rect place) {

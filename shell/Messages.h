@@ -20,7 +20,9 @@ void ShowRunningAuction(AppContext& app);
 // The bidding board after an auction was recorded, when it is loaded.
 void ShowRecordedAuction(AppContext& app);
 
-// What the user did to the program's own windows, as the windows report it.
+// What the user did to the program's own windows, and where the main window stands, as the
+// windows report it (AppViewEvents passes it on).
+void MainWindowPlaced(AppContext& app, WindowHandle window, Rect place);
 void BoardMoved(AppContext& app, Rect place);        // the bidding board stands there now
 void SideWindowClosed(AppContext& app, bool board);  // the bidding board, or else the BOX
 void MessageClosed(AppContext& app);

@@ -11,6 +11,7 @@
 #include "shell/Controls.h"
 #include "shell/Messages.h"
 #include "shell/Seats.h"
+#include "shell/ViewFacts.h"
 #include "shell/WorkBackups.h"
 
 namespace tallowen {
@@ -60,7 +61,7 @@ void EndDeleteRequest(AppContext& app) {
 // to go stay valid. The selection is taken now: the list may have grown while the user
 // thought about it.
 void BackUpSelected(AppContext& app) {
-    std::vector<int> selected = app.views.main.SelectedRecords();
+    std::vector<int> selected = app.views.main.SelectedRecords(app.records.currentList);
     std::sort(selected.begin(), selected.end());
     selected.erase(std::unique(selected.begin(), selected.end()), selected.end());
     auto& listed = app.records.listed;
@@ -120,7 +121,7 @@ void Show_File(AppContext& app, const std::string& name) {
     }
     if (!app.settings.log.empty()) app.views.log.Clear();
     DeriveDeal(deal, static_cast<int>(app.settings.cardOrder), ScoringLog(app));
-    app.views.main.ShowAuction(deal, 0);
+    app.views.main.ShowAuction(deal, 0, ClientOf(app));
     app.records.onDisplay = name;
     // A newly shown record is turned to the user's seat; a redraw after the user turned the
     // table keeps the user's choice.
@@ -140,7 +141,7 @@ void filBox_MouseDown(AppContext& app, int button) {
 
 void DelFilboxFile(AppContext& app) {
     if (app.records.deleteRequest != 0) return;  // one question at a time
-    if (app.views.main.SelectedRecords().empty()) return;
+    if (app.views.main.SelectedRecords(app.records.currentList).empty()) return;
     AskForDeleteAnswer(app);
     while (app.records.deleteRequest < 1) app.seams.clock.Wait(kAnswerPoll);
     if (app.records.deleteRequest == 2) BackUpSelected(app);

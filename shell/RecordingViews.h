@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/BiddingBoard.h"
 #include "shell/Views.h"
 
 namespace tallowen {
@@ -18,10 +19,11 @@ public:
     void SetCaption(const std::string& c) override { caption = c; }
     void SetTopmost(bool t) override { topmost = t; }
     void SetRecordList(const std::vector<std::string>& names) override { list = names; }
-    std::vector<int> SelectedRecords() override { return selected; }
-    void ShowAuction(const Deal& deal, int mode) override {
+    std::vector<int> SelectedRecords(int) override { return selected; }
+    void ShowAuction(const Deal& deal, int mode, const ClientFacts& c) override {
         auction = deal;
         auctionMode = mode;
+        client = c;
         ++auctionsShown;
     }
     void ShowDeal(const Deal& deal, const std::array<int, 4>& rot) override {
@@ -43,6 +45,7 @@ public:
     Deal auction, shownDeal;
     std::array<int, 4> rotation{};
     int auctionsShown = 0, dealsShown = 0, auctionMode = -1;
+    ClientFacts client;
     bool alertBorder = false;
     std::vector<std::string> lines;
 };
@@ -78,10 +81,12 @@ public:
     }
     void TickPlayedCard(int suit, int rank) override { ticked.push_back(MakeCardCode(suit, rank)); }
     void KeepBoxInFront() override {}
-    void ShowBidding(const Deal& deal, const ScorePair&, int l, int d) override {
+    void ShowBidding(const Deal& deal, const ScorePair&, int l, int d,
+                     const BoardSetup& s) override {
         board = deal;
         level = l;
         declarer = d;
+        boardSetup = s;
         ++boardShown;
     }
     void KeepBoardInFront() override {}
@@ -90,6 +95,7 @@ public:
     int trump = -1, boxShown = 0, boardShown = 0, level = 0, declarer = -1;
     std::vector<int> ticked;
     Deal board;
+    BoardSetup boardSetup;
 };
 
 // Answers every question with `answer` and remembers what it was asked.

@@ -13,6 +13,39 @@
 
 namespace tallowen {
 
+struct BoardSetup;
+
+// How the watcher's own windows look, as start-up decides it from the settings and the
+// interface language. The windows are handed it; they look nowhere else for it. The defaults
+// are the design look, which holds until start-up has read the settings.
+struct ViewLook {
+    bool japanese = false;               // the Japanese interface
+    std::string designFont = "Tahoma";   // of the main window's controls and start-up lines
+    std::string interfaceFont;           // "メイリオ" or the design font; empty before start-up
+    std::uint32_t backColor = 0xE0E0E0;  // the windows' colour
+    std::uint32_t backColor2 = 0xCDCDCD;  // the play table's
+    bool operator==(const ViewLook&) const = default;
+};
+
+// What the game client tells the main window's auction area: its language edition and the
+// spare height of its windows (0: none).
+struct ClientFacts {
+    int language = 1;
+    int spareHeight = 0;
+    bool operator==(const ClientFacts&) const = default;
+};
+
+// What the user did to the watcher's own windows, and where the main window stands, as the
+// windows report it. The shell keeps these facts; the windows keep none of its state.
+class ViewEvents {
+public:
+    virtual ~ViewEvents() = default;
+    virtual void MainWindowPlaced(WindowHandle window, Rect place) = 0;
+    virtual void BoardMoved(Rect place) = 0;        // the bidding board stands there now
+    virtual void SideWindowClosed(bool board) = 0;  // the bidding board, or else the BOX
+    virtual void MessageClosed() = 0;
+};
+
 // The controls of the main window whose look the shell decides.
 enum class Control : int {
     cmdBid,
@@ -85,11 +118,11 @@ public:
     virtual void SetTopmost(bool topmost) = 0;
     // The record list: names top to bottom (newest first).
     virtual void SetRecordList(const std::vector<std::string>& names) = 0;
-    // Indexes of the selected entries of the record list.
-    virtual std::vector<int> SelectedRecords() = 0;
+    // Indexes of the selected entries of record list `list` (filBox(0) or filBox(1)).
+    virtual std::vector<int> SelectedRecords(int list) = 0;
     // The drawing of the main window's surface. The auction area's mode: 0 a record shown,
     // 1 right after an auction capture, 2 after a hand capture.
-    virtual void ShowAuction(const Deal& deal, int mode) = 0;
+    virtual void ShowAuction(const Deal& deal, int mode, const ClientFacts& client) = 0;
     virtual void ShowDeal(const Deal& deal, const std::array<int, 4>& rotation) = 0;
     virtual void AlertBorder(bool shown) = 0;
     virtual void PrintLine(const std::string& line) = 0;  // start-up messages
@@ -131,9 +164,10 @@ public:
     virtual void ShowBox(Rect place, const Deal& deal, int trump) = 0;
     virtual void TickPlayedCard(int suit, int rank) = 0;
     virtual void KeepBoxInFront() = 0;
-    // Shows the board with an auction (contract level 0: none yet); returns its rectangle.
+    // Shows the board with an auction (contract level 0: none yet), opened and drawn as
+    // `setup` says.
     virtual void ShowBidding(const Deal& deal, const ScorePair& vulnerability, int level,
-                             int declarer) = 0;
+                             int declarer, const BoardSetup& setup) = 0;
     virtual void KeepBoardInFront() = 0;
     virtual void CloseBoard() = 0;
 };

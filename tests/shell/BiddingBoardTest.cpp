@@ -117,6 +117,16 @@ TEST_F(Board, ABoardNearTheBottomOfTheScreenMovesUp) {
     EXPECT_EQ(result.place, (Rect{900, 490, 1180, 624}));
 }
 
+// Only a saved place at 0, 0 is none: a board left against the screen's left or top edge
+// opens there again.
+TEST(BoardOpening, WhereTheUserLeftItElseAtTheConfiguredPoint) {
+    const PointXY configured{1400, 720};
+    EXPECT_EQ(BoardOpening(Rect{}, configured), (Point{1400, 720}));
+    EXPECT_EQ(BoardOpening(Rect{300, 40, 590, 240}, configured), (Point{300, 40}));
+    EXPECT_EQ(BoardOpening(Rect{0, 40, 290, 240}, configured), (Point{0, 40}));
+    EXPECT_EQ(BoardOpening(Rect{300, 0, 590, 200}, configured), (Point{300, 0}));
+}
+
 TEST_F(Board, VulnerableNamesAreRedTheDeclarerBoldAndLongNamesCut) {
     Show(3, 1, 2, "1NT");
     std::set<int> lines;

@@ -6,6 +6,7 @@
 
 #include "ShellRig.h"
 #include "shell/Controls.h"
+#include "shell/ViewFacts.h"
 
 namespace tallowen::testing {
 
@@ -87,6 +88,7 @@ TEST(FormLoad, WithoutSettingsItSaysSoInOneOrTwoLinesAsTheFolderFits) {
 
 TEST(FormLoad, ColoursComeFromTheSettingsAndTheNextCaptureStaysOrange) {
     ShellRig rig;
+    EXPECT_EQ(LookOf(rig.app), ViewLook{}) << "the windows look as designed until start-up";
     WriteFile(rig.folder / "Tallowen.INI", "BackColor = C0E0FF\r\nAutoCapt Bid = yes\r\n");
     ASSERT_EQ(FormLoad(rig.app, {}), StartOutcome::Running);
     ASSERT_TRUE(rig.app.settings.backColor.has_value());
@@ -98,6 +100,10 @@ TEST(FormLoad, ColoursComeFromTheSettingsAndTheNextCaptureStaysOrange) {
     EXPECT_TRUE(Shown(rig, Control::cmdBid).visible && Shown(rig, Control::cmdDelFiles).visible);
     EXPECT_FALSE(Shown(rig, Control::cmdDEL).visible || Shown(rig, Control::picBox).visible);
     EXPECT_FALSE(Shown(rig, Control::menuLink2).enabled) << "no help page in English";
+    const ViewLook look = LookOf(rig.app);
+    EXPECT_EQ(look.backColor, *rig.app.settings.backColor);
+    EXPECT_FALSE(look.japanese);
+    EXPECT_EQ(look.designFont, kDesignFont);
 }
 
 TEST(FormLoad, TheJapaneseInterfaceTakesItsTextsAndTheMeiryoSizes) {
@@ -112,6 +118,10 @@ TEST(FormLoad, TheJapaneseInterfaceTakesItsTextsAndTheMeiryoSizes) {
     EXPECT_EQ(Shown(rig, Control::cmdDelFiles).points, 9.5);
     EXPECT_EQ(Shown(rig, Control::filBox0).tooltip, "クリックしてハンドを見る");
     EXPECT_TRUE(Shown(rig, Control::menuLink2).enabled);
+    const ViewLook look = LookOf(rig.app);
+    EXPECT_TRUE(look.japanese);
+    EXPECT_EQ(look.designFont, kJapaneseDesignFont);
+    EXPECT_EQ(look.interfaceFont, "メイリオ");
 
     ShellRig plain;
     WriteFile(plain.folder / "Tallowen.INI", "JPN = yes\r\n");

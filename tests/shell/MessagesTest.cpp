@@ -6,6 +6,8 @@
 
 #include "ShellRig.h"
 #include "shell/EntityText.h"
+#include "shell/MessageTexts.h"
+#include "shell/ViewFacts.h"
 
 namespace tallowen::testing {
 
@@ -87,6 +89,43 @@ TEST(Messages, JapaneseTextsAreShownInTheInterfaceFont) {
     EXPECT_EQ(rig.views.message.shown.back().font, kMeiryo);
     PutMsg(rig.app, 15);
     EXPECT_EQ(rig.views.message.shown.back().font, "Arial");
+}
+
+// The message window stands left of the main window, level with its top, and keeps to the
+// screen when the main window is too far left for it.
+TEST(Messages, TheMessageWindowOpensLeftOfTheMainWindow) {
+    const Rect beside = MessageWindowPlace(Rect{1000, 40, 1536, 480}, 4, 19);
+    EXPECT_EQ(beside, (Rect{572, 40, 1000, 199})) << "380 x 100 and 40 more, with the frame";
+    const Rect edge = MessageWindowPlace(Rect{300, 40, 836, 480}, 4, 19);
+    EXPECT_EQ(edge, (Rect{0, 40, 428, 199}));
+}
+
+// The board opens at the configured point until the user moves it; closed and shown again, it
+// opens where it was left, and draws for the client, the interface and the screen of now.
+TEST(Messages, TheBoardReopensWhereTheUserLeftIt) {
+    ShellRig rig;
+    AppViewEvents events{rig.app};
+    rig.app.settings.showBiddingSequence = {1400, 720};
+    rig.app.settings.backColor = 0xC0E0FF;
+    rig.app.jpnInterface = true;
+    rig.app.game.windows.language = 2;
+    rig.app.game.windows.titleBarAllowance = 0;
+    ShowRunningAuction(rig.app);
+    const BoardSetup& shown = rig.views.side.boardSetup;
+    EXPECT_EQ(shown.opening, (Point{1400, 720}));
+    EXPECT_TRUE(shown.layout.japaneseInterface);
+    EXPECT_EQ(shown.layout.language, 2);
+    EXPECT_EQ(shown.layout.spareHeight, 0);
+    EXPECT_EQ(shown.layout.backColor, 0xC0E0FFu);
+    EXPECT_EQ(shown.layout.screenBottom, 1000);
+
+    events.BoardMoved(Rect{200, 150, 490, 290});
+    events.SideWindowClosed(true);
+    ShowRecordedAuction(rig.app);
+    EXPECT_EQ(rig.views.side.boardShown, 1) << "a closed board waits for the next auction";
+    ShowRunningAuction(rig.app);
+    EXPECT_EQ(rig.views.side.boardShown, 2);
+    EXPECT_EQ(shown.opening, (Point{200, 150}));
 }
 
 }  // namespace tallowen::testing

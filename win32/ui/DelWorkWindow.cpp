@@ -1,7 +1,6 @@
 #include "win32/ui/DelWorkWindow.h"
 
 #include "shell/DelWorkLayout.h"
-#include "shell/FormLoad.h"
 #include "win32/WideText.h"
 #include "win32/ui/FlatButton.h"
 #include "win32/ui/PaintedWindow.h"
@@ -23,14 +22,14 @@ HWND MakeButton(HWND parent, HINSTANCE instance, int id, const DialogButton& b) 
 
 bool DelWorkWin32::Ask(const std::string& caption, const std::vector<std::string>& lines,
                        bool restore) {
-    const bool japanese = app_ && app_->jpnInterface;
-    const std::string face = japanese ? app_->interfaceFont : kDesignFont;
+    const bool japanese = look_.japanese;
+    const std::string face = japanese ? look_.interfaceFont : look_.designFont;
     const FontSpec textFont{face, 11, false};
     win32::GdiCanvas measure(nullptr, Rect{}, fonts_, nullptr);
     const int lineHeight = measure.TextHeight(textFont);
-    const DelWorkLayout d = LayoutDelWork(japanese, restore, app_ ? app_->interfaceFont : "",
-                                          caption, int(lines.size()), lineHeight);
-    const std::uint32_t back = app_ ? app_->settings.backColor.value_or(kDesignBack) : kDesignBack;
+    const DelWorkLayout d = LayoutDelWork(japanese, restore, look_.interfaceFont, caption,
+                                          int(lines.size()), lineHeight);
+    const std::uint32_t back = look_.backColor;
 
     PaintedWindow dialog(instance_, owner_, WS_POPUP | WS_CAPTION | WS_SYSMENU,
                          WS_EX_TOPMOST | WS_EX_DLGMODALFRAME);

@@ -3,7 +3,6 @@
 
 #include <windows.h>
 
-#include "shell/AppContext.h"
 #include "shell/Views.h"
 #include "win32/GdiCanvas.h"
 
@@ -13,7 +12,7 @@ class DelWorkWin32 final : public DelWorkDialog {
 public:
     DelWorkWin32(HINSTANCE instance, HWND owner, win32::GdiFonts& fonts)
         : instance_(instance), owner_(owner), fonts_(fonts) {}
-    void Attach(AppContext& app) { app_ = &app; }
+    void SetLook(const ViewLook& look) { look_ = look; }
     bool Ask(const std::string& caption, const std::vector<std::string>& lines,
              bool restore) override;
 
@@ -21,7 +20,7 @@ private:
     HINSTANCE instance_;
     HWND owner_;
     win32::GdiFonts& fonts_;
-    AppContext* app_ = nullptr;
+    ViewLook look_;
 };
 
 }  // namespace tallowen

@@ -11,14 +11,14 @@ MainSurface::MainSurface(HWND window, win32::GdiFonts& fonts, win32::GdiSheets& 
 
 MainSurface::~MainSurface() = default;
 
-void MainSurface::Attach(AppContext& app, const MainGeometry& geometry) {
-    app_ = &app;
+void MainSurface::Attach(const MainGeometry& geometry, const ViewLook& look) {
+    look_ = look;
     geometry_ = geometry;
     buffer_.FitTo(window_);
     buffer_.Draw().Fill(Rect{0, 0, buffer_.Width(), buffer_.Height()}, Layout().backColor);
 }
 
-MainLayout MainSurface::Layout() const {
+MainLayout MainSurface::Layout(const ClientFacts& client) const {
     MainLayout layout;
     layout.baseWidth = geometry_.baseWidth;
     layout.baseHeight = geometry_.baseHeight;
@@ -27,30 +27,27 @@ MainLayout MainSurface::Layout() const {
     layout.borderY = geometry_.borderY;
     layout.innerWidth = geometry_.innerWidth;
     layout.designPoints = kDesignPoints;
-    layout.backColor = kDesignBack;
-    if (app_) {
-        TakeSettings(layout, app_->settings);
-        TakeGameWindows(layout, app_->game.windows);
-    }
+    layout.backColor = look_.backColor;
+    layout.backColor2 = look_.backColor2;
+    layout.language = client.language;
+    layout.spareHeight = client.spareHeight;
     return layout;
 }
 
-WindowSize MainSurface::AuctionSize(const Deal& deal) const {
-    return AuctionWindowSize(Layout(), deal.Rounds);
+WindowSize MainSurface::AuctionSize(const Deal& deal, const ClientFacts& client) const {
+    return AuctionWindowSize(Layout(client), deal.Rounds);
 }
 
-void MainSurface::DrawAuction(const Deal& deal, int mode) {
+void MainSurface::DrawAuction(const Deal& deal, int mode, const ClientFacts& client) {
     buffer_.FitTo(window_);
-    Surface s{buffer_.Draw(), pen_, metrics_,
-              app_ ? app_->interfaceFont : std::string(kDesignFont)};
-    DrawAuctionArea(s, Layout(), deal, mode, borderShown_);
+    Surface s{buffer_.Draw(), pen_, metrics_, look_.interfaceFont};
+    DrawAuctionArea(s, Layout(client), deal, mode, borderShown_);
     Redraw();
 }
 
 void MainSurface::DrawDeal(const Deal& deal, const std::array<int, 4>& rotation) {
     const MainLayout layout = Layout();
-    Surface s{buffer_.Draw(), pen_, metrics_,
-              app_ ? app_->interfaceFont : std::string(kDesignFont)};
+    Surface s{buffer_.Draw(), pen_, metrics_, look_.interfaceFont};
     DrawPlayTable(s, layout, deal, rotation);
     DrawHands(s, layout, deal, rotation);
     DrawNamesResult(s, deal, rotation);

@@ -8,8 +8,8 @@
 
 #include "reading/CardSheets.h"
 #include "records/Deal.h"
-#include "shell/AppContext.h"
 #include "shell/MainDrawing.h"
+#include "shell/Views.h"
 #include "win32/GdiCanvas.h"
 
 namespace tallowen {
@@ -31,22 +31,24 @@ public:
     MainSurface(const MainSurface&) = delete;
     MainSurface& operator=(const MainSurface&) = delete;
 
-    void Attach(AppContext& app, const MainGeometry& geometry);
+    void Attach(const MainGeometry& geometry, const ViewLook& look);
+    void SetLook(const ViewLook& look) { look_ = look; }
     // The window's outer size for this auction; the window takes it before DrawAuction.
-    WindowSize AuctionSize(const Deal& deal) const;
-    void DrawAuction(const Deal& deal, int mode);
+    WindowSize AuctionSize(const Deal& deal, const ClientFacts& client) const;
+    void DrawAuction(const Deal& deal, int mode, const ClientFacts& client);
     void DrawDeal(const Deal& deal, const std::array<int, 4>& rotation);
     void Border(bool shown);
     void Present(HDC dc);
 
 private:
-    MainLayout Layout() const;
+    // The client's facts matter to the auction area only.
+    MainLayout Layout(const ClientFacts& client = {}) const;
     void Redraw();
 
     HWND window_;
     const CardMetrics& metrics_;
     win32::BackBuffer buffer_;
-    AppContext* app_ = nullptr;
+    ViewLook look_;
     MainGeometry geometry_;
     TextPen pen_;
     bool borderShown_ = false;

@@ -158,23 +158,46 @@ void MainWindow::CreateControls() {
         SetWindowPos(items_[std::size_t(c)].hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
-void MainWindow::Attach(AppContext& app) {
-    app_ = &app;
-    app.display.mainWindow = WindowHandle(reinterpret_cast<std::uintptr_t>(Handle()));
+Rect MainWindow::OuterRect() const {
     RECT r;
     GetWindowRect(Handle(), &r);
-    app.display.mainRect = Rect{r.left, r.top, r.right, r.bottom};
+    return Rect{r.left, r.top, r.right, r.bottom};
+}
+
+void MainWindow::ReportPlace() {
+    events_->MainWindowPlaced(WindowHandle(reinterpret_cast<std::uintptr_t>(Handle())),
+                              OuterRect());
+}
+
+void MainWindow::Attach(AppContext& app, ViewEvents& events, const ViewLook& look) {
+    app_ = &app;
+    events_ = &events;
+    look_ = look;
+    ReportPlace();
+    const Rect r = OuterRect();
     RECT client;
     GetClientRect(Handle(), &client);
     const Placement& end = kPlacements[std::size(kPlacements) - 1];
     MainGeometry g;
-    g.baseWidth = r.right - r.left;
-    g.baseHeight = r.bottom - r.top;
+    g.baseWidth = r.Width();
+    g.baseHeight = r.Height();
     g.cmdEndBottom = end.y + end.h;
     g.recordListLeft = kRecordListLeft;
     g.borderY = client.bottom;
     g.innerWidth = client.right;
-    surface_->Attach(app, g);
+    surface_->Attach(g, look);
+}
+
+void MainWindow::SetLook(const ViewLook& look) {
+    const bool newFont = look.designFont != look_.designFont;
+    look_ = look;
+    surface_->SetLook(look);
+    if (!newFont) return;
+    for (int c = 0; c < kControlCount; ++c) {
+        const ControlState state = items_[std::size_t(c)].state;
+        if (state.font.empty()) Apply(Control(c), state);
+    }
+    InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 void MainWindow::StartTimer() {
@@ -187,9 +210,7 @@ void MainWindow::Show() {
 }
 
 HFONT MainWindow::FontFor(const ControlState& state) {
-    const std::string face = !state.font.empty() ? state.font
-                             : app_              ? DesignFont(*app_)
-                                                 : kDesignFont;
+    const std::string& face = state.font.empty() ? look_.designFont : state.font;
     const double points = state.points > 0 ? state.points : kDesignPoints;
     return fonts_.Get(FontSpec{face, points, state.bold});
 }
@@ -265,9 +286,8 @@ void MainWindow::SetRecordList(const std::vector<std::string>& names) {
     }
 }
 
-std::vector<int> MainWindow::SelectedRecords() {
-    const Control c =
-        (app_ && app_->records.currentList == 1) ? Control::filBox1 : Control::filBox0;
+std::vector<int> MainWindow::SelectedRecords(int shown) {
+    const Control c = shown == 1 ? Control::filBox1 : Control::filBox0;
     HWND list = items_[std::size_t(c)].hwnd;
     const LRESULT n = SendMessageW(list, LB_GETSELCOUNT, 0, 0);
     if (n <= 0) return {};
@@ -276,12 +296,12 @@ std::vector<int> MainWindow::SelectedRecords() {
     return selected;
 }
 
-void MainWindow::ShowAuction(const Deal& deal, int mode) {
-    const WindowSize size = surface_->AuctionSize(deal);
+void MainWindow::ShowAuction(const Deal& deal, int mode, const ClientFacts& client) {
+    const WindowSize size = surface_->AuctionSize(deal, client);
     if (size.width > 0 && size.height > 0)
         SetWindowPos(Handle(), nullptr, 0, 0, size.width, size.height,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    surface_->DrawAuction(deal, mode);
+    surface_->DrawAuction(deal, mode, client);
 }
 
 void MainWindow::ShowDeal(const Deal& deal, const std::array<int, 4>& rotation) {
@@ -319,7 +339,7 @@ void MainWindow::Paint() {
     RECT client;
     GetClientRect(Handle(), &client);
     win32::GdiCanvas canvas(dc, Rect{0, 0, client.right, client.bottom}, fonts_, nullptr);
-    const FontSpec print{app_ ? DesignFont(*app_) : kDesignFont, kDesignPoints, false};
+    const FontSpec print{look_.designFont, kDesignPoints, false};
     const FontSpec symbol{"Symbol", 15, false};
     int y = 7;
     for (const auto& [mark, text] : printed_) {
@@ -514,11 +534,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM w, LPARAM l) {
             Paint();
             return 0;
         case WM_MOVE:
-            if (app_) {
-                RECT r;
-                GetWindowRect(Handle(), &r);
-                app_->display.mainRect = Rect{r.left, r.top, r.right, r.bottom};
-            }
+            if (events_) ReportPlace();
             break;
         case WM_CLOSE:
             if (app_) Form_QueryUnload(*app_);

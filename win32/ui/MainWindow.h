@@ -26,8 +26,12 @@ public:
                const CardMetrics& metrics);
     ~MainWindow() override;
 
-    // From now on the window's events go to the watcher.
-    void Attach(AppContext& app);
+    // From now on clicks, keys and ticks go to the watcher's handlers, the window's place is
+    // reported to `events`, and the window looks like `look`.
+    void Attach(AppContext& app, ViewEvents& events, const ViewLook& look);
+    // Start-up decided the look: the controls in the design font and the start-up lines take
+    // its font.
+    void SetLook(const ViewLook& look);
     void StartTimer();
     void Show();
 
@@ -35,8 +39,8 @@ public:
     void SetCaption(const std::string& caption) override;
     void SetTopmost(bool topmost) override;
     void SetRecordList(const std::vector<std::string>& names) override;
-    std::vector<int> SelectedRecords() override;
-    void ShowAuction(const Deal& deal, int mode) override;
+    std::vector<int> SelectedRecords(int list) override;
+    void ShowAuction(const Deal& deal, int mode, const ClientFacts& client) override;
     void ShowDeal(const Deal& deal, const std::array<int, 4>& rotation) override;
     void AlertBorder(bool shown) override;
     void PrintLine(const std::string& line) override;
@@ -65,12 +69,16 @@ private:
     HFONT FontFor(const ControlState& state);
     void ApplyMenu(Control control, const ControlState& state);
     Control PressableWith(bool cancel) const;
+    Rect OuterRect() const;
+    void ReportPlace();  // where the window stands, to the watcher
     void Leave();
 
     HINSTANCE instance_;
     HWND tooltip_ = nullptr;
     HMENU menu_ = nullptr;
-    AppContext* app_ = nullptr;
+    AppContext* app_ = nullptr;  // the handlers' state, which the window itself never writes
+    ViewEvents* events_ = nullptr;
+    ViewLook look_;
     std::array<Item, kControlCount> items_{};
     win32::GdiFonts& fonts_;
     std::unique_ptr<MainSurface> surface_;

@@ -1,8 +1,7 @@
 // frmErrMsg and frmMsgBox.
 #include "win32/ui/MessageWindows.h"
 
-#include "shell/FormLoad.h"
-#include "shell/Messages.h"
+#include "shell/MessageTexts.h"
 #include "win32/WideText.h"
 #include "win32/ui/ConsoleEcho.h"
 
@@ -34,9 +33,6 @@ std::vector<std::string> WrapWords(Canvas& canvas, const std::string& text, cons
     return lines;
 }
 
-constexpr int kMessageClientWidth = 380, kMessageClientHeight = 100;
-constexpr int kGrowth = 600 / 15;  // twips at 15 to the pixel
-
 }  // namespace
 
 MessageWindow::MessageWindow(HINSTANCE instance, HWND owner, win32::GdiFonts& fonts)
@@ -45,19 +41,16 @@ MessageWindow::MessageWindow(HINSTANCE instance, HWND owner, win32::GdiFonts& fo
 void MessageWindow::Load() {
     if (window_) return;
     window_ = std::make_unique<PaintedWindow>(instance_, owner_, kToolStyle, WS_EX_TOOLWINDOW);
-    // The design's client area grown by 600 twips each way, with the frame and caption the
-    // system's metrics give.
-    const int width = GetSystemMetrics(SM_CXSIZEFRAME) * 2 + kMessageClientWidth + kGrowth;
-    const int height = GetSystemMetrics(SM_CYCAPTION) + kMessageClientHeight + kGrowth;
     RECT owner;
     GetWindowRect(owner_, &owner);
-    window_->Place(owner.left - width > 0 ? owner.left - width : 0, owner.top, width, height);
-    window_->SetCaption(app_ && app_->jpnInterface ? " " : "Tallowen");
+    const Rect place =
+        MessageWindowPlace(Rect{owner.left, owner.top, owner.right, owner.bottom},
+                           GetSystemMetrics(SM_CXSIZEFRAME), GetSystemMetrics(SM_CYCAPTION));
+    window_->Place(place.left, place.top, place.Width(), place.Height());
+    window_->SetCaption(look_.japanese ? " " : "Tallowen");
     window_->OnPaint([this](HDC dc, RECT client) {
         win32::GdiCanvas canvas(dc, Rect{0, 0, client.right, client.bottom}, fonts_, nullptr);
-        const std::uint32_t back =
-            app_ ? app_->settings.backColor.value_or(kDesignBack) : kDesignBack;
-        canvas.Fill(Rect{0, 0, client.right, client.bottom}, back);
+        canvas.Fill(Rect{0, 0, client.right, client.bottom}, look_.backColor);
         const FontSpec font{text_.font.empty() ? "Arial" : text_.font, text_.points, false};
         int y = 4;
         for (const std::string& line : WrapWords(canvas, text_.text, font, client.right - 12)) {
@@ -68,7 +61,7 @@ void MessageWindow::Load() {
     window_->OnMessage([this](UINT message, WPARAM, LPARAM) {
         if (message != WM_CLOSE) return false;
         Hide();
-        if (app_) MessageClosed(*app_);
+        if (events_) events_->MessageClosed();
         return true;
     });
 }

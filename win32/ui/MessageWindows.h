@@ -5,7 +5,6 @@
 
 #include <memory>
 
-#include "shell/AppContext.h"
 #include "shell/Views.h"
 #include "win32/GdiCanvas.h"
 #include "win32/ui/PaintedWindow.h"
@@ -15,7 +14,12 @@ namespace tallowen {
 class MessageWindow final : public MessageView {
 public:
     MessageWindow(HINSTANCE instance, HWND owner, win32::GdiFonts& fonts);
-    void Attach(AppContext& app) { app_ = &app; }
+    // From now on the window reports to `events` and looks like `look`.
+    void Attach(ViewEvents& events, const ViewLook& look) {
+        events_ = &events;
+        look_ = look;
+    }
+    void SetLook(const ViewLook& look) { look_ = look; }
     void Show(const MessageText& message) override;
     void Hide() override;
     void SetTopmost(bool topmost) override;
@@ -25,7 +29,8 @@ private:
     HINSTANCE instance_;
     HWND owner_;
     win32::GdiFonts& fonts_;
-    AppContext* app_ = nullptr;
+    ViewEvents* events_ = nullptr;
+    ViewLook look_;
     std::unique_ptr<PaintedWindow> window_;
     MessageText text_;
 };

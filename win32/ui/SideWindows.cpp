@@ -1,8 +1,6 @@
 #include "win32/ui/SideWindows.h"
 
 #include "shell/BiddingBoard.h"
-#include "shell/FormLoad.h"
-#include "shell/Messages.h"
 
 namespace tallowen {
 
@@ -26,10 +24,6 @@ SideWindowsWin32::SideWindowsWin32(HINSTANCE instance, HWND owner, win32::GdiFon
 
 SideWindowsWin32::~SideWindowsWin32() = default;
 
-std::uint32_t SideWindowsWin32::Background() const {
-    return app_ ? app_->settings.backColor.value_or(kDesignBack) : kDesignBack;
-}
-
 void SideWindowsWin32::Make(Pane& pane, bool board) {
     if (pane.window && pane.window->Alive()) return;
     pane.window = std::make_unique<PaintedWindow>(instance_, owner_, kStyle,
@@ -38,10 +32,11 @@ void SideWindowsWin32::Make(Pane& pane, bool board) {
     win32::BackBuffer* buffer = pane.buffer.get();
     pane.window->OnPaint([buffer](HDC dc, RECT) { buffer->Present(dc); });
     pane.window->OnMessage([this, board, &pane](UINT message, WPARAM, LPARAM) {
-        if (!app_) return false;
-        if (board && message == WM_MOUSEMOVE) BoardMoved(*app_, ScreenRect(pane.window->Handle()));
+        if (!events_) return false;
+        if (board && message == WM_MOUSEMOVE)
+            events_->BoardMoved(ScreenRect(pane.window->Handle()));
         if (message == WM_CLOSE) {
-            SideWindowClosed(*app_, board);
+            events_->SideWindowClosed(board);
             ShowWindow(pane.window->Handle(), SW_HIDE);
             return true;
         }
@@ -54,7 +49,7 @@ void SideWindowsWin32::ShowBox(Rect place, const Deal&, int trump) {
     box_.window->SetCaption("BOX");
     box_.window->Place(place.left, place.top, place.Width(), place.Height());
     box_.buffer->FitTo(box_.window->Handle());
-    DrawCardsBox(box_.buffer->Draw(), metrics_, Background(), trump);
+    DrawCardsBox(box_.buffer->Draw(), metrics_, look_.backColor, trump);
     ShowWindow(box_.window->Handle(), SW_SHOWNOACTIVATE);
     box_.window->SetTopmost(true);
     box_.window->Redraw();
@@ -62,7 +57,7 @@ void SideWindowsWin32::ShowBox(Rect place, const Deal&, int trump) {
 
 void SideWindowsWin32::TickPlayedCard(int suit, int rank) {
     if (!box_.window || !box_.window->Alive()) return;
-    tallowen::TickPlayedCard(box_.buffer->Draw(), metrics_, Background(), suit, rank);
+    tallowen::TickPlayedCard(box_.buffer->Draw(), metrics_, look_.backColor, suit, rank);
     box_.window->Redraw();
 }
 
@@ -71,28 +66,17 @@ void SideWindowsWin32::KeepBoxInFront() {
 }
 
 void SideWindowsWin32::ShowBidding(const Deal& deal, const ScorePair& vulnerability, int level,
-                                   int declarer) {
-    if (!app_) return;
+                                   int declarer, const BoardSetup& setup) {
+    if (!events_) return;
     const bool fresh = !board_.window || !board_.window->Alive();
     Make(board_, true);
     HWND window = board_.window->Handle();
-    if (fresh) {
-        // Where the user left it, else at the configured point, at its design size.
-        const Rect saved = app_->display.boardRect;
-        const bool unset = saved.left == 0 && saved.top == 0;
-        const int x = unset ? app_->settings.showBiddingSequence.x : saved.left;
-        const int y = unset ? app_->settings.showBiddingSequence.y : saved.top;
-        board_.window->Place(x, y, kBoardOuterWidth, kBoardOuterHeight);
+    if (fresh) {  // at its design size
+        board_.window->Place(setup.opening.x, setup.opening.y, kBoardOuterWidth, kBoardOuterHeight);
         board_.window->SetCaption(std::string(kBoardCaption));
     }
-    BoardLayout layout;
-    layout.japaneseInterface = app_->jpnInterface;
-    layout.language = app_->Language();
-    layout.spareHeight = app_->game.windows.titleBarAllowance;
-    layout.runtimeKind = app_->game.reading.glyphs.currentSet;  // the client's Java runtime
-    layout.backColor = Background();
+    BoardLayout layout = setup.layout;
     layout.place = ScreenRect(window);
-    layout.screenBottom = app_->seams.desktop.DesktopRect().bottom;
     const BoardAuction auction{
         deal.Calls, deal.Rounds, vulnerability[0].Vul, vulnerability[1].Vul, deal.AuctionNames,
         level,      declarer,    deal.Contract};
@@ -101,10 +85,10 @@ void SideWindowsWin32::ShowBidding(const Deal& deal, const ScorePair& vulnerabil
     board_.window->Place(place.place.left, place.place.top, place.place.Width(),
                          place.place.Height());
     board_.buffer->FitTo(window);
-    Surface surface{board_.buffer->Draw(), pen_, metrics_, app_->interfaceFont};
+    Surface surface{board_.buffer->Draw(), pen_, metrics_, look_.interfaceFont};
     const BoardResult drawn = Show_Bidding(surface, layout, auction);
     if (!drawn.caption.empty()) board_.window->SetCaption(drawn.caption);
-    BoardMoved(*app_, ScreenRect(window));
+    events_->BoardMoved(ScreenRect(window));
     ShowWindow(window, SW_SHOWNOACTIVATE);
     board_.window->SetTopmost(true);
     board_.window->Redraw();
@@ -117,7 +101,7 @@ void SideWindowsWin32::KeepBoardInFront() {
 void SideWindowsWin32::CloseBoard() {
     if (board_.window) ShowWindow(board_.window->Handle(), SW_HIDE);
     board_.window.reset();
-    if (app_) SideWindowClosed(*app_, true);
+    if (events_) events_->SideWindowClosed(true);
 }
 
 }  // namespace tallowen

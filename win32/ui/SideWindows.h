@@ -7,7 +7,6 @@
 #include <memory>
 
 #include "reading/CardSheets.h"
-#include "shell/AppContext.h"
 #include "shell/TextPen.h"
 #include "shell/Views.h"
 #include "win32/GdiCanvas.h"
@@ -20,13 +19,18 @@ public:
     SideWindowsWin32(HINSTANCE instance, HWND owner, win32::GdiFonts& fonts,
                      win32::GdiSheets& sheets, const CardMetrics& metrics);
     ~SideWindowsWin32() override;
-    void Attach(AppContext& app) { app_ = &app; }
+    // From now on the windows report to `events` and look like `look`.
+    void Attach(ViewEvents& events, const ViewLook& look) {
+        events_ = &events;
+        look_ = look;
+    }
+    void SetLook(const ViewLook& look) { look_ = look; }
 
     void ShowBox(Rect place, const Deal& deal, int trump) override;
     void TickPlayedCard(int suit, int rank) override;
     void KeepBoxInFront() override;
-    void ShowBidding(const Deal& deal, const ScorePair& vulnerability, int level,
-                     int declarer) override;
+    void ShowBidding(const Deal& deal, const ScorePair& vulnerability, int level, int declarer,
+                     const BoardSetup& setup) override;
     void KeepBoardInFront() override;
     void CloseBoard() override;
 
@@ -36,14 +40,14 @@ private:
         std::unique_ptr<win32::BackBuffer> buffer;
     };
     void Make(Pane& pane, bool board);
-    std::uint32_t Background() const;
 
     HINSTANCE instance_;
     HWND owner_;
     win32::GdiFonts& fonts_;
     win32::GdiSheets& sheets_;
     const CardMetrics& metrics_;
-    AppContext* app_ = nullptr;
+    ViewEvents* events_ = nullptr;
+    ViewLook look_;
     Pane box_, board_;
     TextPen pen_;
 };

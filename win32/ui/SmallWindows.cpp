@@ -15,10 +15,16 @@ SmallWindows::SmallWindows(HINSTANCE instance, HWND owner, win32::GdiFonts& font
 
 SmallWindows::~SmallWindows() = default;
 
-void SmallWindows::Attach(AppContext& app) {
-    message_->Attach(app);
-    side_->Attach(app);
-    delWork_->Attach(app);
+void SmallWindows::Attach(ViewEvents& events, const ViewLook& look) {
+    message_->Attach(events, look);
+    side_->Attach(events, look);
+    delWork_->SetLook(look);
+}
+
+void SmallWindows::SetLook(const ViewLook& look) {
+    message_->SetLook(look);
+    side_->SetLook(look);
+    delWork_->SetLook(look);
 }
 
 MessageView& SmallWindows::Message() {

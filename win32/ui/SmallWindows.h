@@ -8,7 +8,6 @@
 #include <memory>
 
 #include "reading/CardSheets.h"
-#include "shell/AppContext.h"
 #include "shell/Views.h"
 #include "win32/GdiCanvas.h"
 
@@ -24,7 +23,9 @@ public:
     SmallWindows(HINSTANCE instance, HWND owner, win32::GdiFonts& fonts, win32::GdiSheets& sheets,
                  const CardMetrics& metrics);
     ~SmallWindows();
-    void Attach(AppContext& app);
+    // From now on the windows report to `events` and look like `look`.
+    void Attach(ViewEvents& events, const ViewLook& look);
+    void SetLook(const ViewLook& look);
     MessageView& Message();
     LogView& Log();
     SideWindows& Side();

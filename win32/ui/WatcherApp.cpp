@@ -12,6 +12,7 @@
 #include "platform/Process.h"
 #include "reading/CardSheets.h"
 #include "shell/FormLoad.h"
+#include "shell/ViewFacts.h"
 #include "win32/GdiCanvas.h"
 #include "win32/Win32Seams.h"
 #include "win32/ui/MainWindow.h"
@@ -45,25 +46,30 @@ int RunWatcher() {
     AppContext app{
         Seams{*desktop, *clock, *sound, *browser, *fonts, *calendar, *random, AnsiCodePage()},
         ViewSet{main, small.Message(), small.Log(), small.Side(), small.DelWork()}};
+    AppViewEvents events{app};
     app.folders.app = ExecutableFolder();
     std::error_code ec;
     std::filesystem::current_path(app.folders.app, ec);
-    main.Attach(app);
-    small.Attach(app);
+    main.Attach(app, events, LookOf(app));
+    small.Attach(events, LookOf(app));
 
     StartupChecks checks;
     checks.windowsFolder = WindowsFolder();
     const std::unique_ptr<InstanceLock> lock = AcquireInstanceLock("Tallowen");
     checks.otherInstance = !lock;
     main.Show();
-    if (FormLoad(app, checks) == StartOutcome::Aborted) {
+    const StartOutcome started = FormLoad(app, checks);
+    // Start-up has chosen the interface language, its font and the colours.
+    const ViewLook look = LookOf(app);
+    main.SetLook(look);
+    small.SetLook(look);
+    if (started == StartOutcome::Aborted) {
         Abort(app);
         return 1;
     }
-    // The card sheets take the window's colour, which the settings decide.
-    const std::uint32_t back = app.settings.backColor.value_or(kDesignBack);
-    ExecHandSheet(sheets, back, metrics);
-    ExecPlaySheet(sheets, back, metrics);
+    // The card sheets take the windows' colour.
+    ExecHandSheet(sheets, look.backColor, metrics);
+    ExecPlaySheet(sheets, look.backColor, metrics);
     if (!app.settings.log.empty()) app.views.log.Load();
     main.StartTimer();
     MSG message;
