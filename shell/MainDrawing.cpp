@@ -70,16 +70,6 @@ void DrawContractLine(Surface& s, const MainLayout& layout, const Deal& deal, in
 
 }  // namespace
 
-void TakeSettings(MainLayout& layout, const Settings& settings) {
-    if (settings.backColor) layout.backColor = *settings.backColor;
-    layout.backColor2 = settings.backColor2;
-}
-
-void TakeGameWindows(MainLayout& layout, const GameWindows& windows) {
-    layout.language = windows.language;
-    layout.spareHeight = windows.titleBarAllowance;
-}
-
 WindowSize AuctionWindowSize(const MainLayout& layout, int rounds) {
     rounds = ClampRounds(rounds);
     if (rounds == 0) return {layout.baseWidth, layout.baseHeight};

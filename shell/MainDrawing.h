@@ -9,8 +9,6 @@
 #include <string>
 
 #include "common/Notation.h"
-#include "common/Settings.h"
-#include "reading/GameWindows.h"
 #include "records/Deal.h"
 #include "shell/TextPen.h"
 
@@ -30,11 +28,6 @@ struct MainLayout {
     int language = 1;     // the game client's language number
     int spareHeight = 0;  // the game window's spare height (its title-bar allowance)
 };
-
-// The colours of the settings (BackColor only when it is given) and what the game windows
-// tell about the client.
-void TakeSettings(MainLayout& layout, const Settings& settings);
-void TakeGameWindows(MainLayout& layout, const GameWindows& windows);
 
 struct WindowSize {
     int width = 0, height = 0;

@@ -120,25 +120,6 @@ TEST_F(Drawing, TheFrameIsBlueRightAfterTheAuctionCaptureAndNavyOtherwise) {
     }
 }
 
-TEST(MainLayoutInputs, SettingsAndGameWindowsFillTheLayout) {
-    MainLayout layout;
-    layout.backColor = 0x123456;  // the window's design colour
-    Settings settings;
-    settings.backColor2 = 0xABCDEF;
-    TakeSettings(layout, settings);
-    EXPECT_EQ(layout.backColor, 0x123456u) << "no BackColor setting: the design colour stays";
-    EXPECT_EQ(layout.backColor2, 0xABCDEFu);
-    settings.backColor = 0x00FF00;
-    TakeSettings(layout, settings);
-    EXPECT_EQ(layout.backColor, 0x00FF00u);
-    GameWindows windows;
-    windows.language = 2;
-    windows.titleBarAllowance = 0;
-    TakeGameWindows(layout, windows);
-    EXPECT_EQ(layout.language, 2);
-    EXPECT_EQ(layout.spareHeight, 0);
-}
-
 TEST_F(Drawing, TheBorderIsDrawnOnceErasedCompletelyAndForgottenWhenTheAreaIsCleared) {
     DrawBorderLine(canvas, layout, border);
     DrawBorderLine(canvas, layout, border);
