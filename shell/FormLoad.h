@@ -18,15 +18,12 @@ struct StartupChecks {
 
 enum class StartOutcome { Running, Aborted };
 
-// The design font of the main window's controls and start-up lines: the Windows interface
-// face, or in the Japanese interface the Japanese one (which shows a backslash as a yen sign,
-// as Japanese users expect and English users would not).
-inline constexpr const char* kDesignFont = "Tahoma";
+// The design font of the main window's controls and start-up lines in the Japanese interface
+// (it shows a backslash as a yen sign, as Japanese users expect and English users would not);
+// elsewhere kDesignFont.
 inline constexpr const char* kJapaneseDesignFont = "MS UI Gothic";
 constexpr double kDesignPoints = 8;
 const char* DesignFont(const AppContext& app);
-// The windows' colour where the settings give none.
-constexpr std::uint32_t kDesignBack = 0xE0E0E0;
 
 // Every control with the captions, tooltips and visibility of the window's design.
 void DesignControls(AppContext& app);

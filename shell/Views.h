@@ -15,15 +15,20 @@ namespace tallowen {
 
 struct BoardSetup;
 
+// The Windows interface face, the main window's design font outside the Japanese interface.
+inline constexpr const char* kDesignFont = "Tahoma";
+// The windows' colour where the settings give none.
+constexpr std::uint32_t kDesignBack = 0xE0E0E0;
+
 // How the watcher's own windows look, as start-up decides it from the settings and the
 // interface language. The windows are handed it; they look nowhere else for it. The defaults
 // are the design look, which holds until start-up has read the settings.
 struct ViewLook {
-    bool japanese = false;               // the Japanese interface
-    std::string designFont = "Tahoma";   // of the main window's controls and start-up lines
-    std::string interfaceFont;           // "メイリオ" or the design font; empty before start-up
-    std::uint32_t backColor = 0xE0E0E0;  // the windows' colour
-    std::uint32_t backColor2 = 0xCDCDCD;  // the play table's
+    bool japanese = false;                 // the Japanese interface
+    std::string designFont = kDesignFont;  // of the main window's controls and start-up lines
+    std::string interfaceFont;  // "メイリオ" or the design font; empty before start-up
+    std::uint32_t backColor = kDesignBack;  // the windows' colour
+    std::uint32_t backColor2 = 0xCDCDCD;    // the play table's
     bool operator==(const ViewLook&) const = default;
 };
 
